@@ -1,0 +1,43 @@
+# Quillet: the mask module and the desk that hosts it.
+#   make run    build everything and show the masks at work on the desk home
+#   make test   build everything and run every test
+#   make deps   install the Debian packages the build needs (only those missing)
+#   make asan   the address and undefined-behaviour sanitizer build, tests included
+#   make bench  run the benchmarks
+
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all build deps run test asan bench format clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+$(BUILD)/build.ninja: CMakeLists.txt | deps
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD)
+
+run: build
+	tools/demo.sh $(BUILD)/bin/quillet
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure
+
+asan: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLET_SANITIZE=ON
+	cmake --build $(ASAN_BUILD)
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure
+
+bench: build
+	$(BUILD)/bin/quillet_bench
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

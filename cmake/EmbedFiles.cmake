@@ -1,0 +1,19 @@
+# embed_files(OUT_VAR DIR NAMESPACE): generates a source file that holds every file below DIR
+# as a table of (relative path, bytes), reachable as NAMESPACE::embeddedFiles().
+function(embed_files out_var dir namespace)
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS RELATIVE ${dir} ${dir}/*)
+  list(SORT files)
+  string(MAKE_C_IDENTIFIER ${namespace} stem)
+  set(output ${CMAKE_BINARY_DIR}/generated/${stem}.cpp)
+  set(inputs "")
+  foreach(file IN LISTS files)
+    list(APPEND inputs ${dir}/${file})
+  endforeach()
+  add_custom_command(
+    OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -DDIR=${dir} -DOUTPUT=${output} -DNAMESPACE=${namespace}
+            -P ${CMAKE_SOURCE_DIR}/cmake/GenerateEmbedded.cmake
+    DEPENDS ${inputs} ${CMAKE_SOURCE_DIR}/cmake/GenerateEmbedded.cmake
+    COMMENT "Embedding ${dir}")
+  set(${out_var} ${output} PARENT_SCOPE)
+endfunction()

@@ -1,0 +1,25 @@
+// quillet: the desk's containers.
+//   quillet drive CLASS [--home DIR] [--script FILE]   runs a drive script against a mask
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "desk/drive/DriveCommand.h"
+
+namespace {
+
+int usage() {
+  std::cerr << "usage: quillet drive CLASS [--home DIR] [--script FILE]\n";
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return usage();
+  const std::string command = argv[1];
+  const std::vector<std::string> arguments(argv + 2, argv + argc);
+  if (command == "drive") return desk::runDriveCommand(arguments);
+  return usage();
+}

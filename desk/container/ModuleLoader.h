@@ -1,0 +1,31 @@
+#pragma once
+// Loads the mask module at run time and finds its entry points, as every container does.
+
+#include <filesystem>
+#include <string>
+
+#include "platform/com/ServerEntryPoints.h"
+
+namespace desk {
+
+class ModuleLoader {
+ public:
+  // Throws std::runtime_error when the module or an entry point cannot be found.
+  explicit ModuleLoader(const std::filesystem::path& modulePath);
+  ~ModuleLoader();
+  ModuleLoader(const ModuleLoader&) = delete;
+  ModuleLoader& operator=(const ModuleLoader&) = delete;
+
+  DllGetClassObjectFunction getClassObject() const { return getClassObject_; }
+  DllCanUnloadNowFunction canUnloadNow() const { return canUnloadNow_; }
+
+  // The module beside this program: $QUILLET_MODULE when set, else ../lib/libquillet.so.
+  static std::filesystem::path defaultModulePath();
+
+ private:
+  void* handle_ = nullptr;
+  DllGetClassObjectFunction getClassObject_ = nullptr;
+  DllCanUnloadNowFunction canUnloadNow_ = nullptr;
+};
+
+}  // namespace desk

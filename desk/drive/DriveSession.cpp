@@ -1,0 +1,485 @@
+#include "desk/drive/DriveSession.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "desk/container/ControlKind.h"
+#include "desk/container/TextEncoding.h"
+#include "desk/home/DeskHome.h"
+#include "desk/services/NamedQueues.h"
+#include "desk/services/Whiteboard.h"
+#include "desk/state/AddPassengerControl.h"
+#include "desk/state/AgentProfile.h"
+#include "desk/state/OpenPnr.h"
+#include "framework/services/CTorvanProfile.h"
+#include "framework/services/TorvanArch.h"
+#include "platform/files/PathResolver.h"
+#include "platform/window/AgentInput.h"
+#include "platform/window/Painting.h"
+
+namespace desk {
+
+using namespace platform;
+
+namespace {
+
+std::string resultText(HRESULT result) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(result));
+  return text;
+}
+
+// Mask texts are Latin-1; the script and the output are UTF-8.
+std::string maskText(const std::string& scriptText) { return latin1FromUtf8(scriptText); }
+std::string outputText(std::string_view maskText) { return utf8FromLatin1(maskText); }
+
+std::vector<std::string> splitAtBars(const std::string& text) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  for (std::size_t bar = text.find('|'); bar != std::string::npos; bar = text.find('|', start)) {
+    parts.push_back(text.substr(start, bar - start));
+    start = bar + 1;
+  }
+  parts.push_back(text.substr(start));
+  return parts;
+}
+
+std::vector<std::string> fields(const std::string& text, std::size_t count, std::string_view form) {
+  std::vector<std::string> parts = splitAtBars(maskText(text));
+  if (parts.size() != count) throw ScriptError("expected " + std::string(form));
+  return parts;
+}
+
+std::string readWholeFile(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) throw ScriptError("cannot read " + path.string());
+  std::ostringstream content;
+  content << file.rdbuf();
+  return content.str();
+}
+
+void writeWholeFile(const std::filesystem::path& path, std::string_view content) {
+  std::error_code error;
+  std::filesystem::create_directories(path.parent_path(), error);
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file << content;
+  if (!file) throw ScriptError("cannot write " + path.string());
+}
+
+bool isMarkers(const std::string& text) {
+  return text.size() == 9 && text.find_first_not_of("01") == std::string::npos;
+}
+
+}  // namespace
+
+const std::map<std::string, DriveSession::Command> DriveSession::kCommands{
+    {"wb", &DriveSession::whiteboardValue},
+    {"queue", &DriveSession::queueMessage},
+    {"home-file", &DriveSession::homeFile},
+    {"home-copy", &DriveSession::homeCopy},
+    {"handover", &DriveSession::handover},
+    {"open", &DriveSession::open},
+    {"show", &DriveSession::show},
+    {"type", &DriveSession::type},
+    {"set", &DriveSession::set},
+    {"select", &DriveSession::select},
+    {"click", &DriveSession::click},
+    {"focus", &DriveSession::focus},
+    {"key", &DriveSession::key},
+    {"dblclick", &DriveSession::doubleClick},
+    {"reply", &DriveSession::reply},
+    {"reply-file", &DriveSession::replyFile},
+    {"received", &DriveSession::received},
+    {"post", &DriveSession::post},
+    {"lang", &DriveSession::lang},
+    {"getlang", &DriveSession::getLang},
+    {"settext", &DriveSession::setText},
+    {"settext-null", &DriveSession::setNullText},
+    {"answer", &DriveSession::answer},
+    {"pnr-group", &DriveSession::pnrGroup},
+    {"pnr-pax", &DriveSession::pnrPassenger},
+    {"pnr-email", &DriveSession::pnrEmail},
+    {"addpax-state", &DriveSession::addPassengerState},
+    {"addpax-list", &DriveSession::addPassengerList},
+    {"addpax-markers", &DriveSession::addPassengerMarkers},
+    {"addpax-fire", &DriveSession::addPassengerFire},
+    {"agent-profile", &DriveSession::agentProfile},
+    {"call", &DriveSession::call},
+    {"dump", &DriveSession::dump},
+    {"where", &DriveSession::where},
+    {"wbdump", &DriveSession::whiteboardDump},
+    {"close", &DriveSession::close},
+};
+
+DriveSession::DriveSession(const ModuleLoader& module, const typelib::ClassDescription& description,
+                           std::filesystem::path scriptFolder, DriveOutput& output)
+    : module_(module),
+      description_(description),
+      scriptFolder_(std::move(scriptFolder)),
+      output_(output),
+      containerWindow_(std::make_unique<Window>(WindowClass::Dialog, 0, "quillet drive",
+                                                WS_VISIBLE, Rect{0, 0, 800, 600})) {
+  desktop().setContainer(this);
+  setObserver(this);
+  mask();  // a mask that cannot be created ends the run before the script starts
+}
+
+DriveSession::~DriveSession() {
+  mask_.reset();
+  setObserver(nullptr);
+  desktop().setContainer(nullptr);
+}
+
+int DriveSession::run(std::istream& script) {
+  int number = 0;
+  for (std::string text; std::getline(script, text);) {
+    ++number;
+    if (!text.empty() && text.back() == '\r') text.pop_back();
+    if (text.empty() || text.front() == '#') continue;
+    try {
+      ScriptLine line(text);
+      const std::string name = line.word("command");
+      runCommand(name, line);
+      desktop().pumpMessages();
+    } catch (const ScriptError& error) {
+      output_.write({{"error", "line " + std::to_string(number) + ": " + error.what()}});
+      return 2;
+    } catch (const std::exception& error) {
+      output_.write({{"error", "line " + std::to_string(number) + ": " + error.what()}});
+      return 1;
+    }
+  }
+  return 0;
+}
+
+void DriveSession::runCommand(const std::string& name, ScriptLine& line) {
+  const auto found = kCommands.find(name);
+  if (found == kCommands.end()) throw ScriptError("unknown command \"" + name + "\"");
+  (this->*found->second)(line);
+}
+
+MaskHost& DriveSession::mask() {
+  if (!mask_) {
+    auto onEvent = [this](std::string_view name, const std::vector<std::string>& arguments) {
+      output_.write({{"event", name}, {"args", arguments}});
+    };
+    try {
+      mask_ = std::make_unique<MaskHost>(module_, description_, onEvent);
+    } catch (const std::runtime_error& error) {
+      throw DriveFailure(error.what());
+    }
+  }
+  return *mask_;
+}
+
+Window& DriveSession::openMask() {
+  MaskHost& host = mask();
+  if (FAILED(host.open(containerWindow_.get())) || host.window() == nullptr) {
+    throw DriveFailure("the mask could not open its window");
+  }
+  return *host.window();
+}
+
+Window& DriveSession::control(ScriptLine& line) {
+  const long id = line.number("control id");
+  Window& dialog = openMask();
+  Window* found = dialog.child(static_cast<int>(id));
+  if (found == nullptr) {
+    throw ScriptError("the dialog holds no control " + std::to_string(id));
+  }
+  return *found;
+}
+
+std::filesystem::path DriveSession::scriptPath(const std::string& path) const {
+  const std::filesystem::path given(path);
+  return given.is_absolute() ? given : scriptFolder_ / given;
+}
+
+std::filesystem::path DriveSession::homePath(const std::string& relativePath) const {
+  const std::filesystem::path relative = std::filesystem::path(relativePath).lexically_normal();
+  if (relative.empty() || relative.is_absolute() || *relative.begin() == "..") {
+    throw ScriptError("\"" + relativePath + "\" is not a path inside the home");
+  }
+  return home() / relative;
+}
+
+void DriveSession::reportResult(HRESULT result) {
+  if (result != S_OK) output_.write({{"result", resultText(result)}});
+}
+
+// Presets: what other desktop components leave for the mask.
+
+void DriveSession::whiteboardValue(ScriptLine& line) {
+  const std::string section = line.word("section");
+  const std::string key = line.word("key");
+  WHITEBOARD_putString(maskText(section), maskText(key), maskText(line.text()), kWhiteboardName);
+}
+
+void DriveSession::queueMessage(ScriptLine& line) {
+  const std::string name = line.word("queue name");
+  pushQueueMessage(name, maskText(line.text()));
+}
+
+void DriveSession::homeFile(ScriptLine& line) {
+  const std::filesystem::path path = homePath(line.word("path"));
+  writeWholeFile(path, line.text() + "\n");
+}
+
+void DriveSession::homeCopy(ScriptLine& line) {
+  const std::filesystem::path target = homePath(line.word("path"));
+  const std::string source = line.text();
+  writeWholeFile(target, readWholeFile(scriptPath(source)));
+}
+
+void DriveSession::handover(ScriptLine& line) {
+  std::string installFolder;
+  WHITEBOARD_getString("SYSTEM", "InstallDir", "", installFolder, 1024, kWhiteboardName);
+  writeWholeFile(resolvePath(installFolder + "\\temp\\PNRToBeCreate.pnrdata"), line.text());
+}
+
+void DriveSession::pnrGroup(ScriptLine& line) { openPnr().groupName = maskText(line.text()); }
+
+void DriveSession::pnrPassenger(ScriptLine& line) {
+  const auto parts = fields(line.text(), 4, "NAMENO|SURNAME|GIVENNAME|INFANT");
+  if (parts[3] != "Y" && parts[3] != "N") throw ScriptError("INFANT is Y or N");
+  openPnr().passengers.push_back({parts[0], parts[1], parts[2], parts[3] == "Y"});
+}
+
+void DriveSession::pnrEmail(ScriptLine& line) {
+  const auto parts = fields(line.text(), 4, "ADDRESS|NAMENO|NAME|REMARK");
+  openPnr().emails.push_back({parts[0], parts[1], parts[2], parts[3]});
+}
+
+void DriveSession::addPassengerState(ScriptLine& line) {
+  addPassengerControl().completionState = static_cast<int>(line.number("state"));
+}
+
+void DriveSession::addPassengerList(ScriptLine& line) {
+  addPassengerControl().listText = maskText(line.text());
+}
+
+void DriveSession::addPassengerMarkers(ScriptLine& line) {
+  const std::string markers = line.text();
+  if (!isMarkers(markers)) throw ScriptError("markers are nine digits 0 or 1");
+  addPassengerControl().profileMarkers = markers;
+}
+
+void DriveSession::agentProfile(ScriptLine& line) {
+  const std::string text = line.text();
+  if (text == "none") {
+    desk::agentProfile().reset();
+    return;
+  }
+  const auto parts = fields(text, 7, "AGENCY|ADDR1|ADDR2|ADDR3|ADDR4|ADDR5|LOCATION");
+  AgentProfile profile;
+  profile.agencyName = parts[0];
+  for (std::size_t index = 0; index < profile.address.size(); ++index) {
+    profile.address[index] = parts[index + 1];
+  }
+  profile.dataSourceLocation = static_cast<int>(parseNumber(parts[6], "location"));
+  desk::agentProfile() = profile;
+}
+
+void DriveSession::answer(ScriptLine& line) {
+  const std::string kind = line.word("dialog kind");
+  answers_.queue(kind, line.text());
+}
+
+// The agent at the mask's window.
+
+void DriveSession::open(ScriptLine&) { openMask(); }
+
+void DriveSession::show(ScriptLine&) { openMask().send(WM_SHOWWINDOW, 1); }
+
+void DriveSession::type(ScriptLine& line) {
+  Window& target = control(line);
+  typeText(target, maskText(line.text()));
+}
+
+void DriveSession::set(ScriptLine& line) {
+  Window& target = control(line);
+  target.setText(maskText(line.text()));
+}
+
+void DriveSession::select(ScriptLine& line) {
+  Window& target = control(line);
+  const long index = line.number("entry index");
+  if (target.windowClass() != WindowClass::ComboBox &&
+      target.windowClass() != WindowClass::ListBox) {
+    throw ScriptError("control " + std::to_string(target.id()) + " is not a list");
+  }
+  if (index < -1 || index >= target.entryCount()) {
+    throw ScriptError("control " + std::to_string(target.id()) + " has no entry " +
+                      std::to_string(index));
+  }
+  chooseEntry(target, static_cast<int>(index));
+}
+
+void DriveSession::click(ScriptLine& line) { platform::click(control(line)); }
+
+void DriveSession::focus(ScriptLine& line) { focusControl(control(line)); }
+
+void DriveSession::key(ScriptLine& line) {
+  const std::string name = line.word("key");
+  const auto pressed = keyFromName(name);
+  if (!pressed) throw ScriptError("unknown key \"" + name + "\"");
+  openMask();
+  pressKey(*pressed);
+}
+
+void DriveSession::doubleClick(ScriptLine& line) { platform::doubleClick(control(line)); }
+
+void DriveSession::post(ScriptLine& line) {
+  const long message = line.number("message");
+  openMask().post(static_cast<UINT>(message));
+}
+
+void DriveSession::setText(ScriptLine& line) { openMask().setText(maskText(line.text())); }
+
+void DriveSession::setNullText(ScriptLine&) { openMask().setNullText(); }
+
+void DriveSession::addPassengerFire(ScriptLine& line) {
+  line.number("event");
+  Window& dialog = openMask();
+  for (const auto& child : dialog.children()) {
+    if (child->windowClass() == WindowClass::Hosted) {
+      throw ScriptError("the add-passenger control of this mask takes no events yet");
+    }
+  }
+  throw ScriptError("the mask hosts no add-passenger control");
+}
+
+// The container's calls.
+
+void DriveSession::reply(ScriptLine& line) { reportResult(mask().call("SetResponse", {line.text()})); }
+
+void DriveSession::replyFile(ScriptLine& line) {
+  const std::string content = readWholeFile(scriptPath(line.text()));
+  reportResult(mask().call("SetResponse", {content}));
+}
+
+void DriveSession::received(ScriptLine& line) {
+  const std::string source = line.word("source");
+  const std::string destination = line.word("destination");
+  reportResult(mask().call("receivedFrom", {source, destination, line.text()}));
+}
+
+void DriveSession::lang(ScriptLine& line) { reportResult(mask().putLang(line.text())); }
+
+void DriveSession::getLang(ScriptLine&) {
+  std::string language;
+  const HRESULT result = mask().getLang(language);
+  output_.write({{"lang", language}});
+  reportResult(result);
+}
+
+void DriveSession::call(ScriptLine& line) {
+  const std::string method = line.word("method");
+  reportResult(mask().call(method, {line.text()}));
+}
+
+// What the script looks at.
+
+void DriveSession::printControl(const Window& control) {
+  JsonLine state{{"control", control.id()},
+                 {"kind", controlKind(control)},
+                 {"text", outputText(control.text())},
+                 {"enabled", control.isEnabled()},
+                 {"visible", control.isVisible()}};
+  if (isCheckable(control)) state["checked"] = control.checkState();
+  const bool isList = control.windowClass() == WindowClass::ComboBox ||
+                      control.windowClass() == WindowClass::ListBox;
+  if (isList) {
+    JsonLine items = JsonLine::array();
+    for (const ListEntry& entry : control.entries()) items.push_back(outputText(entry.text));
+    state["items"] = items;
+    state["selected"] = control.currentEntry();
+  }
+  if (control.windowClass() == WindowClass::Edit ||
+      control.windowClass() == WindowClass::ComboBox) {
+    state["limit"] = control.textLimit();
+  }
+  if (paintsAsStatic(control)) {
+    state["color"] = colourToHex(staticColours(const_cast<Window&>(control)).text);
+  }
+  output_.write(state);
+}
+
+void DriveSession::dump(ScriptLine& line) {
+  if (!line.atEnd()) {
+    printControl(control(line));
+    return;
+  }
+  for (const auto& child : openMask().children()) printControl(*child);
+}
+
+void DriveSession::where(ScriptLine&) {
+  openMask();
+  const Window* focused = desktop().focus();
+  if (focused == nullptr) {
+    output_.write({{"focus", nullptr}});
+    return;
+  }
+  JsonLine position{{"focus", focused->id()}};
+  const bool hasEdit = focused->windowClass() == WindowClass::Edit ||
+                       (focused->windowClass() == WindowClass::ComboBox &&
+                        focused->styleType() != CBS_DROPDOWNLIST);
+  if (hasEdit) position["sel"] = {focused->selection().start, focused->selection().end};
+  output_.write(position);
+}
+
+void DriveSession::whiteboardDump(ScriptLine& line) {
+  const std::string section = maskText(line.word("section"));
+  for (const auto& [key, value] : whiteboardSection(section)) {
+    output_.write({{"wb", {{"section", outputText(section)},
+                           {"key", outputText(key)},
+                           {"value", outputText(value)}}}});
+  }
+}
+
+void DriveSession::close(ScriptLine&) {
+  mask_.reset();
+  if (module_.canUnloadNow()() != S_OK) {
+    throw DriveFailure("the module does not allow unloading after the mask was released");
+  }
+}
+
+// What the mask asks of its container and of the desktop.
+
+int DriveSession::messageBox(Window*, std::string_view text, std::string_view caption,
+                             UINT style) {
+  output_.write({{"msgbox", {{"text", outputText(text)},
+                             {"caption", outputText(caption)},
+                             {"style", style}}}});
+  return IDOK;
+}
+
+std::optional<std::vector<std::string>> DriveSession::modalDialog(std::string_view kind,
+                                                                  Window*) {
+  output_.write({{"dialog", kind}});
+  auto queued = answers_.take(std::string(kind));
+  if (!queued) {
+    output_.write({{"unanswered", kind}});
+    return std::nullopt;
+  }
+  if (queued->cancelled) return std::nullopt;
+  std::vector<std::string> words;
+  for (const std::string& word : queued->words) words.push_back(maskText(word));
+  return words;
+}
+
+void DriveSession::shellOpen(std::string_view target) {
+  output_.write({{"open", outputText(target)}});
+}
+
+void DriveSession::onLog(std::string_view module, std::string_view operation,
+                         std::string_view text) {
+  output_.write({{"log", {{"module", outputText(module)},
+                          {"operation", outputText(operation)},
+                          {"text", outputText(text)}}}});
+}
+
+void DriveSession::onRequest(std::string_view name) { output_.write({{"request", name}}); }
+
+}  // namespace desk

@@ -1,0 +1,59 @@
+#include "desk/services/IniStore.h"
+
+#include <map>
+#include <mutex>
+
+#include "desk/services/AtomicFile.h"
+
+namespace desk {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Parsed documents by file, each with the exact text it was parsed from. A read still reads the
+// file, which is small, but parses it again only when the text differs. The text itself is the
+// key of validity rather than inode, size and modification time: inode numbers are reused as
+// files are replaced, and modification times are coarser than the interval between two saves.
+class ParsedFiles {
+ public:
+  std::shared_ptr<const IniDocument> documentFor(const fs::path& file, std::string text) {
+    std::lock_guard lock(mutex_);
+    Entry& entry = entries_[file];
+    if (!entry.document || entry.text != text) {
+      entry.document = std::make_shared<const IniDocument>(text);
+      entry.text = std::move(text);
+    }
+    return entry.document;
+  }
+
+ private:
+  struct Entry {
+    std::string text;
+    std::shared_ptr<const IniDocument> document;
+  };
+  std::mutex mutex_;
+  std::map<fs::path, Entry> entries_;
+};
+
+ParsedFiles& parsedFiles() {
+  static ParsedFiles files;
+  return files;
+}
+
+}  // namespace
+
+std::shared_ptr<const IniDocument> readIniFile(const fs::path& file) {
+  return parsedFiles().documentFor(file, readFileIfExists(file).value_or(std::string()));
+}
+
+void updateIniFile(const fs::path& file, std::span<const IniChange> changes) {
+  const FileLock lock = FileLock::acquire(lockFileFor(file));
+  const std::optional<std::string> before = readFileIfExists(file);
+  IniDocument document(before.value_or(std::string()));
+  for (const IniChange& change : changes) document.set(change.section, change.key, change.value);
+  const std::string after = document.text();
+  if (before && *before == after) return;  // nothing to write; spares a flush to the disk
+  replaceFile(file, after);
+}
+
+}  // namespace desk

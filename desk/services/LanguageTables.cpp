@@ -1,0 +1,162 @@
+// The language table: texts by key, one table per language code, from the home's
+// "languages/<CODE>.txt". A table line is "KEY=text": the key without the blanks around it, the
+// text exactly as it follows the first '=', where the two characters "\n" stand for a line
+// break; blank lines and lines that begin with '#' are skipped, and the first line of a key
+// counts. Texts are Latin-1 bytes and are passed on unchanged.
+
+#include <cerrno>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+
+#include "desk/home/DeskHome.h"
+#include "desk/services/AtomicFile.h"
+#include "desk/services/ServiceFailure.h"
+#include "desk/services/TextRules.h"
+#include "framework/services/TorvanArch.h"
+#include "platform/files/PathResolver.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using LanguageTable = std::unordered_map<std::string, std::string>;
+
+constexpr std::string_view kFallbackCode = "EN1";
+constexpr std::string_view kKeyPseudoCode = "KEY";
+
+std::string unescapeLineBreaks(std::string_view text) {
+  std::string result;
+  for (;;) {
+    const std::size_t at = text.find("\\n");
+    result += text.substr(0, at);
+    if (at == std::string_view::npos) return result;
+    result += '\n';
+    text.remove_prefix(at + 2);
+  }
+}
+
+LanguageTable parseTable(std::string_view text) {
+  LanguageTable table;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const std::string_view content = desk::trimBlanks(line);
+    if (content.empty() || content.front() == '#') continue;
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) continue;
+    const std::string_view key = desk::trimBlanks(line.substr(0, equals));
+    if (key.empty()) continue;
+    table.try_emplace(std::string(key), unescapeLineBreaks(line.substr(equals + 1)));
+  }
+  return table;
+}
+
+// A code names a file of the languages folder, so it may hold no separator or dot.
+bool isPlainCode(std::string_view code) {
+  return !code.empty() && code.find_first_not_of(
+                              "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                              "abcdefghijklmnopqrstuvwxyz"
+                              "0123456789_-") == std::string_view::npos;
+}
+
+class LanguageTables {
+ public:
+  void load(std::string_view code) {
+    ++loads_;
+    keysAsTexts_ = desk::equalIgnoringCase(code, kKeyPseudoCode);
+    if (keysAsTexts_) {
+      current_.reset();
+      return;
+    }
+    current_ = tableFor(code);
+    if (current_) return;
+    current_ = tableFor(kFallbackCode);
+    desk::reportFailure("TorvanArch", "LANG_load", ENOENT,
+                        "no language table for \"" + std::string(code) + "\"; " +
+                            (current_ ? "using " : "no table for ") + std::string(kFallbackCode));
+  }
+
+  void unload() {
+    if (loads_ == 0 || --loads_ > 0) return;
+    current_.reset();
+    keysAsTexts_ = false;
+  }
+
+  std::optional<std::string_view> find(std::string_view key) const {
+    if (keysAsTexts_) return key;
+    if (!current_) return std::nullopt;
+    const auto found = current_->find(std::string(key));
+    if (found == current_->end()) return std::nullopt;
+    return found->second;
+  }
+
+ private:
+  struct ParsedFile {
+    std::string text;
+    std::shared_ptr<const LanguageTable> table;
+  };
+
+  // Parsed tables by file; a file is parsed again only when its text has changed, so that a
+  // table edited while the desk runs is seen by the next load.
+  std::shared_ptr<const LanguageTable> tableFor(std::string_view code) {
+    if (!isPlainCode(code)) return nullptr;
+    fs::path file;
+    std::optional<std::string> text;
+    try {
+      const fs::path folder = platform::findInFolder(desk::home(), "languages");
+      file = platform::findInFolder(folder, std::string(code) + ".txt");
+      text = desk::readFileIfExists(file);
+    } catch (const std::exception& failure) {
+      desk::reportFailure("TorvanArch", "LANG_load", failure);
+    }
+    if (!text) return nullptr;
+    ParsedFile& parsed = parsed_[file];
+    if (!parsed.table || parsed.text != *text) {
+      parsed.table = std::make_shared<const LanguageTable>(parseTable(*text));
+      parsed.text = std::move(*text);
+    }
+    return parsed.table;
+  }
+
+  std::map<fs::path, ParsedFile> parsed_;
+  std::shared_ptr<const LanguageTable> current_;
+  bool keysAsTexts_ = false;
+  int loads_ = 0;
+};
+
+LanguageTables& languageTables() {
+  static LanguageTables tables;
+  return tables;
+}
+
+bool lookUp(std::string_view key, std::string& text, std::size_t bufferSize) {
+  text.clear();
+  const std::optional<std::string_view> found = languageTables().find(key);
+  if (!found) return false;
+  text = desk::limitToBuffer(*found, bufferSize);
+  return true;
+}
+
+}  // namespace
+
+void LANG_load(std::string_view languageCode) {
+  languageTables().load(languageCode);
+}
+
+void LANG_unload() {
+  languageTables().unload();
+}
+
+bool LANG_getString(std::string_view key, std::string& text, std::size_t bufferSize) {
+  return lookUp(key, text, bufferSize);
+}
+
+bool LANG_getStringEx(std::string_view key, std::string& text, std::size_t bufferSize) {
+  return lookUp(key, text, bufferSize);
+}

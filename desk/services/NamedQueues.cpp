@@ -1,0 +1,144 @@
+// Named queues: "queues/<name>.queue" in the desk home, one message a line, oldest first. A
+// message may hold any text: backslash, line feed and carriage return are written as "\\",
+// "\n" and "\r", so that every line is exactly one message. Pushing and popping rewrite the file
+// under its lock, as the whiteboard does, so processes never lose or split a message.
+
+#include "desk/services/NamedQueues.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "desk/home/DeskHome.h"
+#include "desk/services/AtomicFile.h"
+#include "desk/services/ServiceFailure.h"
+#include "desk/services/TextRules.h"
+#include "desk/services/WhiteboardStore.h"
+#include "framework/services/TorvanArch.h"
+#include "platform/files/PathResolver.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kModule = "TorvanArch";
+
+// Queue names compare without regard to letter case, and any name must make one file name
+// inside the queues folder: letters are lowered, and every byte other than a letter, a digit,
+// '_' or '-' is written as '%' and two hex digits (so no '/', and no "..").
+std::string fileNameOf(std::string_view queueName) {
+  std::string name;
+  for (char c : desk::lowerAscii(queueName)) {
+    if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-') {
+      name += c;
+      continue;
+    }
+    char escaped[4];
+    std::snprintf(escaped, sizeof escaped, "%%%02X", static_cast<unsigned char>(c));
+    name += escaped;
+  }
+  return name + ".queue";
+}
+
+fs::path queueFolder() {
+  return platform::findInFolder(desk::home(), "queues");
+}
+
+fs::path queueFile(std::string_view queueName) {
+  return platform::findInFolder(queueFolder(), fileNameOf(queueName));
+}
+
+std::string escapeMessage(std::string_view message) {
+  std::string line;
+  for (char c : message) {
+    if (c == '\\') {
+      line += "\\\\";
+    } else if (c == '\n') {
+      line += "\\n";
+    } else if (c == '\r') {
+      line += "\\r";
+    } else {
+      line += c;
+    }
+  }
+  return line;
+}
+
+std::string unescapeMessage(std::string_view line) {
+  std::string message;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char next = i + 1 < line.size() ? line[i + 1] : '\0';
+    if (line[i] != '\\' || (next != '\\' && next != 'n' && next != 'r')) {
+      message += line[i];  // a backslash that starts no escape is kept as it is
+      continue;
+    }
+    message += next == 'n' ? '\n' : next == 'r' ? '\r' : '\\';
+    ++i;
+  }
+  return message;
+}
+
+bool holdsMessages(const fs::path& file) {
+  std::error_code error;
+  const std::uintmax_t size = fs::file_size(file, error);
+  return !error && size > 0;
+}
+
+}  // namespace
+
+namespace desk {
+
+void pushQueueMessage(std::string_view queueName, std::string_view message) {
+  try {
+    fs::create_directories(queueFolder());
+    const fs::path file = queueFile(queueName);
+    const FileLock lock = FileLock::acquire(lockFileFor(file));
+    std::string content = readFileIfExists(file).value_or(std::string());
+    if (!content.empty() && content.back() != '\n') content += '\n';
+    content += escapeMessage(message);
+    content += '\n';
+    replaceFile(file, content);
+  } catch (const std::exception& failure) {
+    reportFailure(kModule, "pushQueueMessage", failure);
+  }
+}
+
+}  // namespace desk
+
+int Q_popString(std::string_view queueName, std::string_view defaultValue, std::string& message,
+                std::size_t bufferSize, std::string_view whiteboardName, int timeoutMs) {
+  constexpr std::string_view kOperation = "Q_popString";
+  message = desk::limitToBuffer(defaultValue, bufferSize);
+  if (!desk::isWhiteboardName(whiteboardName)) {
+    desk::reportFailure(kModule, kOperation, EINVAL,
+                        "no whiteboard named \"" + std::string(whiteboardName) + "\"");
+    return 0;
+  }
+  try {
+    const fs::path file = queueFile(queueName);
+    // An empty queue answers at once, without waiting for a lock that a writer may hold.
+    if (!holdsMessages(file)) return 0;
+    const auto lock = desk::FileLock::acquireWithin(
+        desk::lockFileFor(file), std::chrono::milliseconds(std::max(timeoutMs, 0)));
+    if (!lock) {
+      desk::reportFailure(kModule, kOperation, ETIMEDOUT,
+                          "queue \"" + std::string(queueName) + "\" stayed busy for " +
+                              std::to_string(timeoutMs) + " ms");
+      return 0;
+    }
+    const std::optional<std::string> content = desk::readFileIfExists(file);
+    if (!content || content->empty()) return 0;
+    const std::size_t end = content->find('\n');
+    const std::string_view rest =
+        end == std::string::npos ? std::string_view() : std::string_view(*content).substr(end + 1);
+    desk::replaceFile(file, rest);
+    message =
+        desk::limitToBuffer(unescapeMessage(std::string_view(*content).substr(0, end)), bufferSize);
+    return 1;
+  } catch (const std::exception& failure) {
+    desk::reportFailure(kModule, kOperation, failure);
+    return 0;
+  }
+}

@@ -1,0 +1,86 @@
+#include "desk/services/Whiteboard.h"
+
+#include <cerrno>
+#include <string>
+
+#include "desk/home/DeskHome.h"
+#include "desk/services/IniStore.h"
+#include "desk/services/ServiceFailure.h"
+#include "desk/services/TextRules.h"
+#include "desk/services/WhiteboardStore.h"
+#include "framework/services/TorvanArch.h"
+#include "platform/files/PathResolver.h"
+
+namespace desk {
+
+namespace fs = std::filesystem;
+
+fs::path whiteboardFileIn(const fs::path& folder) {
+  return platform::findInFolder(folder, kWhiteboardFileName);
+}
+
+bool isWhiteboardName(std::string_view name) {
+  return equalIgnoringCase(name, kWhiteboardName);
+}
+
+fs::path whiteboardFile() {
+  return whiteboardFileIn(home());
+}
+
+std::vector<std::pair<std::string, std::string>> whiteboardSection(std::string_view section) {
+  try {
+    return readIniFile(whiteboardFile())->entries(section);
+  } catch (const std::exception& failure) {
+    reportFailure("TorvanArch", "whiteboardSection", failure);
+    return {};
+  }
+}
+
+}  // namespace desk
+
+namespace {
+
+constexpr std::string_view kModule = "TorvanArch";
+
+bool checkWhiteboardName(std::string_view operation, std::string_view whiteboardName) {
+  if (desk::isWhiteboardName(whiteboardName)) return true;
+  desk::reportFailure(kModule, operation, EINVAL,
+                      "no whiteboard named \"" + std::string(whiteboardName) + "\"");
+  return false;
+}
+
+}  // namespace
+
+void WHITEBOARD_getString(std::string_view section, std::string_view key,
+                          std::string_view defaultValue, std::string& value, std::size_t bufferSize,
+                          std::string_view whiteboardName) {
+  constexpr std::string_view kOperation = "WHITEBOARD_getString";
+  value = desk::limitToBuffer(defaultValue, bufferSize);
+  if (!checkWhiteboardName(kOperation, whiteboardName)) return;
+  try {
+    const auto document = desk::readIniFile(desk::whiteboardFile());
+    if (const auto stored = document->find(section, key)) {
+      value = desk::limitToBuffer(*stored, bufferSize);
+    }
+  } catch (const std::exception& failure) {
+    desk::reportFailure(kModule, kOperation, failure);
+  }
+}
+
+void WHITEBOARD_putString(std::string_view section, std::string_view key, std::string_view value,
+                          std::string_view whiteboardName) {
+  constexpr std::string_view kOperation = "WHITEBOARD_putString";
+  if (!checkWhiteboardName(kOperation, whiteboardName)) return;
+  if (!desk::IniDocument::isValidSectionName(section) || !desk::IniDocument::isValidKeyName(key)) {
+    desk::reportFailure(kModule, kOperation, EINVAL,
+                        "cannot write key \"" + std::string(key) + "\" of section \"" +
+                            std::string(section) + "\"");
+    return;
+  }
+  try {
+    const desk::IniChange change{std::string(section), std::string(key), std::string(value)};
+    desk::updateIniFile(desk::whiteboardFile(), {&change, 1});
+  } catch (const std::exception& failure) {
+    desk::reportFailure(kModule, kOperation, failure);
+  }
+}

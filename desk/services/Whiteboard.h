@@ -1,0 +1,18 @@
+#pragma once
+// The desk's whiteboard file, "VLwhiteboard.ini" in the desk home, as containers see it.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace desk {
+
+// The whiteboard file of the current home (an existing file of that name in any letter case).
+std::filesystem::path whiteboardFile();
+
+// Every key of a section with its value, in file order; empty when there is no such section.
+std::vector<std::pair<std::string, std::string>> whiteboardSection(std::string_view section);
+
+}  // namespace desk

@@ -1,0 +1,10 @@
+#include "desk/state/OpenPnr.h"
+
+namespace desk {
+
+OpenPnr& openPnr() {
+  static OpenPnr pnr;
+  return pnr;
+}
+
+}  // namespace desk

@@ -1,0 +1,140 @@
+#include "fields/CField.h"
+
+#include <optional>
+
+#include "framework/MaskTraits.h"
+#include "framework/TorvanMaskT.h"
+#include "framework/WindowText.h"
+#include "framework/services/TorvanArch.h"
+#include "platform/window/Desktop.h"
+
+namespace fields {
+
+using namespace platform;
+
+namespace {
+
+// The language text of a key, or nothing when the table has none.
+std::optional<std::string> languageText(std::string_view key) {
+  std::string text;
+  if (!LANG_getString(key, text, 1024)) return std::nullopt;
+  return text;
+}
+
+}  // namespace
+
+bool CField::ProcessWindowMessage(const Message&, LRESULT&) { return false; }
+
+int CField::Create(Window& dialog, int labelId, int editId, int mandatory, int maxLength,
+                   std::string_view labKey, std::string_view tipKey, int modification) {
+  dialog_ = &dialog;
+  labelMode_ = 0;
+  mandatory_ = mandatory;
+  const std::optional<std::string> toolTip = languageText(tipKey);
+  hasLabel_ = labelId != -1 ? 1 : 0;
+  if (hasLabel_ != 0) {
+    if (Window* labelControl = dialog.child(labelId)) {
+      label_.Attach(*labelControl, toolTip);
+      label_.ApplyFont();
+      label_.SetTextColour(mandatory == 1 ? kMandatoryColour : kOptionalColour);
+      label_.SetBackgroundColour(framework::kMaskBackground);
+      if (std::optional<std::string> labelText = languageText(labKey)) {
+        labelControl->setText(*labelText);
+      }
+    }
+  }
+  if (Window* editControl = dialog.child(editId)) {
+    edit_.Attach(dialog, *editControl, toolTip);
+    editControl->setTextLimit(maxLength);
+  }
+  modification_ = modification;
+  return 1;
+}
+
+void CField::ReportError(std::string_view errorKey) {
+  std::string text;
+  LANG_getStringEx(errorKey, text, 1000);
+  messageBox(dialog_, text,
+             modification_ != 0 ? framework::kModificationCaption : framework::kCreationCaption,
+             MB_ICONHAND);
+  SetFocus();
+}
+
+void CField::ReportErrorAt(std::string_view errorKey, std::size_t index) {
+  ReportError(errorKey);
+  if (Window* control = edit_.window()) {
+    const int start = static_cast<int>(index);
+    control->setSelection(start, start + 1);
+  }
+}
+
+int CField::CheckRequired(std::string_view errorKey) {
+  if (!GetText(kShortBuffer).empty() || mandatory_ == 0) return 1;
+  ReportError(errorKey);
+  return 0;
+}
+
+void CField::Save(CTorvanProfile& profile, std::string_view key) const {
+  profile.setKeyName(key);
+  profile.setValue(GetText(kSaveBuffer));
+}
+
+void CField::Load(CTorvanProfile& profile, std::string_view key) {
+  profile.setKeyName(key);
+  std::string value;
+  profile.getValue(value, "", kSaveBuffer);
+  SetText(value);
+}
+
+void CField::Clear() { SetText(""); }
+
+void CField::SetText(std::string_view text) {
+  if (Window* control = edit_.window()) control->setText(text);
+}
+
+std::string CField::GetText(std::size_t bufferSize) const {
+  return framework::windowText(edit_.window(), bufferSize);
+}
+
+void CField::SetFocus() {
+  if (Window* control = edit_.window()) desktop().setFocus(control);
+}
+
+void CField::SelectAll() {
+  if (Window* control = edit_.window()) control->setSelection(0, -1);
+}
+
+void CField::Enable(int flag) {
+  if (hasLabel_ == 1 && labelMode_ == 0) {
+    if (Window* labelControl = label_.window()) labelControl->enable(flag != 0);
+  }
+  if (Window* control = edit_.window()) control->enable(flag != 0);
+}
+
+int CField::ShowLabel(int command) {
+  if (hasLabel_ == 0) return 0;
+  Window* labelControl = label_.window();
+  if (labelControl == nullptr) return 0;
+  const int wasVisible = labelControl->isVisible() ? 1 : 0;
+  labelControl->show(command);
+  return wasVisible;
+}
+
+void CField::ShowEdit(int command) {
+  if (Window* control = edit_.window()) control->show(command);
+}
+
+void CField::Show(int command) {
+  ShowLabel(command);
+  ShowEdit(command);
+}
+
+int CField::SetMandatory(int flag) {
+  if (hasLabel_ == 0) return 0;
+  mandatory_ = flag;
+  label_.SetTextColour(flag != 0 ? kMandatoryColour : kOptionalColour);
+  label_.SetBackgroundColour(framework::kMaskBackground);
+  return 1;
+}
+
+}  // namespace fields

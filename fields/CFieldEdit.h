@@ -1,0 +1,31 @@
+#pragma once
+// A field's value control (an edit or a combo box). When it gains the focus it shows the
+// field's tooltip in the mask's status line.
+
+#include <optional>
+#include <string>
+
+#include "fields/WindowWrapper.h"
+
+namespace fields {
+
+class CFieldEdit : public WindowWrapper {
+ public:
+  CFieldEdit() = default;
+  ~CFieldEdit() override;
+
+  void Attach(platform::Window& dialog, platform::Window& control,
+              std::optional<std::string> toolTip);
+  int ControlId() const { return controlId_; }
+
+ protected:
+  bool ProcessWindowMessage(const platform::Message& message,
+                            platform::LRESULT& result) override;
+
+ private:
+  platform::Window* dialog_ = nullptr;
+  int controlId_ = 0;
+  std::optional<std::string> toolTipText_;
+};
+
+}  // namespace fields

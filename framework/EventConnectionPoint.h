@@ -1,0 +1,48 @@
+#pragma once
+// The connection point of a mask's event interface: containers advise their sinks on it, and
+// the mask fires its events to every connected sink, in connection order, through
+// IDispatch::Invoke.
+
+#include <string>
+#include <vector>
+
+#include "platform/com/ComPtr.h"
+#include "platform/com/Interfaces.h"
+
+namespace framework {
+
+class EventConnectionPoint final : public IConnectionPoint {
+ public:
+  // The owner answers AddRef, Release and the container query; the point lives inside it.
+  EventConnectionPoint(IConnectionPointContainer& owner, const IID& eventIid);
+  ~EventConnectionPoint();
+
+  HRESULT QueryInterface(REFIID iid, void** object) override;
+  ULONG AddRef() override;
+  ULONG Release() override;
+  HRESULT GetConnectionInterface(IID* iid) override;
+  HRESULT GetConnectionPointContainer(IConnectionPointContainer** container) override;
+  HRESULT Advise(IUnknown* sink, DWORD* cookie) override;
+  HRESULT Unadvise(DWORD cookie) override;
+  HRESULT EnumConnections(IEnumConnections** connections) override;
+
+  const IID& eventIid() const { return eventIid_; }
+  // Invokes the event on every sink with string arguments in declared order; a failing sink
+  // does not stop the others, and their results are not looked at.
+  void fire(DISPID event, const std::vector<std::string>& arguments);
+  // Lets every sink go (the mask is going).
+  void disconnectAll();
+
+ private:
+  struct Connection {
+    DWORD cookie;
+    ComPtr<IDispatch> sink;
+  };
+
+  IConnectionPointContainer& owner_;
+  IID eventIid_;
+  std::vector<Connection> connections_;
+  DWORD nextCookie_ = 1;
+};
+
+}  // namespace framework

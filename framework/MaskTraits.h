@@ -1,0 +1,33 @@
+#pragma once
+// The constants a mask class fixes: its name, dialog, buttons, whiteboard section and the
+// caption of its message boxes.
+
+#include <string_view>
+
+namespace framework {
+
+inline constexpr std::string_view kCreationCaption = "PNR Creation Information";
+inline constexpr std::string_view kModificationCaption = "PNR Modification Information";
+inline constexpr std::string_view kRetrievalCaption = "PNR Retrieval Information";
+
+// Send, Recall, Clear, Cancel, Help.
+struct ButtonIds {
+  int send;
+  int recall;
+  int clear;
+  int cancel;
+  int help;
+};
+
+// The buttons of every marker-style mask.
+inline constexpr ButtonIds kMarkerStyleButtons{223, 234, 232, 227, 435};
+
+struct MaskTraits {
+  std::string_view name;     // the coclass name, first word of every diagnostic line
+  int dialogId;              // the dialog template
+  ButtonIds buttons;
+  std::string_view section;  // the mask's whiteboard section
+  std::string_view caption;  // the caption of the mask's message boxes
+};
+
+}  // namespace framework

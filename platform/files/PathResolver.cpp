@@ -1,0 +1,67 @@
+#include "platform/files/PathResolver.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <system_error>
+
+namespace platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Letter case is compared for ASCII letters only: the masks' names are ASCII, and bytes above
+// 0x7F may be parts of UTF-8 sequences that a byte-wise case change would break.
+char lowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+}
+
+bool pathExists(const fs::path& path) {
+  std::error_code error;
+  return fs::exists(fs::symlink_status(path, error));
+}
+
+std::optional<std::string> findNameIgnoringCase(const fs::path& folder, std::string_view name) {
+  std::error_code error;
+  fs::directory_iterator entries(folder.empty() ? fs::path(".") : folder, error);
+  if (error) return std::nullopt;
+  std::optional<std::string> best;
+  for (const fs::directory_entry& entry : entries) {
+    std::string candidate = entry.path().filename().string();
+    if (!equalIgnoringCase(candidate, name)) continue;
+    // Directory order is arbitrary; the smallest name keeps the choice the same on every run.
+    if (!best || candidate < *best) best = std::move(candidate);
+  }
+  return best;
+}
+
+}  // namespace
+
+fs::path findInFolder(const fs::path& folder, std::string_view name) {
+  fs::path exact = folder / fs::path(name);
+  if (name == "." || name == ".." || pathExists(exact)) return exact;
+  if (std::optional<std::string> found = findNameIgnoringCase(folder, name)) return folder / *found;
+  return exact;
+}
+
+fs::path resolvePath(std::string_view maskPath) {
+  fs::path result;
+  if (!maskPath.empty() && (maskPath.front() == '\\' || maskPath.front() == '/')) result = "/";
+  bool parentExists = true;
+  while (!maskPath.empty()) {
+    const std::size_t end = maskPath.find_first_of("\\/");
+    const std::string_view name = maskPath.substr(0, end);
+    maskPath.remove_prefix(end == std::string_view::npos ? maskPath.size() : end + 1);
+    if (name.empty()) continue;  // doubled or trailing separators
+    // Below a name that exists in no case, nothing can exist, so the rest is kept as given.
+    result = parentExists ? findInFolder(result, name) : result / fs::path(name);
+    parentExists = parentExists && pathExists(result);
+  }
+  return result;
+}
+
+}  // namespace platform

@@ -1,0 +1,45 @@
+#include "platform/window/Desktop.h"
+
+namespace platform {
+
+Desktop& desktop() {
+  static Desktop instance;
+  return instance;
+}
+
+void Desktop::setFocus(Window* window) {
+  if (window == focus_) return;
+  Window* previous = focus_;
+  focus_ = window;
+  if (previous != nullptr) previous->send(WM_KILLFOCUS, reinterpret_cast<WPARAM>(window));
+  if (window != nullptr && focus_ == window) {
+    window->send(WM_SETFOCUS, reinterpret_cast<WPARAM>(previous));
+  }
+}
+
+void Desktop::post(Window& window, const Message& message) {
+  posted_.push_back({&window, message});
+}
+
+void Desktop::pumpMessages() {
+  while (!posted_.empty()) {
+    const PostedMessage next = posted_.front();
+    posted_.pop_front();
+    if (isAlive(next.window)) {
+      next.window->send(next.message.code, next.message.wParam, next.message.lParam);
+    }
+  }
+}
+
+void Desktop::windowDestroyed(const Window* window) {
+  liveWindows_.erase(window);
+  if (focus_ == window) focus_ = nullptr;
+  std::erase_if(posted_, [window](const PostedMessage& m) { return m.window == window; });
+}
+
+int messageBox(Window* owner, std::string_view text, std::string_view caption, UINT style) {
+  ContainerServices* container = desktop().container();
+  return container != nullptr ? container->messageBox(owner, text, caption, style) : IDOK;
+}
+
+}  // namespace platform

@@ -1,0 +1,74 @@
+#pragma once
+// The window system's state of the user-interface thread: which window has the keyboard
+// focus, the posted messages waiting for the loop, and the container that shows message
+// boxes and modal dialogs.
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+#include "platform/window/Graphics.h"
+#include "platform/window/Window.h"
+
+namespace platform {
+
+// What the container that hosts the masks does for them.
+class ContainerServices {
+ public:
+  virtual ~ContainerServices() = default;
+  // Shows a message box and returns the button that closed it (IDOK, ...).
+  virtual int messageBox(Window* owner, std::string_view text, std::string_view caption,
+                         UINT style) = 0;
+  // Runs a modal dialog of the desk ("calendar", "coder", ...) and returns the words of its
+  // answer, or nothing when it was cancelled.
+  virtual std::optional<std::vector<std::string>> modalDialog(std::string_view kind,
+                                                              Window* owner) = 0;
+  // Opens a document or an address with the desktop's "open" verb.
+  virtual void shellOpen(std::string_view target) = 0;
+};
+
+class Desktop {
+ public:
+  Window* focus() const { return focus_; }
+  // Moves the focus: the old window is told it lost it, then the new one that it gained it.
+  void setFocus(Window* window);
+
+  // Posted messages, delivered in order by the loop of the container.
+  void post(Window& window, const Message& message);
+  // Delivers every posted message, including those posted meanwhile.
+  void pumpMessages();
+
+  ContainerServices* container() const { return container_; }
+  void setContainer(ContainerServices* container) { container_ = container; }
+
+  // The colour the container paints behind controls that do not paint themselves.
+  COLORREF ambientBackground() const { return ambientBackground_; }
+  void setAmbientBackground(COLORREF colour) { ambientBackground_ = colour; }
+
+  bool isAlive(const Window* window) const { return liveWindows_.contains(window); }
+  void windowCreated(const Window* window) { liveWindows_.insert(window); }
+  void windowDestroyed(const Window* window);
+
+ private:
+  struct PostedMessage {
+    Window* window;
+    Message message;
+  };
+
+  Window* focus_ = nullptr;
+  std::deque<PostedMessage> posted_;
+  ContainerServices* container_ = nullptr;
+  COLORREF ambientBackground_ = kButtonFaceColour;
+  std::unordered_set<const Window*> liveWindows_;
+};
+
+// The desktop of this process's user-interface thread.
+Desktop& desktop();
+
+// Shown by the container; IDOK when no container is set.
+int messageBox(Window* owner, std::string_view text, std::string_view caption, UINT style);
+
+}  // namespace platform

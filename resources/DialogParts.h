@@ -1,0 +1,61 @@
+#pragma once
+// Pieces the mask dialogs share: their style and font, the row of standard buttons and the
+// hidden status line, and a way to put a dialog's own controls and those pieces together.
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
+#include "platform/window/DialogTemplate.h"
+
+namespace resources {
+
+using platform::ControlTemplate;
+using platform::WindowClass;
+
+inline constexpr DWORD kMaskDialogStyle = platform::WS_CHILD | platform::DS_SETFONT;
+inline constexpr std::string_view kMaskFont = "MS Sans Serif";
+inline constexpr int kMaskFontSize = 8;
+
+inline constexpr DWORD kLabelStyle = platform::SS_LEFT;
+inline constexpr DWORD kEditStyle = platform::ES_UPPERCASE | platform::ES_AUTOHSCROLL |
+                                              platform::WS_BORDER | platform::WS_TABSTOP |
+                                              platform::WS_VISIBLE;
+inline constexpr DWORD kButtonStyle = platform::BS_PUSHBUTTON | platform::WS_TABSTOP |
+                                                platform::WS_VISIBLE;
+
+// A label and its edit on one row: the label at the left edge, the edit beside it.
+constexpr std::array<ControlTemplate, 2> labelledEdit(int labelId, std::string_view label,
+                                                      int editId, int y, int editWidth = 120) {
+  return {{{labelId, WindowClass::Static, label, kLabelStyle | platform::WS_VISIBLE, 7, y + 2, 62,
+            8},
+           {editId, WindowClass::Edit, "", kEditStyle, 72, y, editWidth, 12}}};
+}
+
+// Send, Recall, Clear, Cancel and Help in a row at y, then the status line below them.
+constexpr std::array<ControlTemplate, 6> buttonRowAndStatusLine(int send, int recall, int clear,
+                                                                int cancel, int help, int y) {
+  return {{
+      {send, WindowClass::Button, "Send", platform::BS_DEFPUSHBUTTON | kButtonStyle, 7, y, 50, 14},
+      {recall, WindowClass::Button, "Recall", kButtonStyle, 61, y, 50, 14},
+      {clear, WindowClass::Button, "Clear", kButtonStyle, 115, y, 50, 14},
+      {cancel, WindowClass::Button, "Cancel", kButtonStyle, 169, y, 50, 14},
+      {help, WindowClass::Button, "Help", kButtonStyle, 223, y, 50, 14},
+      {501, WindowClass::Static, "Testing 1 2 3...", kLabelStyle | platform::WS_VISIBLE, 7,
+       y + 18, 266, 8},
+  }};
+}
+
+constexpr std::array<ControlTemplate, 6> markerStyleFooter(int y) {
+  return buttonRowAndStatusLine(223, 234, 232, 227, 435, y);
+}
+
+template <std::size_t... Sizes>
+constexpr auto joinControls(const std::array<ControlTemplate, Sizes>&... parts) {
+  std::array<ControlTemplate, (Sizes + ...)> joined{};
+  std::size_t next = 0;
+  ((std::copy(parts.begin(), parts.end(), joined.begin() + next), next += parts.size()), ...);
+  return joined;
+}
+
+}  // namespace resources
