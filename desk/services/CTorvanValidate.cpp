@@ -22,6 +22,15 @@ int allOf(std::string_view text, bool (*isOfClass)(char), std::string_view extra
       text, [&](char c) { return isOfClass(c) || extraChars.find(c) != std::string_view::npos; });
 }
 
+// A sign before the first digit belongs to the number: "-1" is numeric, so that callers can
+// tell a number out of range from a text that is no number at all.
+std::string_view withoutSign(std::string_view text) {
+  if (text.size() > 1 && (text[0] == '+' || text[0] == '-') && isDigit(text[1])) {
+    text.remove_prefix(1);
+  }
+  return text;
+}
+
 int twoDigitNumber(std::string_view digits) {
   return digits.size() == 1 ? digits[0] - '0' : (digits[0] - '0') * 10 + (digits[1] - '0');
 }
@@ -34,7 +43,7 @@ constexpr std::array<int, 12> kDaysInMonth = {31, 29, 31, 30, 31, 30, 31, 31, 30
 }  // namespace
 
 int CTorvanValidate::IsNumeric(std::string_view text) const {
-  return allOf(text, isDigit);
+  return allOf(withoutSign(text), isDigit);
 }
 
 int CTorvanValidate::IsAlpha(std::string_view text) const {
@@ -46,7 +55,7 @@ int CTorvanValidate::IsAlphanumeric(std::string_view text) const {
 }
 
 int CTorvanValidate::IsNumericEx(std::string_view text, std::string_view extraChars) const {
-  return allOf(text, isDigit, extraChars);
+  return allOf(withoutSign(text), isDigit, extraChars);
 }
 
 int CTorvanValidate::IsAlphaEx(std::string_view text, std::string_view extraChars) const {

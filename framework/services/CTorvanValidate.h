@@ -4,7 +4,9 @@
 // Letters are the ASCII letters A-Z and a-z (the host's alphabet); digits are 0-9. The class
 // checks (IsNumeric, IsAlpha, IsAlphanumeric and their Ex forms) ask that every character be
 // of the class, so an empty text passes them; the Ex forms also accept each character of
-// extraChars.
+// extraChars. IsNumeric and IsNumericEx take a sign directly before the first digit as part of
+// the number ("-1" and "+12" are numeric, "-" alone is not), so that a caller can tell a
+// number out of its range from a text that is no number.
 //
 // IsDecimal: an optional sign, then digits with at most one decimal point among or after
 // them, at least one digit ("12", "-3", "1.5", "2."). An empty text is not a decimal.

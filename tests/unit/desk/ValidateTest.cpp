@@ -21,7 +21,11 @@ TEST(ValidateTest, CharacterClasses) {
       {"AZaz", 0, 1, 1},
       {"A1b2", 0, 0, 1},
       {"12 3", 0, 0, 0},
-      {"-1", 0, 0, 0},
+      {"-1", 1, 0, 0},  // a sign before the first digit belongs to the number
+      {"+12", 1, 0, 0},
+      {"-", 0, 0, 0},
+      {"1-", 0, 0, 0},
+      {"--1", 0, 0, 0},
       {"\xC9T\xC9", 0, 0, 0},  // Latin-1 letters
       {std::string_view("A\0B", 3), 0, 0, 0},
   };
@@ -45,6 +49,7 @@ TEST(ValidateTest, ExtraCharacters) {
   EXPECT_EQ(validate.IsAlphanumericEx("john+doe@mail", "@-_."), 0);
   EXPECT_EQ(validate.IsAlphanumericEx("", "@"), 1);
   EXPECT_EQ(validate.IsNumericEx("1 2", ""), 0);
+  EXPECT_EQ(validate.IsNumericEx("-1 2", " "), 1);
 }
 
 TEST(ValidateTest, Decimal) {
