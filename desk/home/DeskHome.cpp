@@ -102,13 +102,26 @@ fs::path userHome() {
 
 void prepareHome(const fs::path& folder) {
   if (!isMissingOrEmpty(folder)) return;
-  fs::create_directories(folder);
+  // The defaults are written to a folder beside the home and moved into place in one step, so
+  // that a crash while filling never leaves a half-filled home that would count as ready.
   const std::string homeText = absoluteText(folder);
+  const fs::path target(homeText);
+  fs::create_directories(target.parent_path());
+  const fs::path staging = target.parent_path() / ("." + target.filename().string() + ".new-" +
+                                                    std::to_string(::getpid()));
+  fs::remove_all(staging);
   for (const EmbeddedFile& file : defaults::embeddedFiles()) {
-    writeFile(folder / fs::path(file.path), replacePlaceholder(file.bytes, homeText));
+    writeFile(staging / fs::path(file.path), replacePlaceholder(file.bytes, homeText));
   }
   const IniChange system[] = {{"SYSTEM", "InstallDir", homeText}, {"SYSTEM", "Path", homeText}};
-  updateIniFile(whiteboardFileIn(folder), system);
+  updateIniFile(whiteboardFileIn(staging), system);
+  std::error_code error;
+  fs::rename(staging, target, error);  // replaces an empty folder
+  if (error) {
+    fs::remove_all(staging);
+    // Another process may have made the home meanwhile; that home is as good as ours.
+    if (isMissingOrEmpty(target)) throw fs::filesystem_error("cannot make the home", target, error);
+  }
 }
 
 }  // namespace desk
