@@ -1,0 +1,114 @@
+// What an agent waits for: opening a mask (construction and dialog initialisation), and Send
+// (validation, the whiteboard save, building and firing the command); and the whiteboard save
+// of a mask section on its own.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "desk/home/DeskHome.h"
+#include "framework/MaskState.h"
+#include "framework/services/CTorvanProfile.h"
+#include "module/ObjectMap.h"
+#include "platform/com/ComPtr.h"
+#include "platform/window/AgentInput.h"
+
+namespace {
+
+struct MaskInput {
+  const char* name;
+  std::vector<std::pair<int, const char*>> texts;  // control id and a valid text
+  // A second valid text for the first control: every other Send saves a new value, so that
+  // each round writes the whiteboard file as a real Send does.
+  const char* otherFirstText;
+};
+
+const MaskInput kMasks[] = {
+    {"PNRCreationFax", {{304, "5551234"}}, "5559876"},
+    {"PNRModificationFax", {{566, "5551234"}, {565, "2"}}, "5559876"},
+    {"PNRModificationGIT", {{552, "12"}}, "13"},
+    {"PNRModificationIncrease", {{605, "2"}, {607, "1-3"}}, "3"},
+    {"PNRModificationReduce", {{610, "1"}, {612, "2.1"}}, "2"},
+};
+
+// One desk home for the whole run, filled with the defaults.
+void useBenchmarkHome() {
+  static const bool ready = [] {
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("quillet-bench-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder);
+    desk::prepareHome(folder);
+    desk::setHome(folder);
+    return true;
+  }();
+  (void)ready;
+}
+
+const module::ObjectMapEntry& entryOf(const char* name) {
+  for (const module::ObjectMapEntry& entry : module::objectMap()) {
+    if (entry.description.name == name) return entry;
+  }
+  std::abort();
+}
+
+ComPtr<IInPlaceActivation> openMask(const module::ObjectMapEntry& entry) {
+  ComPtr<IInPlaceActivation> mask;
+  entry.createInstance(IID_IInPlaceActivation, mask.outVoid());
+  mask->InPlaceActivate(nullptr);
+  return mask;
+}
+
+void BM_Open(benchmark::State& state, const MaskInput& input) {
+  useBenchmarkHome();
+  const module::ObjectMapEntry& entry = entryOf(input.name);
+  for (auto _ : state) {
+    ComPtr<IInPlaceActivation> mask = openMask(entry);
+    benchmark::DoNotOptimize(mask.get());
+  }
+}
+
+void BM_Send(benchmark::State& state, const MaskInput& input) {
+  useBenchmarkHome();
+  ComPtr<IInPlaceActivation> mask = openMask(entryOf(input.name));
+  platform::Window* dialog = nullptr;
+  mask->GetWindow(&dialog);
+  platform::Window* send = dialog->child(223);
+  bool other = false;
+  for (auto _ : state) {
+    // Send rewrites a segment range in its normal form, so every round starts from the input.
+    for (const auto& [id, text] : input.texts) dialog->child(id)->setText(text);
+    if ((other = !other)) dialog->child(input.texts.front().first)->setText(input.otherFirstText);
+    platform::click(*send);
+  }
+}
+
+void BM_WhiteboardSave(benchmark::State& state) {
+  useBenchmarkHome();
+  int round = 0;
+  for (auto _ : state) {
+    CTorvanProfile profile;
+    framework::openWhiteboardSection(profile, "PNR.MODIFICATION.GIT");
+    CTorvanProfile::Batch together(profile);
+    framework::writeMarker(profile);
+    profile.setKeyName("LINENO");
+    profile.setValue("2");
+    profile.setKeyName("FAXNO");
+    profile.setValue(std::to_string(++round));
+  }
+}
+
+const bool kRegistered = [] {
+  for (const MaskInput& input : kMasks) {
+    benchmark::RegisterBenchmark((std::string("Open/") + input.name).c_str(), BM_Open, input);
+    benchmark::RegisterBenchmark((std::string("Send/") + input.name).c_str(), BM_Send, input);
+  }
+  benchmark::RegisterBenchmark("WhiteboardSave/MaskSection", BM_WhiteboardSave);
+  return true;
+}();
+
+}  // namespace
+
+BENCHMARK_MAIN();
