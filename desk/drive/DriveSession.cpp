@@ -324,8 +324,7 @@ void DriveSession::key(ScriptLine& line) {
   const std::string name = line.word("key");
   const auto pressed = keyFromName(name);
   if (!pressed) throw ScriptError("unknown key \"" + name + "\"");
-  openMask();
-  pressKey(*pressed);
+  pressKey(*pressed, &openMask());
 }
 
 void DriveSession::doubleClick(ScriptLine& line) { platform::doubleClick(control(line)); }

@@ -68,11 +68,12 @@ void typeText(Window& control, std::string_view text) {
   }
 }
 
-void pressKey(Key key) {
-  Window* target = desktop().focus();
+void pressKey(Key key, Window* activeWindow) {
+  Window* target = desktop().focus() != nullptr ? desktop().focus() : activeWindow;
   if (target == nullptr) return;
   const KeyStroke& stroke = strokeOf(key);
   target->send(stroke.message, stroke.virtualKey, stroke.flags);
+  // Only the focused control takes the character a key types.
   if (stroke.character != 0 && desktop().isAlive(target) && desktop().focus() == target) {
     target->send(WM_CHAR, static_cast<unsigned char>(stroke.character), stroke.flags);
   }

@@ -22,8 +22,8 @@ void focusControl(Window& control);
 // Focuses the control and types the text key by key at its selection. The edit's own rules
 // apply: upper-case conversion, the text limit, read-only.
 void typeText(Window& control, std::string_view text);
-// Presses a key in the focused window.
-void pressKey(Key key);
+// Presses a key in the focused window; in activeWindow when no window has the focus.
+void pressKey(Key key, Window* activeWindow = nullptr);
 // A left click in the middle of the control's text: pressed and released.
 void click(Window& control);
 void doubleClick(Window& control);
