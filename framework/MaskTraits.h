@@ -22,12 +22,16 @@ struct ButtonIds {
 // The buttons of every marker-style mask.
 inline constexpr ButtonIds kMarkerStyleButtons{223, 234, 232, 227, 435};
 
+// When a Send saves the mask's state, and whether it guards it with the marker.
+enum class SendStyle { Marker, Logged };
+
 struct MaskTraits {
   std::string_view name;     // the coclass name, first word of every diagnostic line
   int dialogId;              // the dialog template
   ButtonIds buttons;
   std::string_view section;  // the mask's whiteboard section
   std::string_view caption;  // the caption of the mask's message boxes
+  SendStyle style = SendStyle::Marker;
 };
 
 }  // namespace framework

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "fields/PhoneFields.h"
-#include "framework/MarkerStyleMask.h"
+#include "framework/StandardMask.h"
 #include "module/MaskInterfaces.h"
 
-class CPNRCreationFax : public framework::MarkerStyleMask<CPNRCreationFax, IPNRCreationFax> {
+class CPNRCreationFax : public framework::StandardMask<CPNRCreationFax, IPNRCreationFax> {
  public:
   static constexpr framework::MaskTraits kTraits{"PNRCreationFax", 121,
                                                  framework::kMarkerStyleButtons,

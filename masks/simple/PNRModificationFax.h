@@ -7,11 +7,11 @@
 
 #include "fields/NumberFields.h"
 #include "fields/PhoneFields.h"
-#include "framework/MarkerStyleMask.h"
+#include "framework/StandardMask.h"
 #include "module/MaskInterfaces.h"
 
 class CPNRModificationFax
-    : public framework::MarkerStyleMask<CPNRModificationFax, IPNRModificationFax> {
+    : public framework::StandardMask<CPNRModificationFax, IPNRModificationFax> {
  public:
   static constexpr framework::MaskTraits kTraits{
       "PNRModificationFax", 136, framework::kMarkerStyleButtons, "PNR.MODIFICATION.GIT",

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "fields/NumberFields.h"
-#include "framework/MarkerStyleMask.h"
+#include "framework/StandardMask.h"
 #include "module/MaskInterfaces.h"
 
 class CPNRModificationGIT
-    : public framework::MarkerStyleMask<CPNRModificationGIT, IPNRModificationGIT> {
+    : public framework::StandardMask<CPNRModificationGIT, IPNRModificationGIT> {
  public:
   static constexpr framework::MaskTraits kTraits{
       "PNRModificationGIT", 130, framework::kMarkerStyleButtons, "PNR.MODIFICATION.GIT",

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "fields/NumberFields.h"
-#include "framework/MarkerStyleMask.h"
+#include "framework/StandardMask.h"
 #include "module/MaskInterfaces.h"
 
 class CPNRModificationIncrease
-    : public framework::MarkerStyleMask<CPNRModificationIncrease, IPNRModificationIncrease> {
+    : public framework::StandardMask<CPNRModificationIncrease, IPNRModificationIncrease> {
  public:
   static constexpr framework::MaskTraits kTraits{
       "PNRModificationIncrease", 154, framework::kMarkerStyleButtons,

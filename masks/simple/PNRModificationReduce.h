@@ -6,11 +6,11 @@
 #include <string>
 
 #include "fields/NumberFields.h"
-#include "framework/MarkerStyleMask.h"
+#include "framework/StandardMask.h"
 #include "module/MaskInterfaces.h"
 
 class CPNRModificationReduce
-    : public framework::MarkerStyleMask<CPNRModificationReduce, IPNRModificationReduce> {
+    : public framework::StandardMask<CPNRModificationReduce, IPNRModificationReduce> {
  public:
   static constexpr framework::MaskTraits kTraits{
       "PNRModificationReduce", 157, framework::kMarkerStyleButtons, "PNR.MODIFICATION.REDUCE",

@@ -1,16 +1,21 @@
 #pragma once
-// The masks that guard their whiteboard section with the marker: Send validates, saves the
-// state with the marker, builds the command and fires it; Recall restores the state only when
-// the marker says a Send has saved it.
+// The masks with the five standard buttons (Send, Recall, Clear, Cancel, Help), Enter as Send
+// and Alt+Up as Recall. Two send styles exist:
+//   marker style: validate, save the state with the marker, build, fire Send; Recall restores
+//                 only when the marker says a Send has saved;
+//   logged style: validate, build, fire Send, write "Host Command %s" to the log, save the
+//                 state without marker; Recall clears first and restores whatever is saved.
+//                 These masks also log a change of language and end their dialog
+//                 initialisation with their Clear.
 //
 // Besides its traits, the mask class T provides:
-//   void BindFields(platform::Window& dialog);    creates its fields on the dialog's controls
+//   void BindFields(platform::Window& dialog);    creates its fields, fills its lists
 //   bool ValidateFields();                        its checks in order, stopping at the first fault
 //   std::string BuildCommand();                   the host command
-//   auto SavedFields();                           the fields with their keys, in saving order
 //   void ClearFields();                           empties its fields in its own order
-// and may provide ProcessFieldMessages to pass dialog messages on to fields that own a combo
-// box or a check box.
+// and either SavedFields() (its CField-based fields with their keys, in saving order) or its own
+// SaveFields(profile) and LoadFields(profile). It may provide ProcessFieldMessages, to pass
+// dialog messages on to fields that own a combo box or a check box, and AfterInitDialog.
 
 #include <string>
 
@@ -20,8 +25,10 @@
 namespace framework {
 
 template <class T, class Interface>
-class MarkerStyleMask : public MaskControl<T, Interface> {
+class StandardMask : public MaskControl<T, Interface> {
  public:
+  static constexpr bool kLogged = T::kTraits.style == SendStyle::Logged;
+
   bool ProcessWindowMessage(const platform::Message& message, platform::LRESULT& result) {
     using namespace platform;
     switch (message.code) {
@@ -30,6 +37,7 @@ class MarkerStyleMask : public MaskControl<T, Interface> {
         result = 1;
         return true;
       case WM_COMMAND:
+        // Buttons act whatever the notification code.
         if (runButton(lowWord(message.wParam))) return true;
         break;
       case WM_KEYDOWN:
@@ -52,6 +60,7 @@ class MarkerStyleMask : public MaskControl<T, Interface> {
   }
 
   bool ProcessFieldMessages(const platform::Message&, platform::LRESULT&) { return false; }
+  void AfterInitDialog() {}
 
   void OnInitDialog() {
     platform::Window& dialog = *this->dialog();
@@ -59,13 +68,20 @@ class MarkerStyleMask : public MaskControl<T, Interface> {
     self().BindFields(dialog);
     this->mask().SetButtonCaptions(dialog, T::kTraits.buttons);
     this->mask().PrepareDialog(dialog);
+    if constexpr (kLogged) OnClear();
+    self().AfterInitDialog();
   }
 
   void OnSend() {
     if (!self().ValidateFields()) return;
-    SaveState();
+    if constexpr (!kLogged) SaveState();
     const std::string command = self().BuildCommand();
     this->fireEvent(typelib::Event::Send, {command});
+    if constexpr (kLogged) {
+      this->mask().log().diagnostic(T::kTraits.name, "OnSend", 0, 100, __LINE__,
+                                    "Host Command %s", command.c_str());
+      SaveState();
+    }
   }
 
   void OnRecall() { RestoreState(); }
@@ -73,19 +89,37 @@ class MarkerStyleMask : public MaskControl<T, Interface> {
   void OnCancel() { this->fireEvent(typelib::Event::Cancel); }
   void OnHelp() { this->mask().ShowHelp("C" + std::string(T::kTraits.name)); }
 
+  void OnLanguageChanged() {
+    if constexpr (kLogged) {
+      this->mask().log().diagnostic(T::kTraits.name, "put_Lang", 30, 100, __LINE__, "Lang %s",
+                                    this->mask().languageCode().c_str());
+    }
+  }
+
   void SaveState() {
     CTorvanProfile profile;
     openWhiteboardSection(profile, T::kTraits.section);
     CTorvanProfile::Batch together(profile);
-    writeMarker(profile);
-    for (const auto& saved : self().SavedFields()) saved.field->Save(profile, saved.key);
+    if constexpr (!kLogged) writeMarker(profile);
+    self().SaveFields(profile);
   }
 
   void RestoreState() {
+    if constexpr (kLogged) OnClear();
     CTorvanProfile profile;
     openWhiteboardSection(profile, T::kTraits.section);
     CTorvanProfile::Batch snapshot(profile);
-    if (!holdsSavedState(profile)) return;
+    if constexpr (!kLogged) {
+      if (!holdsSavedState(profile)) return;
+    }
+    self().LoadFields(profile);
+  }
+
+  void SaveFields(CTorvanProfile& profile) {
+    for (const auto& saved : self().SavedFields()) saved.field->Save(profile, saved.key);
+  }
+
+  void LoadFields(CTorvanProfile& profile) {
     for (const auto& saved : self().SavedFields()) saved.field->Load(profile, saved.key);
   }
 
