@@ -23,7 +23,9 @@ std::optional<std::string> languageText(std::string_view key) {
 
 }  // namespace
 
-bool CField::ProcessWindowMessage(const Message&, LRESULT&) { return false; }
+bool CField::ProcessWindowMessage(const Message&, LRESULT&) {
+  return false;
+}
 
 int CField::Create(Window& dialog, int labelId, int editId, int mandatory, int maxLength,
                    std::string_view labKey, std::string_view tipKey, int modification) {
@@ -86,7 +88,9 @@ void CField::Load(CTorvanProfile& profile, std::string_view key) {
   SetText(value);
 }
 
-void CField::Clear() { SetText(""); }
+void CField::Clear() {
+  SetText("");
+}
 
 void CField::SetText(std::string_view text) {
   if (Window* control = edit_.window()) control->setText(text);

@@ -19,8 +19,7 @@ class CFieldEdit : public WindowWrapper {
   int ControlId() const { return controlId_; }
 
  protected:
-  bool ProcessWindowMessage(const platform::Message& message,
-                            platform::LRESULT& result) override;
+  bool ProcessWindowMessage(const platform::Message& message, platform::LRESULT& result) override;
 
  private:
   platform::Window* dialog_ = nullptr;

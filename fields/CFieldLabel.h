@@ -27,8 +27,7 @@ class CFieldLabel : public WindowWrapper {
   void ApplyFont();
 
  protected:
-  bool ProcessWindowMessage(const platform::Message& message,
-                            platform::LRESULT& result) override;
+  bool ProcessWindowMessage(const platform::Message& message, platform::LRESULT& result) override;
 
  private:
   std::optional<std::string> toolTipText_;

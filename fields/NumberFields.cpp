@@ -24,8 +24,8 @@ int checkEmpty(CField& field, const std::string& text, std::string_view noneKey)
 
 int CFieldLineNo::Create(Window& dialog, int labelId, int valueId, int mandatory,
                          int modification) {
-  return CField::Create(dialog, labelId, valueId, mandatory, 2, "LAB_PNR_LINENO",
-                        "TIP_PNR_LINENO", modification);
+  return CField::Create(dialog, labelId, valueId, mandatory, 2, "LAB_PNR_LINENO", "TIP_PNR_LINENO",
+                        modification);
 }
 
 int CFieldLineNo::Validate() {
@@ -75,8 +75,8 @@ int CFieldPaxNameNos::Validate() {
 }
 
 int CFieldSeatNo::Create(Window& dialog, int labelId, int valueId, int mandatory) {
-  return CField::Create(dialog, labelId, valueId, mandatory, 2, "LAB_PNR_SEATNO",
-                        "TIP_PNR_SEATNO", kModification);
+  return CField::Create(dialog, labelId, valueId, mandatory, 2, "LAB_PNR_SEATNO", "TIP_PNR_SEATNO",
+                        kModification);
 }
 
 int CFieldSeatNo::Validate() {

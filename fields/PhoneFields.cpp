@@ -44,8 +44,7 @@ int validatePhoneNumber(CField& field, std::string_view noneKey, std::string_vie
 
 }  // namespace
 
-int CFieldFaxNo::Create(Window& dialog, int labelId, int valueId, int mandatory,
-                        int modification) {
+int CFieldFaxNo::Create(Window& dialog, int labelId, int valueId, int mandatory, int modification) {
   return CField::Create(dialog, labelId, valueId, mandatory, kPhoneLength, "LAB_PNR_FAXNO",
                         "TIP_PNR_FAXNO", modification);
 }
@@ -80,8 +79,8 @@ std::string CFieldHomeNo::BuildFragment(LinePrefix prefix) const {
 }
 
 int CFieldMobNo::Create(Window& dialog, int labelId, int valueId, int mandatory) {
-  return CFieldTelNo::Create(dialog, labelId, valueId, mandatory, "LAB_PH_NO",
-                             "TOOLTIP_MOB_PH_NO", kModification);
+  return CFieldTelNo::Create(dialog, labelId, valueId, mandatory, "LAB_PH_NO", "TOOLTIP_MOB_PH_NO",
+                             kModification);
 }
 
 std::string CFieldMobNo::BuildFragment(LinePrefix prefix) const {
@@ -90,11 +89,13 @@ std::string CFieldMobNo::BuildFragment(LinePrefix prefix) const {
 
 int CFieldPerson::Create(Window& dialog, int labelId, int valueId, int mandatory,
                          int modification) {
-  return CField::Create(dialog, labelId, valueId, mandatory, 20, "LAB_PNR_PERSON",
-                        "TIP_PNR_PERSON", modification);
+  return CField::Create(dialog, labelId, valueId, mandatory, 20, "LAB_PNR_PERSON", "TIP_PNR_PERSON",
+                        modification);
 }
 
-int CFieldPerson::Validate() { return CheckRequired("ERR_PNR_PERSON_NONE"); }
+int CFieldPerson::Validate() {
+  return CheckRequired("ERR_PNR_PERSON_NONE");
+}
 
 int CFieldAgencyName::Create(Window& dialog, int labelId, int valueId, int mandatory,
                              int modification) {
@@ -121,7 +122,9 @@ int CFieldAgentName::Create(Window& dialog, int labelId, int valueId, int mandat
                         "TIP_PNR_AGENTNAME", modification);
 }
 
-int CFieldAgentName::Validate() { return CheckRequired("ERR_PNR_AGENTNAME_SHORT"); }
+int CFieldAgentName::Validate() {
+  return CheckRequired("ERR_PNR_AGENTNAME_SHORT");
+}
 
 int CFieldBusTel::Create(Window& dialog, int telLabelId, int telValueId, int personLabelId,
                          int personValueId, int personMandatory, int modification) {
@@ -133,7 +136,9 @@ int CFieldBusTel::Create(Window& dialog, int telLabelId, int telValueId, int per
   return 1;
 }
 
-int CFieldBusTel::Validate() { return telephone_.Validate() && person_.Validate(); }
+int CFieldBusTel::Validate() {
+  return telephone_.Validate() && person_.Validate();
+}
 
 std::string CFieldBusTel::BuildFragment(LinePrefix prefix) const {
   std::string fragment = phoneLineStart(prefix);
@@ -164,9 +169,9 @@ void CFieldBusTel::Enable(int flag) {
   telephone_.Enable(flag);
 }
 
-int CFieldAgencyTel::Create(Window& dialog, int agencyLabelId, int agencyValueId,
-                            int agentLabelId, int agentValueId, int telLabelId, int telValueId,
-                            int namesMandatory, int modification) {
+int CFieldAgencyTel::Create(Window& dialog, int agencyLabelId, int agencyValueId, int agentLabelId,
+                            int agentValueId, int telLabelId, int telValueId, int namesMandatory,
+                            int modification) {
   dialog_ = &dialog;
   mandatory_ = namesMandatory;
   agencyName_.Create(dialog, agencyLabelId, agencyValueId, namesMandatory, modification);

@@ -6,13 +6,16 @@ namespace fields {
 
 using namespace platform;
 
-WindowWrapper::~WindowWrapper() { Detach(); }
+WindowWrapper::~WindowWrapper() {
+  Detach();
+}
 
 void WindowWrapper::Attach(Window& control) {
   Detach();
   window_ = &control;
-  handler_ = control.attachHandler(
-      [this](const Message& message, LRESULT& result) { return ProcessWindowMessage(message, result); });
+  handler_ = control.attachHandler([this](const Message& message, LRESULT& result) {
+    return ProcessWindowMessage(message, result);
+  });
 }
 
 Window* WindowWrapper::Detach() {

@@ -20,8 +20,12 @@ HRESULT EventConnectionPoint::QueryInterface(REFIID iid, void** object) {
   return E_NOINTERFACE;
 }
 
-ULONG EventConnectionPoint::AddRef() { return owner_.AddRef(); }
-ULONG EventConnectionPoint::Release() { return owner_.Release(); }
+ULONG EventConnectionPoint::AddRef() {
+  return owner_.AddRef();
+}
+ULONG EventConnectionPoint::Release() {
+  return owner_.Release();
+}
 
 HRESULT EventConnectionPoint::GetConnectionInterface(IID* iid) {
   if (iid == nullptr) return E_POINTER;
@@ -74,12 +78,14 @@ void EventConnectionPoint::fire(DISPID event, const std::vector<std::string>& ar
     }
     DISPPARAMS params{variants.empty() ? nullptr : variants.data(), nullptr,
                       static_cast<UINT>(variants.size()), 0};
-    connection.sink->Invoke(event, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params,
-                            nullptr, nullptr, nullptr);
+    connection.sink->Invoke(event, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr,
+                            nullptr, nullptr);
     for (VARIANT& variant : variants) VariantClear(&variant);
   }
 }
 
-void EventConnectionPoint::disconnectAll() { connections_.clear(); }
+void EventConnectionPoint::disconnectAll() {
+  connections_.clear();
+}
 
 }  // namespace framework

@@ -27,7 +27,8 @@ std::string upperCase(std::string text) {
 
 std::string helpSectionName(std::string_view className) {
   std::string name(className);
-  for (std::string_view decoration : {"class TorvanMaskT<class ", "*", ">"}) eraseAll(name, decoration);
+  for (std::string_view decoration : {"class TorvanMaskT<class ", "*", ">"})
+    eraseAll(name, decoration);
   return std::string(trimmed(name));
 }
 

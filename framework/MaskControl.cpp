@@ -78,8 +78,8 @@ HRESULT MaskControlBase::invokeMember(DISPID id, WORD flags, const DISPPARAMS* p
     arguments[index] = argument.bstrVal;
   }
   BSTR value = nullptr;
-  const HRESULT outcome = callMember(member->member, propertyGet ? DISPATCH_PROPERTYGET : flags,
-                                     arguments, &value);
+  const HRESULT outcome =
+      callMember(member->member, propertyGet ? DISPATCH_PROPERTYGET : flags, arguments, &value);
   if (propertyGet && result != nullptr && SUCCEEDED(outcome)) {
     result->vt = VT_BSTR;
     result->bstrVal = value;
@@ -94,14 +94,15 @@ HRESULT MaskControlBase::activate(Window* containerWindow, int dialogId) {
   const DialogTemplate* dialogTemplate = resources::findDialogTemplate(dialogId);
   if (dialogTemplate == nullptr) return E_FAIL;
   dialog_ = buildDialog(*dialogTemplate, containerWindow);
-  dialog_->attachHandler([this](const Message& message, LRESULT& result) {
-    return routeMessage(message, result);
-  });
+  dialog_->attachHandler(
+      [this](const Message& message, LRESULT& result) { return routeMessage(message, result); });
   dialog_->send(WM_INITDIALOG);
   return S_OK;
 }
 
-void MaskControlBase::deactivate() { dialog_.reset(); }
+void MaskControlBase::deactivate() {
+  dialog_.reset();
+}
 
 bool MaskControlBase::reflectNotification(const Message& message, LRESULT& result) {
   if (message.code != WM_COMMAND && message.code != WM_CTLCOLORSTATIC) return false;

@@ -40,8 +40,8 @@ class MaskControlBase {
   HRESULT namesToIds(LPOLESTR* names, UINT nameCount, DISPID* ids) const;
   // Calls the member with its string arguments, for Invoke.
   HRESULT invokeMember(DISPID member, WORD flags, const DISPPARAMS* params, VARIANT* result);
-  virtual HRESULT callMember(typelib::Member member, WORD flags,
-                             const std::vector<BSTR>& arguments, BSTR* result) = 0;
+  virtual HRESULT callMember(typelib::Member member, WORD flags, const std::vector<BSTR>& arguments,
+                             BSTR* result) = 0;
   // Builds the dialog, hands its messages to route and sends WM_INITDIALOG.
   HRESULT activate(platform::Window* containerWindow, int dialogId);
   void deactivate();
@@ -65,8 +65,7 @@ class MaskControl : public Interface,
                     public IInPlaceActivation,
                     public MaskControlBase {
  public:
-  MaskControl()
-      : MaskControlBase(*typelib::findClass(T::kTraits.name)), mask_(T::kTraits.name) {
+  MaskControl() : MaskControlBase(*typelib::findClass(T::kTraits.name)), mask_(T::kTraits.name) {
     createConnectionPoint(*this);
   }
 

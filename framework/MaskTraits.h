@@ -26,8 +26,8 @@ inline constexpr ButtonIds kMarkerStyleButtons{223, 234, 232, 227, 435};
 enum class SendStyle { Marker, Logged };
 
 struct MaskTraits {
-  std::string_view name;     // the coclass name, first word of every diagnostic line
-  int dialogId;              // the dialog template
+  std::string_view name;  // the coclass name, first word of every diagnostic line
+  int dialogId;           // the dialog template
   ButtonIds buttons;
   std::string_view section;  // the mask's whiteboard section
   std::string_view caption;  // the caption of the mask's message boxes

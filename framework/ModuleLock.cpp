@@ -7,9 +7,15 @@ namespace {
 std::atomic<long> lockCount{0};
 }
 
-void lockModule() { ++lockCount; }
-void unlockModule() { --lockCount; }
-long moduleLockCount() { return lockCount.load(); }
+void lockModule() {
+  ++lockCount;
+}
+void unlockModule() {
+  --lockCount;
+}
+long moduleLockCount() {
+  return lockCount.load();
+}
 
 std::mutex& moduleMutex() {
   static std::mutex mutex;

@@ -78,8 +78,8 @@ class StandardMask : public MaskControl<T, Interface> {
     const std::string command = self().BuildCommand();
     this->fireEvent(typelib::Event::Send, {command});
     if constexpr (kLogged) {
-      this->mask().log().diagnostic(T::kTraits.name, "OnSend", 0, 100, __LINE__,
-                                    "Host Command %s", command.c_str());
+      this->mask().log().diagnostic(T::kTraits.name, "OnSend", 0, 100, __LINE__, "Host Command %s",
+                                    command.c_str());
       SaveState();
     }
   }

@@ -19,7 +19,9 @@ HRESULT ClassFactory::QueryInterface(REFIID iid, void** object) {
   return E_NOINTERFACE;
 }
 
-ULONG ClassFactory::AddRef() { return ++references_; }
+ULONG ClassFactory::AddRef() {
+  return ++references_;
+}
 
 // The cache keeps the factory alive: the count never drops below its own reference.
 ULONG ClassFactory::Release() {

@@ -14,6 +14,8 @@ HRESULT DllGetClassObject(REFCLSID clsid, REFIID iid, void** object) {
   return module::classFactoryOf(*entry).QueryInterface(iid, object);
 }
 
-HRESULT DllCanUnloadNow() { return framework::moduleLockCount() == 0 ? S_OK : S_FALSE; }
+HRESULT DllCanUnloadNow() {
+  return framework::moduleLockCount() == 0 ? S_OK : S_FALSE;
+}
 
 }  // extern "C"

@@ -22,10 +22,8 @@ ObjectMapEntry entryOf() {
 // In the type library's order of classes.
 std::span<const ObjectMapEntry> objectMap() {
   static const std::array entries{
-      entryOf<CPNRCreationFax>(),
-      entryOf<CPNRModificationGIT>(),
-      entryOf<CPNRModificationFax>(),
-      entryOf<CPNRModificationIncrease>(),
+      entryOf<CPNRCreationFax>(),        entryOf<CPNRModificationGIT>(),
+      entryOf<CPNRModificationFax>(),    entryOf<CPNRModificationIncrease>(),
       entryOf<CPNRModificationReduce>(),
   };
   return entries;

@@ -19,17 +19,17 @@ inline constexpr int kMaskFontSize = 8;
 
 inline constexpr DWORD kLabelStyle = platform::SS_LEFT;
 inline constexpr DWORD kEditStyle = platform::ES_UPPERCASE | platform::ES_AUTOHSCROLL |
-                                              platform::WS_BORDER | platform::WS_TABSTOP |
-                                              platform::WS_VISIBLE;
-inline constexpr DWORD kButtonStyle = platform::BS_PUSHBUTTON | platform::WS_TABSTOP |
-                                                platform::WS_VISIBLE;
+                                    platform::WS_BORDER | platform::WS_TABSTOP |
+                                    platform::WS_VISIBLE;
+inline constexpr DWORD kButtonStyle =
+    platform::BS_PUSHBUTTON | platform::WS_TABSTOP | platform::WS_VISIBLE;
 
 // A label and its edit on one row: the label at the left edge, the edit beside it.
 constexpr std::array<ControlTemplate, 2> labelledEdit(int labelId, std::string_view label,
                                                       int editId, int y, int editWidth = 120) {
-  return {{{labelId, WindowClass::Static, label, kLabelStyle | platform::WS_VISIBLE, 7, y + 2, 62,
-            8},
-           {editId, WindowClass::Edit, "", kEditStyle, 72, y, editWidth, 12}}};
+  return {
+      {{labelId, WindowClass::Static, label, kLabelStyle | platform::WS_VISIBLE, 7, y + 2, 62, 8},
+       {editId, WindowClass::Edit, "", kEditStyle, 72, y, editWidth, 12}}};
 }
 
 // Send, Recall, Clear, Cancel and Help in a row at y, then the status line below them.
@@ -41,8 +41,8 @@ constexpr std::array<ControlTemplate, 6> buttonRowAndStatusLine(int send, int re
       {clear, WindowClass::Button, "Clear", kButtonStyle, 115, y, 50, 14},
       {cancel, WindowClass::Button, "Cancel", kButtonStyle, 169, y, 50, 14},
       {help, WindowClass::Button, "Help", kButtonStyle, 223, y, 50, 14},
-      {501, WindowClass::Static, "Testing 1 2 3...", kLabelStyle | platform::WS_VISIBLE, 7,
-       y + 18, 266, 8},
+      {501, WindowClass::Static, "Testing 1 2 3...", kLabelStyle | platform::WS_VISIBLE, 7, y + 18,
+       266, 8},
   }};
 }
 

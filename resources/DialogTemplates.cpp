@@ -8,14 +8,15 @@ namespace resources {
 namespace {
 
 const std::array kTemplates{
-    &kPNRCreationFaxDialog,         &kPNRModificationGITDialog,
-    &kPNRModificationFaxDialog,     &kPNRModificationIncreaseDialog,
-    &kPNRModificationReduceDialog,
+    &kPNRCreationFaxDialog,          &kPNRModificationGITDialog,    &kPNRModificationFaxDialog,
+    &kPNRModificationIncreaseDialog, &kPNRModificationReduceDialog,
 };
 
 }  // namespace
 
-std::span<const platform::DialogTemplate* const> dialogTemplates() { return kTemplates; }
+std::span<const platform::DialogTemplate* const> dialogTemplates() {
+  return kTemplates;
+}
 
 const platform::DialogTemplate* findDialogTemplate(int id) {
   for (const platform::DialogTemplate* dialogTemplate : kTemplates) {

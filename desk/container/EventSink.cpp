@@ -20,7 +20,9 @@ HRESULT EventSink::QueryInterface(REFIID iid, void** object) {
   return E_NOINTERFACE;
 }
 
-ULONG EventSink::AddRef() { return ++references_; }
+ULONG EventSink::AddRef() {
+  return ++references_;
+}
 
 ULONG EventSink::Release() {
   const ULONG remaining = --references_;
@@ -46,8 +48,8 @@ HRESULT EventSink::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
 HRESULT EventSink::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,
                           EXCEPINFO*, UINT*) {
   const typelib::EventMember* event = typelib::findEvent(description_, member);
-  const std::string name = event != nullptr ? std::string(event->name)
-                                            : "dispid " + std::to_string(member);
+  const std::string name =
+      event != nullptr ? std::string(event->name) : "dispid " + std::to_string(member);
   std::vector<std::string> arguments;
   if (params != nullptr) {
     // The mask passes the last argument first.

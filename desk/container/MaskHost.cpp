@@ -25,11 +25,10 @@ MaskHost::MaskHost(const ModuleLoader& module, const typelib::ClassDescription& 
                    EventHandler onEvent)
     : description_(description) {
   ComPtr<IClassFactory> factory;
-  HRESULT result = module.getClassObject()(description.clsid, IID_IClassFactory,
-                                           factory.outVoid());
+  HRESULT result = module.getClassObject()(description.clsid, IID_IClassFactory, factory.outVoid());
   if (FAILED(result)) {
-    throw std::runtime_error("the module serves no class " + std::string(description.name) +
-                             " (" + resultText(result) + ")");
+    throw std::runtime_error("the module serves no class " + std::string(description.name) + " (" +
+                             resultText(result) + ")");
   }
   result = factory->CreateInstance(nullptr, IID_IDispatch, dispatch_.outVoid());
   if (FAILED(result)) {
@@ -48,7 +47,9 @@ MaskHost::MaskHost(const ModuleLoader& module, const typelib::ClassDescription& 
   if (FAILED(result)) throw std::runtime_error("cannot connect the event sink");
 }
 
-MaskHost::~MaskHost() { release(); }
+MaskHost::~MaskHost() {
+  release();
+}
 
 HRESULT MaskHost::open(platform::Window* containerWindow) {
   if (!activation_) return E_UNEXPECTED;

@@ -35,7 +35,8 @@ ModuleLoader::ModuleLoader(const std::filesystem::path& modulePath) {
 ModuleLoader::~ModuleLoader() = default;
 
 std::filesystem::path ModuleLoader::defaultModulePath() {
-  if (const char* configured = std::getenv("QUILLET_MODULE"); configured != nullptr && *configured) {
+  if (const char* configured = std::getenv("QUILLET_MODULE");
+      configured != nullptr && *configured) {
     return configured;
   }
   std::error_code error;

@@ -12,12 +12,15 @@ std::vector<char32_t> codePoints(std::string_view text) {
   result.reserve(text.size());
   for (std::size_t at = 0; at < text.size();) {
     const auto lead = static_cast<unsigned char>(text[at]);
-    const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
-                                         : (lead >> 3) == 0x1E                      ? 4
-                                                                                    : 0;
-    char32_t code = length == 1 ? lead : length == 2 ? (lead & 0x1F)
-                                     : length == 3   ? (lead & 0x0F)
-                                                     : (lead & 0x07);
+    const int length = lead < 0x80           ? 1
+                       : (lead >> 5) == 0x6  ? 2
+                       : (lead >> 4) == 0xE  ? 3
+                       : (lead >> 3) == 0x1E ? 4
+                                             : 0;
+    char32_t code = length == 1   ? lead
+                    : length == 2 ? (lead & 0x1F)
+                    : length == 3 ? (lead & 0x0F)
+                                  : (lead & 0x07);
     bool valid = length > 0 && at + static_cast<std::size_t>(length) <= text.size();
     for (int i = 1; valid && i < length; ++i) {
       const auto next = static_cast<unsigned char>(text[at + static_cast<std::size_t>(i)]);
@@ -79,7 +82,6 @@ std::string utf8FromUtf16(const char16_t* text, std::size_t length) {
   }
   return result;
 }
-
 
 std::string latin1FromUtf8(std::string_view text) {
   std::string result;

@@ -31,8 +31,12 @@ std::string resultText(HRESULT result) {
 }
 
 // Mask texts are Latin-1; the script and the output are UTF-8.
-std::string maskText(const std::string& scriptText) { return latin1FromUtf8(scriptText); }
-std::string outputText(std::string_view maskText) { return utf8FromLatin1(maskText); }
+std::string maskText(const std::string& scriptText) {
+  return latin1FromUtf8(scriptText);
+}
+std::string outputText(std::string_view maskText) {
+  return utf8FromLatin1(maskText);
+}
 
 std::vector<std::string> splitAtBars(const std::string& text) {
   std::vector<std::string> parts;
@@ -118,8 +122,8 @@ DriveSession::DriveSession(const ModuleLoader& module, const typelib::ClassDescr
       description_(description),
       scriptFolder_(std::move(scriptFolder)),
       output_(output),
-      containerWindow_(std::make_unique<Window>(WindowClass::Dialog, 0, "quillet drive",
-                                                WS_VISIBLE, Rect{0, 0, 800, 600})) {
+      containerWindow_(std::make_unique<Window>(WindowClass::Dialog, 0, "quillet drive", WS_VISIBLE,
+                                                Rect{0, 0, 800, 600})) {
   desktop().setContainer(this);
   setObserver(this);
   mask();  // a mask that cannot be created ends the run before the script starts
@@ -238,7 +242,9 @@ void DriveSession::handover(ScriptLine& line) {
   writeWholeFile(resolvePath(installFolder + "\\temp\\PNRToBeCreate.pnrdata"), line.text());
 }
 
-void DriveSession::pnrGroup(ScriptLine& line) { openPnr().groupName = maskText(line.text()); }
+void DriveSession::pnrGroup(ScriptLine& line) {
+  openPnr().groupName = maskText(line.text());
+}
 
 void DriveSession::pnrPassenger(ScriptLine& line) {
   const auto parts = fields(line.text(), 4, "NAMENO|SURNAME|GIVENNAME|INFANT");
@@ -288,9 +294,13 @@ void DriveSession::answer(ScriptLine& line) {
 
 // The agent at the mask's window.
 
-void DriveSession::open(ScriptLine&) { openMask(); }
+void DriveSession::open(ScriptLine&) {
+  openMask();
+}
 
-void DriveSession::show(ScriptLine&) { openMask().send(WM_SHOWWINDOW, 1); }
+void DriveSession::show(ScriptLine&) {
+  openMask().send(WM_SHOWWINDOW, 1);
+}
 
 void DriveSession::type(ScriptLine& line) {
   Window& target = control(line);
@@ -316,9 +326,13 @@ void DriveSession::select(ScriptLine& line) {
   chooseEntry(target, static_cast<int>(index));
 }
 
-void DriveSession::click(ScriptLine& line) { platform::click(control(line)); }
+void DriveSession::click(ScriptLine& line) {
+  platform::click(control(line));
+}
 
-void DriveSession::focus(ScriptLine& line) { focusControl(control(line)); }
+void DriveSession::focus(ScriptLine& line) {
+  focusControl(control(line));
+}
 
 void DriveSession::key(ScriptLine& line) {
   const std::string name = line.word("key");
@@ -327,16 +341,22 @@ void DriveSession::key(ScriptLine& line) {
   pressKey(*pressed, &openMask());
 }
 
-void DriveSession::doubleClick(ScriptLine& line) { platform::doubleClick(control(line)); }
+void DriveSession::doubleClick(ScriptLine& line) {
+  platform::doubleClick(control(line));
+}
 
 void DriveSession::post(ScriptLine& line) {
   const long message = line.number("message");
   openMask().post(static_cast<UINT>(message));
 }
 
-void DriveSession::setText(ScriptLine& line) { openMask().setText(maskText(line.text())); }
+void DriveSession::setText(ScriptLine& line) {
+  openMask().setText(maskText(line.text()));
+}
 
-void DriveSession::setNullText(ScriptLine&) { openMask().setNullText(); }
+void DriveSession::setNullText(ScriptLine&) {
+  openMask().setNullText();
+}
 
 void DriveSession::addPassengerFire(ScriptLine& line) {
   line.number("event");
@@ -351,7 +371,9 @@ void DriveSession::addPassengerFire(ScriptLine& line) {
 
 // The container's calls.
 
-void DriveSession::reply(ScriptLine& line) { reportResult(mask().call("SetResponse", {line.text()})); }
+void DriveSession::reply(ScriptLine& line) {
+  reportResult(mask().call("SetResponse", {line.text()}));
+}
 
 void DriveSession::replyFile(ScriptLine& line) {
   const std::string content = readWholeFile(scriptPath(line.text()));
@@ -364,7 +386,9 @@ void DriveSession::received(ScriptLine& line) {
   reportResult(mask().call("receivedFrom", {source, destination, line.text()}));
 }
 
-void DriveSession::lang(ScriptLine& line) { reportResult(mask().putLang(line.text())); }
+void DriveSession::lang(ScriptLine& line) {
+  reportResult(mask().putLang(line.text()));
+}
 
 void DriveSession::getLang(ScriptLine&) {
   std::string language;
@@ -421,9 +445,9 @@ void DriveSession::where(ScriptLine&) {
     return;
   }
   JsonLine position{{"focus", focused->id()}};
-  const bool hasEdit = focused->windowClass() == WindowClass::Edit ||
-                       (focused->windowClass() == WindowClass::ComboBox &&
-                        focused->styleType() != CBS_DROPDOWNLIST);
+  const bool hasEdit =
+      focused->windowClass() == WindowClass::Edit ||
+      (focused->windowClass() == WindowClass::ComboBox && focused->styleType() != CBS_DROPDOWNLIST);
   if (hasEdit) position["sel"] = {focused->selection().start, focused->selection().end};
   output_.write(position);
 }
@@ -431,9 +455,10 @@ void DriveSession::where(ScriptLine&) {
 void DriveSession::whiteboardDump(ScriptLine& line) {
   const std::string section = maskText(line.word("section"));
   for (const auto& [key, value] : whiteboardSection(section)) {
-    output_.write({{"wb", {{"section", outputText(section)},
-                           {"key", outputText(key)},
-                           {"value", outputText(value)}}}});
+    output_.write({{"wb",
+                    {{"section", outputText(section)},
+                     {"key", outputText(key)},
+                     {"value", outputText(value)}}}});
   }
 }
 
@@ -446,16 +471,14 @@ void DriveSession::close(ScriptLine&) {
 
 // What the mask asks of its container and of the desktop.
 
-int DriveSession::messageBox(Window*, std::string_view text, std::string_view caption,
-                             UINT style) {
-  output_.write({{"msgbox", {{"text", outputText(text)},
-                             {"caption", outputText(caption)},
-                             {"style", style}}}});
+int DriveSession::messageBox(Window*, std::string_view text, std::string_view caption, UINT style) {
+  output_.write(
+      {{"msgbox",
+        {{"text", outputText(text)}, {"caption", outputText(caption)}, {"style", style}}}});
   return IDOK;
 }
 
-std::optional<std::vector<std::string>> DriveSession::modalDialog(std::string_view kind,
-                                                                  Window*) {
+std::optional<std::vector<std::string>> DriveSession::modalDialog(std::string_view kind, Window*) {
   output_.write({{"dialog", kind}});
   auto queued = answers_.take(std::string(kind));
   if (!queued) {
@@ -474,11 +497,14 @@ void DriveSession::shellOpen(std::string_view target) {
 
 void DriveSession::onLog(std::string_view module, std::string_view operation,
                          std::string_view text) {
-  output_.write({{"log", {{"module", outputText(module)},
-                          {"operation", outputText(operation)},
-                          {"text", outputText(text)}}}});
+  output_.write({{"log",
+                  {{"module", outputText(module)},
+                   {"operation", outputText(operation)},
+                   {"text", outputText(text)}}}});
 }
 
-void DriveSession::onRequest(std::string_view name) { output_.write({{"request", name}}); }
+void DriveSession::onRequest(std::string_view name) {
+  output_.write({{"request", name}});
+}
 
 }  // namespace desk

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <string_view>
 #include <sstream>
+#include <string_view>
 
 #include "desk/drive/ScriptLine.h"
 
@@ -40,8 +40,9 @@ std::vector<std::string> checkedAnswer(const std::string& kind, const std::strin
     // ok MARKERS LISTTEXT: the list text keeps its blanks.
     const auto first = arguments.find(' ');
     const auto second = first == std::string::npos ? first : arguments.find(' ', first + 1);
-    const std::string markers =
-        first == std::string::npos ? std::string() : arguments.substr(first + 1, second - first - 1);
+    const std::string markers = first == std::string::npos
+                                    ? std::string()
+                                    : arguments.substr(first + 1, second - first - 1);
     if (words.empty() || words[0] != "ok" || !isMarkers(markers)) {
       throw ScriptError("addpax answers ok MARKERS LISTTEXT or cancel");
     }

@@ -18,7 +18,9 @@ std::string ScriptLine::text() {
   return result;
 }
 
-long ScriptLine::number(std::string_view what) { return parseNumber(word(what), what); }
+long ScriptLine::number(std::string_view what) {
+  return parseNumber(word(what), what);
+}
 
 long parseNumber(std::string_view text, std::string_view what) {
   const bool negative = !text.empty() && text.front() == '-';
@@ -29,7 +31,8 @@ long parseNumber(std::string_view text, std::string_view what) {
     base = 16;
   }
   long value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
+  const auto [end, error] =
+      std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
   if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) {
     throw ScriptError("bad " + std::string(what) + " \"" + std::string(text) + "\"");
   }

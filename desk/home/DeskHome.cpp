@@ -108,7 +108,7 @@ void prepareHome(const fs::path& folder) {
   const fs::path target(homeText);
   fs::create_directories(target.parent_path());
   const fs::path staging = target.parent_path() / ("." + target.filename().string() + ".new-" +
-                                                    std::to_string(::getpid()));
+                                                   std::to_string(::getpid()));
   fs::remove_all(staging);
   for (const EmbeddedFile& file : defaults::embeddedFiles()) {
     writeFile(staging / fs::path(file.path), replacePlaceholder(file.bytes, homeText));

@@ -7,7 +7,7 @@
 namespace desk {
 
 struct EmbeddedFile {
-  std::string_view path;   // relative to the home, '/' between folders
+  std::string_view path;  // relative to the home, '/' between folders
   std::string_view bytes;
 };
 

@@ -12,8 +12,8 @@
 class CPNRCreationFax : public framework::StandardMask<CPNRCreationFax, IPNRCreationFax> {
  public:
   static constexpr framework::MaskTraits kTraits{"PNRCreationFax", 121,
-                                                 framework::kMarkerStyleButtons,
-                                                 "PNR.CREATION.FAX", framework::kCreationCaption};
+                                                 framework::kMarkerStyleButtons, "PNR.CREATION.FAX",
+                                                 framework::kCreationCaption};
 
   void BindFields(platform::Window& dialog);
   bool ValidateFields();

@@ -6,7 +6,9 @@ void CPNRModificationFax::BindFields(platform::Window& dialog) {
 }
 
 // The fax number first: an empty number is reported before the line is looked at.
-bool CPNRModificationFax::ValidateFields() { return faxNo_.Validate() && lineNo_.Validate(); }
+bool CPNRModificationFax::ValidateFields() {
+  return faxNo_.Validate() && lineNo_.Validate();
+}
 
 // The line number is always the prefix, also when empty: "9\u00A45551234-F".
 std::string CPNRModificationFax::BuildCommand() const {

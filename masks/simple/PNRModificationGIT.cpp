@@ -4,7 +4,9 @@ void CPNRModificationGIT::BindFields(platform::Window& dialog) {
   numberInGroup_.Create(dialog, 551, 552, 1, fields::kModification);
 }
 
-bool CPNRModificationGIT::ValidateFields() { return numberInGroup_.Validate(); }
+bool CPNRModificationGIT::ValidateFields() {
+  return numberInGroup_.Validate();
+}
 
 std::string CPNRModificationGIT::BuildCommand() const {
   return "," + numberInGroup_.GetText(fields::kNumberBuffer);
@@ -14,4 +16,6 @@ std::array<fields::SavedField, 1> CPNRModificationGIT::SavedFields() {
   return {{{&numberInGroup_, "NOINGRP"}}};
 }
 
-void CPNRModificationGIT::ClearFields() { numberInGroup_.Clear(); }
+void CPNRModificationGIT::ClearFields() {
+  numberInGroup_.Clear();
+}

@@ -12,8 +12,8 @@ class CPNRModificationIncrease
     : public framework::StandardMask<CPNRModificationIncrease, IPNRModificationIncrease> {
  public:
   static constexpr framework::MaskTraits kTraits{
-      "PNRModificationIncrease", 154, framework::kMarkerStyleButtons,
-      "PNR.MODIFICATION.INCREASE", framework::kModificationCaption};
+      "PNRModificationIncrease", 154, framework::kMarkerStyleButtons, "PNR.MODIFICATION.INCREASE",
+      framework::kModificationCaption};
 
   void BindFields(platform::Window& dialog);
   bool ValidateFields();

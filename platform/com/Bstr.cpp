@@ -65,6 +65,7 @@ BSTR bstrFromLatin1(std::string_view text) {
 std::string latin1FromBstr(const OLECHAR* text) {
   std::string result;
   if (text == nullptr) return result;
-  for (const OLECHAR* c = text; *c != 0; ++c) result.push_back(*c <= 0xFF ? static_cast<char>(*c) : '?');
+  for (const OLECHAR* c = text; *c != 0; ++c)
+    result.push_back(*c <= 0xFF ? static_cast<char>(*c) : '?');
   return result;
 }

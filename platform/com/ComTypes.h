@@ -15,7 +15,9 @@ using BOOL = int;
 using LCID = std::uint32_t;
 using DISPID = std::int32_t;
 
-constexpr HRESULT hresultFromCode(std::uint32_t code) { return static_cast<HRESULT>(code); }
+constexpr HRESULT hresultFromCode(std::uint32_t code) {
+  return static_cast<HRESULT>(code);
+}
 
 constexpr HRESULT S_OK = 0;
 constexpr HRESULT S_FALSE = 1;
@@ -35,8 +37,12 @@ constexpr HRESULT DISP_E_TYPEMISMATCH = hresultFromCode(0x80020005);
 constexpr HRESULT DISP_E_UNKNOWNNAME = hresultFromCode(0x80020006);
 constexpr HRESULT DISP_E_BADPARAMCOUNT = hresultFromCode(0x8002000E);
 
-constexpr bool SUCCEEDED(HRESULT result) { return result >= 0; }
-constexpr bool FAILED(HRESULT result) { return result < 0; }
+constexpr bool SUCCEEDED(HRESULT result) {
+  return result >= 0;
+}
+constexpr bool FAILED(HRESULT result) {
+  return result < 0;
+}
 
 struct GUID {
   std::uint32_t Data1;

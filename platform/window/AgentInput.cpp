@@ -52,9 +52,13 @@ std::optional<Key> keyFromName(std::string_view name) {
   return std::nullopt;
 }
 
-bool acceptsInput(const Window& control) { return control.isEnabled() && control.isShown(); }
+bool acceptsInput(const Window& control) {
+  return control.isEnabled() && control.isShown();
+}
 
-void focusControl(Window& control) { desktop().setFocus(&control); }
+void focusControl(Window& control) {
+  desktop().setFocus(&control);
+}
 
 void typeText(Window& control, std::string_view text) {
   if (!acceptsInput(control)) return;

@@ -18,7 +18,7 @@ struct ControlTemplate {
   WindowClass windowClass;
   std::string_view text;
   DWORD style;
-  int x, y, width, height;  // dialog units
+  int x, y, width, height;            // dialog units
   std::string_view hostedClass = {};  // the outside control a hosted window holds
 };
 
@@ -36,8 +36,12 @@ struct DialogTemplate {
 // its height.
 constexpr int kBaseUnitX = 6;
 constexpr int kBaseUnitY = 13;
-constexpr int dialogUnitsToPixelsX(int units) { return units * kBaseUnitX / 4; }
-constexpr int dialogUnitsToPixelsY(int units) { return units * kBaseUnitY / 8; }
+constexpr int dialogUnitsToPixelsX(int units) {
+  return units * kBaseUnitX / 4;
+}
+constexpr int dialogUnitsToPixelsY(int units) {
+  return units * kBaseUnitY / 8;
+}
 
 // Builds the dialog and its controls in template order. The dialog is placed in parent when
 // one is given. The caller attaches its handler and then sends WM_INITDIALOG.

@@ -13,9 +13,15 @@ constexpr COLORREF RGB(int red, int green, int blue) {
   return static_cast<COLORREF>(red & 0xFF) | (static_cast<COLORREF>(green & 0xFF) << 8) |
          (static_cast<COLORREF>(blue & 0xFF) << 16);
 }
-constexpr int redOf(COLORREF colour) { return colour & 0xFF; }
-constexpr int greenOf(COLORREF colour) { return (colour >> 8) & 0xFF; }
-constexpr int blueOf(COLORREF colour) { return (colour >> 16) & 0xFF; }
+constexpr int redOf(COLORREF colour) {
+  return colour & 0xFF;
+}
+constexpr int greenOf(COLORREF colour) {
+  return (colour >> 8) & 0xFF;
+}
+constexpr int blueOf(COLORREF colour) {
+  return (colour >> 16) & 0xFF;
+}
 // "#rrggbb"
 std::string colourToHex(COLORREF colour);
 

@@ -16,8 +16,12 @@ constexpr WPARAM makeWParam(int low, int high) {
   return (static_cast<WPARAM>(static_cast<std::uint16_t>(low))) |
          (static_cast<WPARAM>(static_cast<std::uint16_t>(high)) << 16);
 }
-constexpr LPARAM makeLParam(int low, int high) { return static_cast<LPARAM>(makeWParam(low, high)); }
-constexpr int lowWord(std::uintptr_t value) { return static_cast<std::int16_t>(value & 0xFFFF); }
+constexpr LPARAM makeLParam(int low, int high) {
+  return static_cast<LPARAM>(makeWParam(low, high));
+}
+constexpr int lowWord(std::uintptr_t value) {
+  return static_cast<std::int16_t>(value & 0xFFFF);
+}
 constexpr int highWord(std::uintptr_t value) {
   return static_cast<std::int16_t>((value >> 16) & 0xFFFF);
 }
@@ -39,10 +43,10 @@ constexpr UINT WM_CHAR = 0x0102;  // wParam: the character
 constexpr UINT WM_SYSKEYDOWN = 0x0104;
 constexpr UINT WM_SYSKEYUP = 0x0105;
 constexpr UINT WM_INITDIALOG = 0x0110;
-constexpr UINT WM_COMMAND = 0x0111;  // wParam: id and notification code, lParam: Window*
+constexpr UINT WM_COMMAND = 0x0111;         // wParam: id and notification code, lParam: Window*
 constexpr UINT WM_CTLCOLORDLG = 0x0136;     // wParam: DeviceContext*, lParam: Window*
 constexpr UINT WM_CTLCOLORSTATIC = 0x0138;  // wParam: DeviceContext*, lParam: Window*
-constexpr UINT WM_MOUSEMOVE = 0x0200;  // lParam: x and y in client pixels
+constexpr UINT WM_MOUSEMOVE = 0x0200;       // lParam: x and y in client pixels
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
 constexpr UINT WM_LBUTTONDBLCLK = 0x0203;

@@ -24,7 +24,9 @@ PaintColours staticColours(Window& control) {
   return ask(control.parent(), WM_CTLCOLORSTATIC, control);
 }
 
-PaintColours dialogColours(Window& dialog) { return ask(&dialog, WM_CTLCOLORDLG, dialog); }
+PaintColours dialogColours(Window& dialog) {
+  return ask(&dialog, WM_CTLCOLORDLG, dialog);
+}
 
 bool paintsAsStatic(const Window& control) {
   if (control.windowClass() == WindowClass::Static) return true;

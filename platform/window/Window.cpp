@@ -25,7 +25,8 @@ char toUpperLatin1(char c) {
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
   if (prefix.size() > text.size()) return false;
   return std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    return std::tolower(static_cast<unsigned char>(a)) ==
+           std::tolower(static_cast<unsigned char>(b));
   });
 }
 
@@ -113,8 +114,9 @@ LRESULT Window::send(UINT code, WPARAM wParam, LPARAM lParam) {
   // goes over a copy and skips handlers detached meanwhile.
   const std::vector<AttachedHandler> chain = handlers_;
   for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-    const bool stillAttached = std::any_of(handlers_.begin(), handlers_.end(),
-                                           [&](const AttachedHandler& h) { return h.id == it->id; });
+    const bool stillAttached =
+        std::any_of(handlers_.begin(), handlers_.end(),
+                    [&](const AttachedHandler& h) { return h.id == it->id; });
     if (!stillAttached) continue;
     LRESULT result = 0;
     if ((*it->handler)(message, result)) return result;
@@ -147,7 +149,9 @@ void Window::setText(std::string_view text) {
   send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
 }
 
-void Window::setNullText() { send(WM_SETTEXT, 0, 0); }
+void Window::setNullText() {
+  send(WM_SETTEXT, 0, 0);
+}
 
 void Window::storeText(const char* text) {
   text_ = text == nullptr ? std::string() : std::string(text);
@@ -175,7 +179,9 @@ void Window::show(int command) {
   send(WM_SHOWWINDOW, visible ? 1 : 0);
 }
 
-void Window::setTextLimit(int limit) { textLimit_ = limit <= 0 ? kLargestTextLimit : limit; }
+void Window::setTextLimit(int limit) {
+  textLimit_ = limit <= 0 ? kLargestTextLimit : limit;
+}
 
 void Window::setSelection(int start, int end) {
   const int length = static_cast<int>(text_.size());
@@ -194,8 +200,7 @@ bool Window::isReadOnly() const {
 }
 
 bool Window::hasEditPart() const {
-  return windowClass_ == WindowClass::Edit ||
-         (isComboBox() && styleType() != CBS_DROPDOWNLIST);
+  return windowClass_ == WindowClass::Edit || (isComboBox() && styleType() != CBS_DROPDOWNLIST);
 }
 
 int Window::addEntry(std::string text, std::intptr_t data) {
@@ -291,7 +296,8 @@ LRESULT Window::editProcedure(const Message& message) {
     case WM_LBUTTONDOWN:
       desktop().setFocus(this);
       if (hasEditPart()) {
-        const int index = characterIndexAt(*this, lowWord(static_cast<std::uintptr_t>(message.lParam)));
+        const int index =
+            characterIndexAt(*this, lowWord(static_cast<std::uintptr_t>(message.lParam)));
         setSelection(index, index);
       }
       return 0;

@@ -10,8 +10,8 @@ constexpr auto kCreationControls =
     joinControls(labelledEdit(457, "Fax No.:", 304, 8, 180), markerStyleFooter(30));
 
 constexpr auto kModificationControls =
-    joinControls(labelledEdit(563, "Line #:", 565, 8, 20), labelledEdit(568, "Fax Number:", 566, 24, 180),
-                 markerStyleFooter(46));
+    joinControls(labelledEdit(563, "Line #:", 565, 8, 20),
+                 labelledEdit(568, "Fax Number:", 566, 24, 180), markerStyleFooter(46));
 
 }  // namespace
 

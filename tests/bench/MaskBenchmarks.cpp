@@ -37,8 +37,8 @@ const MaskInput kMasks[] = {
 // One desk home for the whole run, filled with the defaults.
 void useBenchmarkHome() {
   static const bool ready = [] {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("quillet-bench-" + std::to_string(::getpid()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("quillet-bench-" + std::to_string(::getpid()));
     std::filesystem::remove_all(folder);
     desk::prepareHome(folder);
     desk::setHome(folder);
