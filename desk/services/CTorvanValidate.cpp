@@ -67,11 +67,9 @@ int CTorvanValidate::IsAlphanumericEx(std::string_view text, std::string_view ex
 }
 
 int CTorvanValidate::IsDecimal(std::string_view text) const {
-  if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
-  // The point may stand among the digits or after them, never before the first.
-  if (text.empty() || !isDigit(text.front())) return 0;
-  if (std::ranges::count(text, '.') > 1) return 0;
-  return allOf(text, [](char c) { return isDigit(c) || c == '.'; });
+  // Counts, queue numbers and segment numbers: whole numbers written in decimal digits.
+  const std::string_view digits = withoutSign(text);
+  return !digits.empty() && allOf(digits, isDigit);
 }
 
 int CTorvanValidate::IsDate(std::string_view text) const {

@@ -8,8 +8,8 @@
 // the number ("-1" and "+12" are numeric, "-" alone is not), so that a caller can tell a
 // number out of its range from a text that is no number.
 //
-// IsDecimal: an optional sign, then digits with at most one decimal point among or after
-// them, at least one digit ("12", "-3", "1.5", "2."). An empty text is not a decimal.
+// IsDecimal: a whole number written in decimal digits, with an optional sign before the first
+// digit ("12", "-3", "+3"); no decimal point, no blanks, and an empty text is not a number.
 //
 // IsDate: a day of one or two digits, a three-letter English month abbreviation (JAN ... DEC,
 // any letter case) and optionally a two-digit year, with nothing else: "5MAR", "05MAR",
