@@ -1,0 +1,151 @@
+#pragma once
+// What the module's unit tests share: a fresh desk home with the key language (every text
+// reads as its key), a container that records the message boxes and shell requests instead
+// of showing them, and a small dialog of label and edit pairs for fields to bind to.
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "desk/home/DeskHome.h"
+#include "framework/services/TorvanArch.h"
+#include "platform/window/Desktop.h"
+#include "platform/window/DialogTemplate.h"
+
+namespace module::test {
+
+// A desk home made for one test and removed after it.
+class TempDeskHome {
+ public:
+  TempDeskHome() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "quillet-module-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    folder_ = pattern;
+    desk::prepareHome(folder_);
+    desk::setHome(folder_);
+  }
+  ~TempDeskHome() { std::filesystem::remove_all(folder_); }
+  TempDeskHome(const TempDeskHome&) = delete;
+  TempDeskHome& operator=(const TempDeskHome&) = delete;
+
+  const std::filesystem::path& folder() const { return folder_; }
+  void write(const std::filesystem::path& relative, std::string_view content) const {
+    std::filesystem::create_directories((folder_ / relative).parent_path());
+    std::ofstream(folder_ / relative, std::ios::binary) << content;
+  }
+
+ private:
+  std::filesystem::path folder_;
+};
+
+struct MessageBoxCall {
+  platform::Window* owner;
+  std::string text;
+  std::string caption;
+  UINT style;
+};
+
+class RecordingContainer : public platform::ContainerServices {
+ public:
+  int messageBox(platform::Window* owner, std::string_view text, std::string_view caption,
+                 UINT style) override {
+    boxes.push_back({owner, std::string(text), std::string(caption), style});
+    return platform::IDOK;
+  }
+  std::optional<std::vector<std::string>> modalDialog(std::string_view,
+                                                      platform::Window*) override {
+    return std::nullopt;
+  }
+  void shellOpen(std::string_view target) override { opened.emplace_back(target); }
+
+  std::vector<MessageBoxCall> boxes;
+  std::vector<std::string> opened;
+};
+
+// Five label and edit pairs: label 10 with edit 11, label 20 with edit 21, and so on.
+inline constexpr int kLabel1 = 10, kEdit1 = 11, kLabel2 = 20, kEdit2 = 21, kLabel3 = 30,
+                     kEdit3 = 31;
+inline constexpr std::string_view kTemplateLabel = "Template label";
+
+inline constexpr DWORD kFieldEditStyle = platform::ES_UPPERCASE | platform::ES_AUTOHSCROLL |
+                                         platform::WS_BORDER | platform::WS_TABSTOP |
+                                         platform::WS_VISIBLE;
+
+// The label of a row (0 to 4) and the edit beside it.
+constexpr platform::ControlTemplate rowLabel(int row) {
+  using platform::WindowClass;
+  constexpr DWORD style = platform::SS_LEFT | platform::WS_VISIBLE;
+  return {(row + 1) * 10, WindowClass::Static, kTemplateLabel, style, 7, 10 + 16 * row, 62, 8};
+}
+constexpr platform::ControlTemplate rowEdit(int row) {
+  using platform::WindowClass;
+  return {(row + 1) * 10 + 1, WindowClass::Edit, "", kFieldEditStyle, 72, 8 + 16 * row, 150, 12};
+}
+
+inline constexpr std::array<platform::ControlTemplate, 10> kFieldControls{
+    rowLabel(0), rowEdit(0),  rowLabel(1), rowEdit(1),  rowLabel(2),
+    rowEdit(2),  rowLabel(3), rowEdit(3),  rowLabel(4), rowEdit(4)};
+
+inline constexpr DWORD kFieldDialogStyle = platform::WS_CHILD | platform::DS_SETFONT;
+inline constexpr platform::DialogTemplate kFieldDialog{
+    990, "", 240, 100, kFieldDialogStyle, "MS Sans Serif", 8, kFieldControls};
+
+// A desk home, the key language and a recording container, with a fresh field dialog.
+class FieldTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    home_ = std::make_unique<TempDeskHome>();
+    LANG_load("KEY");
+    platform::desktop().setContainer(&container_);
+    dialog_ = platform::buildDialog(kFieldDialog, nullptr);
+  }
+  void TearDown() override {
+    dialog_.reset();
+    platform::desktop().setContainer(nullptr);
+    LANG_unload();
+    home_.reset();
+  }
+
+  // A new dialog and no boxes yet, for the next case of a table.
+  void freshDialog() {
+    dialog_ = platform::buildDialog(kFieldDialog, nullptr);
+    container_.boxes.clear();
+  }
+  platform::Window& control(int id) const {
+    platform::Window* found = dialog_->child(id);
+    if (found == nullptr) throw std::logic_error("no control " + std::to_string(id));
+    return *found;
+  }
+
+  // Checks that exactly one fault was reported with the key and the caption, and that the
+  // focus is on the faulty control.
+  void expectReported(std::string_view key, int editId,
+                      std::string_view caption = "PNR Creation Information") const {
+    ASSERT_EQ(container_.boxes.size(), 1u) << "expected one message box for " << key;
+    const MessageBoxCall& box = container_.boxes.front();
+    EXPECT_EQ(box.text, key);
+    EXPECT_EQ(box.caption, caption);
+    EXPECT_EQ(box.style, platform::MB_ICONHAND);
+    EXPECT_EQ(box.owner, dialog_.get());
+    EXPECT_EQ(platform::desktop().focus(), &control(editId));
+  }
+  void expectSelected(int editId, int start, int end) const {
+    const platform::TextSelection selection = control(editId).selection();
+    EXPECT_EQ(selection.start, start);
+    EXPECT_EQ(selection.end, end);
+  }
+
+  std::unique_ptr<TempDeskHome> home_;
+  RecordingContainer container_;
+  std::unique_ptr<platform::Window> dialog_;
+};
+
+}  // namespace module::test
