@@ -76,6 +76,13 @@ int CField::CheckRequired(std::string_view errorKey) {
   return 0;
 }
 
+std::optional<int> CField::CheckEmpty(std::string_view text, std::string_view noneKey) {
+  if (!text.empty()) return std::nullopt;
+  if (mandatory_ == 0) return 1;
+  ReportError(noneKey);
+  return 0;
+}
+
 void CField::Save(CTorvanProfile& profile, std::string_view key) const {
   profile.setKeyName(key);
   profile.setValue(GetText(kSaveBuffer));

@@ -4,6 +4,7 @@
 // message box with the cursor on the control, and keeps the value on the whiteboard.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -45,6 +46,10 @@ class CField {
   // ReportError, then the character at index selected.
   void ReportErrorAt(std::string_view errorKey, std::size_t index);
   int CheckRequired(std::string_view errorKey);
+  // For validators that accept an empty optional field: with an empty text, the outcome (1
+  // when the field is optional, else 0 after reporting noneKey); nothing when there is text to
+  // check further.
+  std::optional<int> CheckEmpty(std::string_view text, std::string_view noneKey);
 
   void Save(CTorvanProfile& profile, std::string_view key) const;
   void Load(CTorvanProfile& profile, std::string_view key);

@@ -9,19 +9,6 @@ namespace fields {
 
 using platform::Window;
 
-namespace {
-
-// The common start of every number check: an empty text is a fault only when mandatory.
-// Returns 1 (accept), 0 (fault reported) or -1 (not empty: go on checking).
-int checkEmpty(CField& field, const std::string& text, std::string_view noneKey) {
-  if (!text.empty()) return -1;
-  if (field.IsMandatory() == 0) return 1;
-  field.ReportError(noneKey);
-  return 0;
-}
-
-}  // namespace
-
 int CFieldLineNo::Create(Window& dialog, int labelId, int valueId, int mandatory,
                          int modification) {
   return CField::Create(dialog, labelId, valueId, mandatory, 2, "LAB_PNR_LINENO", "TIP_PNR_LINENO",
@@ -30,7 +17,7 @@ int CFieldLineNo::Create(Window& dialog, int labelId, int valueId, int mandatory
 
 int CFieldLineNo::Validate() {
   const std::string text = GetText(kNumberBuffer);
-  if (const int empty = checkEmpty(*this, text, "ERR_PNR_LINENO_NONE"); empty >= 0) return empty;
+  if (const auto outcome = CheckEmpty(text, "ERR_PNR_LINENO_NONE")) return *outcome;
   if (CTorvanValidate().IsNumeric(text) == 0) {
     ReportError("ERR_PNR_LINENO_NONNUMERIC");
     return 0;
@@ -50,9 +37,7 @@ int CFieldPaxNameNo::Create(Window& dialog, int labelId, int valueId, int mandat
 
 int CFieldPaxNameNo::Validate() {
   const std::string text = GetText(kNumberBuffer);
-  if (const int empty = checkEmpty(*this, text, "ERR_PNR_PAXNAMENO_NONE"); empty >= 0) {
-    return empty;
-  }
+  if (const auto outcome = CheckEmpty(text, "ERR_PNR_PAXNAMENO_NONE")) return *outcome;
   const std::size_t bad = text.find_first_not_of("0123456789.");
   if (bad == std::string::npos) return 1;
   ReportErrorAt("ERR_PNR_PAXNAMENO_NONNUMERIC", bad);
@@ -66,9 +51,7 @@ int CFieldPaxNameNos::Create(Window& dialog, int labelId, int valueId, int manda
 
 int CFieldPaxNameNos::Validate() {
   const std::string text = GetText(kNumberBuffer);
-  if (const int empty = checkEmpty(*this, text, "ERR_PNR_PAXNAMENOS_NONE"); empty >= 0) {
-    return empty;
-  }
+  if (const auto outcome = CheckEmpty(text, "ERR_PNR_PAXNAMENOS_NONE")) return *outcome;
   if (text.find_first_not_of("0123456789,.-") == std::string::npos) return 1;
   ReportError("ERR_PNR_PAXNAMENOS_INVALID");
   return 0;
@@ -81,7 +64,7 @@ int CFieldSeatNo::Create(Window& dialog, int labelId, int valueId, int mandatory
 
 int CFieldSeatNo::Validate() {
   const std::string text = GetText(kNumberBuffer);
-  if (const int empty = checkEmpty(*this, text, "ERR_PNR_SEATNO_NONE"); empty >= 0) return empty;
+  if (const auto outcome = CheckEmpty(text, "ERR_PNR_SEATNO_NONE")) return *outcome;
   const auto number = scanNumber(text);
   if (number && number->value > 0) return 1;
   ReportError("ERR_PNR_SEATNO_INVALID");
@@ -95,9 +78,7 @@ int CFieldSegmentNo::Create(Window& dialog, int labelId, int valueId, int mandat
 
 int CFieldSegmentNo::Validate() {
   const std::string text = GetText(kShortBuffer);
-  if (const int empty = checkEmpty(*this, text, "ERR_PNR_SEGMENTNO_NONE"); empty >= 0) {
-    return empty;
-  }
+  if (const auto outcome = CheckEmpty(text, "ERR_PNR_SEGMENTNO_NONE")) return *outcome;
   if (text.find('-') != std::string::npos) return ValidateRange(text);
   if (text.find('/') != std::string::npos) return ValidateList(text);
   return ValidateSingle(text);
@@ -187,7 +168,7 @@ int CFieldNoPaxDivide::Create(Window& dialog, int labelId, int valueId, int mand
 
 int CFieldNoPaxDivide::Validate() {
   const std::string text = GetText(kNumberBuffer);
-  if (const int empty = checkEmpty(*this, text, "ERR_PNR_NOPAX_NONE"); empty >= 0) return empty;
+  if (const auto outcome = CheckEmpty(text, "ERR_PNR_NOPAX_NONE")) return *outcome;
   if (CTorvanValidate().IsNumeric(text) != 0) return 1;
   ReportError("ERR_PNR_NOPAX_NONNUMERIC");
   return 0;

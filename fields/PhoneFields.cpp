@@ -31,11 +31,7 @@ std::string phoneLineStart(LinePrefix prefix) {
 // character is reported with that character selected.
 int validatePhoneNumber(CField& field, std::string_view noneKey, std::string_view wrongKey) {
   const std::string number = field.GetText(kFieldBuffer);
-  if (number.empty()) {
-    if (field.IsMandatory() == 0) return 1;
-    field.ReportError(noneKey);
-    return 0;
-  }
+  if (const auto outcome = field.CheckEmpty(number, noneKey)) return *outcome;
   const std::size_t bad = firstForbiddenCharacter(number);
   if (bad == std::string::npos) return 1;
   field.ReportErrorAt(wrongKey, bad);
