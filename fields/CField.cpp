@@ -91,7 +91,7 @@ void CField::Save(CTorvanProfile& profile, std::string_view key) const {
 void CField::Load(CTorvanProfile& profile, std::string_view key) {
   profile.setKeyName(key);
   std::string value;
-  profile.getValue(value, "", kSaveBuffer);
+  profile.getValue(value, "", kLoadBuffer);
   SetText(value);
 }
 

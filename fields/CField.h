@@ -24,7 +24,8 @@ inline constexpr platform::COLORREF kMandatoryColour = platform::RGB(255, 0, 0);
 inline constexpr platform::COLORREF kOptionalColour = platform::RGB(0, 0, 1);
 
 // Sizes of the buffers field texts are read into.
-inline constexpr std::size_t kSaveBuffer = 1024;
+inline constexpr std::size_t kSaveBuffer = 1025;    // 1024 characters
+inline constexpr std::size_t kLoadBuffer = 1024;    // 1023 characters
 inline constexpr std::size_t kFieldBuffer = 1024;   // 1023 characters
 inline constexpr std::size_t kShortBuffer = 101;    // 100 characters
 inline constexpr std::size_t kNumberBuffer = 1001;  // 1000 characters
