@@ -4,11 +4,9 @@
 // of showing them, and a small dialog of label and edit pairs for fields to bind to.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <array>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,32 +16,14 @@
 #include "framework/services/TorvanArch.h"
 #include "platform/window/Desktop.h"
 #include "platform/window/DialogTemplate.h"
+#include "tests/unit/desk/TempHome.h"
 
 namespace module::test {
 
-// A desk home made for one test and removed after it.
-class TempDeskHome {
+// A desk home made for one test, filled with the defaults, and removed after it.
+class TempDeskHome : public desk::test::TempHome {
  public:
-  TempDeskHome() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "quillet-module-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    folder_ = pattern;
-    desk::prepareHome(folder_);
-    desk::setHome(folder_);
-  }
-  ~TempDeskHome() { std::filesystem::remove_all(folder_); }
-  TempDeskHome(const TempDeskHome&) = delete;
-  TempDeskHome& operator=(const TempDeskHome&) = delete;
-
-  const std::filesystem::path& folder() const { return folder_; }
-  void write(const std::filesystem::path& relative, std::string_view content) const {
-    std::filesystem::create_directories((folder_ / relative).parent_path());
-    std::ofstream(folder_ / relative, std::ios::binary) << content;
-  }
-
- private:
-  std::filesystem::path folder_;
+  TempDeskHome() { desk::prepareHome(folder()); }
 };
 
 struct MessageBoxCall {

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "desk/services/Whiteboard.h"
-#include "desk/state/DeskObserver.h"
 #include "fields/PhoneFields.h"
 #include "framework/StandardMask.h"
 #include "masks/simple/PNRCreationFax.h"
@@ -41,33 +40,14 @@ class LoggedFaxMask : public framework::StandardMask<LoggedFaxMask, IPNRModifyGr
   fields::CFieldFaxNo faxNo_;
 };
 
-struct LogLine {
-  std::string module, operation, text;
-};
-
-class RecordingObserver : public desk::DeskObserver {
- public:
-  void onLog(std::string_view module, std::string_view operation, std::string_view text) override {
-    lines.push_back({std::string(module), std::string(operation), std::string(text)});
-  }
-  void onRequest(std::string_view) override {}
-  std::vector<LogLine> lines;
-};
-
 std::vector<std::pair<std::string, std::string>> section(std::string_view name) {
   return desk::whiteboardSection(name);
 }
 
 class SendStyleTest : public testing::Test {
  protected:
-  void SetUp() override {
-    platform::desktop().setContainer(&container_);
-    desk::setObserver(&observer_);
-  }
-  void TearDown() override {
-    desk::setObserver(nullptr);
-    platform::desktop().setContainer(nullptr);
-  }
+  void SetUp() override { platform::desktop().setContainer(&container_); }
+  void TearDown() override { platform::desktop().setContainer(nullptr); }
 
   // Opens the mask with a sink that looks at the mask's section while each event is fired.
   template <class Mask>
@@ -88,7 +68,7 @@ class SendStyleTest : public testing::Test {
 
   TempDeskHome home_;
   RecordingContainer container_;
-  RecordingObserver observer_;
+  desk::test::RecordingObserver observer_;
   std::vector<SinkCall> events_;
   RecordingSink sink_{"sink", events_};
   std::vector<std::pair<std::string, std::string>> sectionWhileFiring_;
