@@ -8,12 +8,6 @@
 namespace desk {
 namespace {
 
-std::string resultText(HRESULT result) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(result));
-  return text;
-}
-
 BSTR bstrFromUtf8(std::string_view text) {
   const std::u16string wide = utf16FromUtf8(text);
   return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
@@ -28,12 +22,12 @@ MaskHost::MaskHost(const ModuleLoader& module, const typelib::ClassDescription& 
   HRESULT result = module.getClassObject()(description.clsid, IID_IClassFactory, factory.outVoid());
   if (FAILED(result)) {
     throw std::runtime_error("the module serves no class " + std::string(description.name) + " (" +
-                             resultText(result) + ")");
+                             hresultToString(result) + ")");
   }
   result = factory->CreateInstance(nullptr, IID_IDispatch, dispatch_.outVoid());
   if (FAILED(result)) {
     throw std::runtime_error("cannot create " + std::string(description.name) + " (" +
-                             resultText(result) + ")");
+                             hresultToString(result) + ")");
   }
   activation_ = dispatch_.query<IInPlaceActivation>(IID_IInPlaceActivation);
   auto container = dispatch_.query<IConnectionPointContainer>(IID_IConnectionPointContainer);
@@ -65,8 +59,7 @@ platform::Window* MaskHost::window() const {
 HRESULT MaskHost::invoke(std::string_view member, WORD flags,
                          const std::vector<std::string>& arguments, VARIANT* result) {
   if (!dispatch_) return E_UNEXPECTED;
-  const std::u16string wideName = utf16FromUtf8(member);
-  std::u16string name = wideName;
+  std::u16string name = utf16FromUtf8(member);
   LPOLESTR names[] = {name.data()};
   DISPID id = 0;
   HRESULT outcome = dispatch_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);

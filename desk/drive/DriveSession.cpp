@@ -24,12 +24,6 @@ using namespace platform;
 
 namespace {
 
-std::string resultText(HRESULT result) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(result));
-  return text;
-}
-
 // Mask texts are Latin-1; the script and the output are UTF-8.
 std::string maskText(const std::string& scriptText) {
   return latin1FromUtf8(scriptText);
@@ -209,7 +203,7 @@ std::filesystem::path DriveSession::homePath(const std::string& relativePath) co
 }
 
 void DriveSession::reportResult(HRESULT result) {
-  if (result != S_OK) output_.write({{"result", resultText(result)}});
+  if (result != S_OK) output_.write({{"result", hresultToString(result)}});
 }
 
 // Presets: what other desktop components leave for the mask.

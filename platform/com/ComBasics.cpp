@@ -23,6 +23,12 @@ std::string guidToString(const GUID& guid) {
   return text;
 }
 
+std::string hresultToString(HRESULT result) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(result));
+  return text;
+}
+
 void VariantInit(VARIANT* variant) {
   variant->vt = VT_EMPTY;
   variant->lVal = 0;

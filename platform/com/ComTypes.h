@@ -61,6 +61,8 @@ inline constexpr IID IID_NULL{};
 
 // "{xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx}", upper-case hexadecimal.
 std::string guidToString(const GUID& guid);
+// "0x80004005": eight upper-case hexadecimal digits.
+std::string hresultToString(HRESULT result);
 
 // Dispatch call kinds and the locale the masks fire their events with.
 constexpr WORD DISPATCH_METHOD = 1;
