@@ -1,6 +1,5 @@
 #include "desk/container/MaskHost.h"
 
-#include <cstdio>
 #include <stdexcept>
 
 #include "desk/container/TextEncoding.h"

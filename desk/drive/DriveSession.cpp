@@ -1,6 +1,5 @@
 #include "desk/drive/DriveSession.h"
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
