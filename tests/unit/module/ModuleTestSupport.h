@@ -117,6 +117,20 @@ class FieldTest : public testing::Test {
     EXPECT_EQ(box.owner, dialog_.get());
     EXPECT_EQ(platform::desktop().focus(), &control(editId));
   }
+  // A validator's verdict: accepted without a message box when fault is empty; otherwise
+  // refused with that one fault reported on faultyEdit and, when selectedAt is not -1, the
+  // character at selectedAt selected.
+  void expectVerdict(int accepted, std::string_view fault, int faultyEdit, std::string_view caption,
+                     int selectedAt = -1) const {
+    if (fault.empty()) {
+      EXPECT_EQ(accepted, 1);
+      EXPECT_TRUE(container_.boxes.empty());
+      return;
+    }
+    EXPECT_EQ(accepted, 0);
+    expectReported(fault, faultyEdit, caption);
+    if (selectedAt >= 0) expectSelected(faultyEdit, selectedAt, selectedAt + 1);
+  }
   void expectSelected(int editId, int start, int end) const {
     const platform::TextSelection selection = control(editId).selection();
     EXPECT_EQ(selection.start, start);
