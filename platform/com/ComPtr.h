@@ -20,13 +20,6 @@ class ComPtr {
   }
   ~ComPtr() { reset(); }
 
-  // Adopts a reference the caller already owns (the result of QueryInterface and the like).
-  static ComPtr adopt(Interface* pointer) {
-    ComPtr result;
-    result.pointer_ = pointer;
-    return result;
-  }
-
   void reset() {
     if (pointer_ != nullptr) std::exchange(pointer_, nullptr)->Release();
   }
