@@ -83,13 +83,3 @@ class CField {
 };
 
 }  // namespace fields
-
-namespace fields {
-
-// A field and the whiteboard key its value is kept under.
-struct SavedField {
-  CField* field;
-  std::string_view key;
-};
-
-}  // namespace fields

@@ -1,7 +1,6 @@
 #include "framework/MaskControl.h"
 
 #include "platform/window/Desktop.h"
-#include "resources/DialogTemplates.h"
 
 namespace framework {
 
@@ -89,11 +88,9 @@ HRESULT MaskControlBase::invokeMember(DISPID id, WORD flags, const DISPPARAMS* p
   return outcome;
 }
 
-HRESULT MaskControlBase::activate(Window* containerWindow, int dialogId) {
+HRESULT MaskControlBase::activate(Window* containerWindow, const DialogTemplate& dialogTemplate) {
   if (dialog_) return S_OK;
-  const DialogTemplate* dialogTemplate = resources::findDialogTemplate(dialogId);
-  if (dialogTemplate == nullptr) return E_FAIL;
-  dialog_ = buildDialog(*dialogTemplate, containerWindow);
+  dialog_ = buildDialog(dialogTemplate, containerWindow);
   dialog_->attachHandler(
       [this](const Message& message, LRESULT& result) { return routeMessage(message, result); });
   dialog_->send(WM_INITDIALOG);

@@ -16,9 +16,9 @@
 #include "framework/EventConnectionPoint.h"
 #include "framework/ModuleLock.h"
 #include "framework/TorvanMaskT.h"
-#include "module/TypeLibrary.h"
 #include "platform/com/Interfaces.h"
 #include "platform/window/Window.h"
+#include "typelib/TypeLibrary.h"
 
 namespace framework {
 
@@ -43,7 +43,8 @@ class MaskControlBase {
   virtual HRESULT callMember(typelib::Member member, WORD flags, const std::vector<BSTR>& arguments,
                              BSTR* result) = 0;
   // Builds the dialog, hands its messages to route and sends WM_INITDIALOG.
-  HRESULT activate(platform::Window* containerWindow, int dialogId);
+  HRESULT activate(platform::Window* containerWindow,
+                   const platform::DialogTemplate& dialogTemplate);
   void deactivate();
   virtual bool routeMessage(const platform::Message& message, platform::LRESULT& result) = 0;
   // Passes notifications of a control back to it, so that the control's own handler can
@@ -126,7 +127,7 @@ class MaskControl : public Interface,
 
   // IInPlaceActivation
   HRESULT InPlaceActivate(platform::Window* containerWindow) override {
-    return activate(containerWindow, T::kTraits.dialogId);
+    return activate(containerWindow, T::kTraits.dialog);
   }
   HRESULT GetWindow(platform::Window** window) override {
     if (window == nullptr) return E_POINTER;

@@ -8,17 +8,22 @@
 //                 These masks also log a change of language and end their dialog
 //                 initialisation with their Clear.
 //
-// Besides its traits, the mask class T provides:
-//   void BindFields(platform::Window& dialog);    creates its fields, fills its lists
+// The mask class T declares its fields once, in its constructor, through fields().declare(...)
+// (see FieldTable): the template binds them when the dialog opens, and saves, loads and clears
+// them in their order of declaration. Besides its traits, T provides:
 //   bool ValidateFields();                        its checks in order, stopping at the first fault
 //   std::string BuildCommand();                   the host command
-//   void ClearFields();                           empties its fields in its own order
-// and either SavedFields() (its CField-based fields with their keys, in saving order) or its own
-// SaveFields(profile) and LoadFields(profile). It may provide ProcessFieldMessages, to pass
-// dialog messages on to fields that own a combo box or a check box, and AfterInitDialog.
+// and may replace or add to the defaults:
+//   void BindFields(platform::Window& dialog);    after the declared fields are bound: lists
+//   void ClearFields();                           empties the declared fields
+//   void SaveFields(profile), LoadFields(profile) the declared fields' whiteboard values
+//   bool ProcessFieldMessages(message, result);   dialog messages for fields that own a combo
+//                                                 box or a check box
+//   void AfterInitDialog();                       the end of the dialog initialisation
 
 #include <string>
 
+#include "framework/FieldTable.h"
 #include "framework/MaskControl.h"
 #include "framework/MaskState.h"
 
@@ -60,11 +65,16 @@ class StandardMask : public MaskControl<T, Interface> {
   }
 
   bool ProcessFieldMessages(const platform::Message&, platform::LRESULT&) { return false; }
+  void BindFields(platform::Window&) {}
   void AfterInitDialog() {}
+  void ClearFields() { fields_.Clear(); }
+  void SaveFields(CTorvanProfile& profile) { fields_.Save(profile); }
+  void LoadFields(CTorvanProfile& profile) { fields_.Load(profile); }
 
   void OnInitDialog() {
     platform::Window& dialog = *this->dialog();
     this->mask().LoadLanguage();
+    fields_.Bind(dialog);
     self().BindFields(dialog);
     this->mask().SetButtonCaptions(dialog, T::kTraits.buttons);
     this->mask().PrepareDialog(dialog);
@@ -115,16 +125,13 @@ class StandardMask : public MaskControl<T, Interface> {
     self().LoadFields(profile);
   }
 
-  void SaveFields(CTorvanProfile& profile) {
-    for (const auto& saved : self().SavedFields()) saved.field->Save(profile, saved.key);
-  }
-
-  void LoadFields(CTorvanProfile& profile) {
-    for (const auto& saved : self().SavedFields()) saved.field->Load(profile, saved.key);
-  }
+ protected:
+  FieldTable& fields() { return fields_; }
 
  private:
   T& self() { return *static_cast<T*>(this); }
+
+  FieldTable fields_;
 
   bool runButton(int id) {
     const ButtonIds& buttons = T::kTraits.buttons;

@@ -19,7 +19,7 @@
 
 namespace framework {
 
-inline constexpr int kStatusLineId = 501;
+using resources::kStatusLineId;
 inline constexpr platform::COLORREF kMaskBackground = platform::RGB(155, 204, 255);
 
 class TorvanMaskBase {

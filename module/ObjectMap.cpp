@@ -1,6 +1,7 @@
 #include "module/ObjectMap.h"
 
 #include <array>
+#include <vector>
 
 #include "masks/simple/PNRCreationFax.h"
 #include "masks/simple/PNRModificationFax.h"
@@ -19,13 +20,22 @@ ObjectMapEntry entryOf() {
 
 }  // namespace
 
-// In the type library's order of classes.
+// One entry a mask class, in any order here; served in the type library's order of classes.
 std::span<const ObjectMapEntry> objectMap() {
-  static const std::array entries{
-      entryOf<CPNRCreationFax>(),        entryOf<CPNRModificationGIT>(),
-      entryOf<CPNRModificationFax>(),    entryOf<CPNRModificationIncrease>(),
-      entryOf<CPNRModificationReduce>(),
-  };
+  static const std::vector<ObjectMapEntry> entries = [] {
+    const std::array registered{
+        entryOf<CPNRCreationFax>(),        entryOf<CPNRModificationFax>(),
+        entryOf<CPNRModificationGIT>(),    entryOf<CPNRModificationIncrease>(),
+        entryOf<CPNRModificationReduce>(),
+    };
+    std::vector<ObjectMapEntry> ordered;
+    for (const typelib::ClassDescription& description : typelib::classes()) {
+      for (const ObjectMapEntry& entry : registered) {
+        if (&entry.description == &description) ordered.push_back(entry);
+      }
+    }
+    return ordered;
+  }();
   return entries;
 }
 

@@ -4,8 +4,8 @@
 
 #include <span>
 
-#include "module/TypeLibrary.h"
 #include "platform/com/Interfaces.h"
+#include "typelib/TypeLibrary.h"
 
 namespace module {
 

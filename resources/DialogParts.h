@@ -1,6 +1,8 @@
 #pragma once
 // Pieces the mask dialogs share: their style and font, the row of standard buttons and the
 // hidden status line, and a way to put a dialog's own controls and those pieces together.
+// A mask's own dialog header names each of its control ids once; its template and its class
+// both use those names.
 
 #include <algorithm>
 #include <array>
@@ -12,6 +14,21 @@ namespace resources {
 
 using platform::ControlTemplate;
 using platform::WindowClass;
+
+// The hidden status line every mask dialog holds.
+inline constexpr int kStatusLineId = 501;
+
+// Send, Recall, Clear, Cancel, Help.
+struct ButtonIds {
+  int send;
+  int recall;
+  int clear;
+  int cancel;
+  int help;
+};
+
+// The buttons of every marker-style mask.
+inline constexpr ButtonIds kMarkerStyleButtons{223, 234, 232, 227, 435};
 
 inline constexpr DWORD kMaskDialogStyle = platform::WS_CHILD | platform::DS_SETFONT;
 inline constexpr std::string_view kMaskFont = "MS Sans Serif";
@@ -33,21 +50,27 @@ constexpr std::array<ControlTemplate, 2> labelledEdit(int labelId, std::string_v
 }
 
 // Send, Recall, Clear, Cancel and Help in a row at y, then the status line below them.
-constexpr std::array<ControlTemplate, 6> buttonRowAndStatusLine(int send, int recall, int clear,
-                                                                int cancel, int help, int y) {
+constexpr std::array<ControlTemplate, 6> buttonRowAndStatusLine(const ButtonIds& buttons, int y) {
   return {{
-      {send, WindowClass::Button, "Send", platform::BS_DEFPUSHBUTTON | kButtonStyle, 7, y, 50, 14},
-      {recall, WindowClass::Button, "Recall", kButtonStyle, 61, y, 50, 14},
-      {clear, WindowClass::Button, "Clear", kButtonStyle, 115, y, 50, 14},
-      {cancel, WindowClass::Button, "Cancel", kButtonStyle, 169, y, 50, 14},
-      {help, WindowClass::Button, "Help", kButtonStyle, 223, y, 50, 14},
-      {501, WindowClass::Static, "Testing 1 2 3...", kLabelStyle | platform::WS_VISIBLE, 7, y + 18,
-       266, 8},
+      {buttons.send, WindowClass::Button, "Send", platform::BS_DEFPUSHBUTTON | kButtonStyle, 7, y,
+       50, 14},
+      {buttons.recall, WindowClass::Button, "Recall", kButtonStyle, 61, y, 50, 14},
+      {buttons.clear, WindowClass::Button, "Clear", kButtonStyle, 115, y, 50, 14},
+      {buttons.cancel, WindowClass::Button, "Cancel", kButtonStyle, 169, y, 50, 14},
+      {buttons.help, WindowClass::Button, "Help", kButtonStyle, 223, y, 50, 14},
+      {kStatusLineId, WindowClass::Static, "Testing 1 2 3...", kLabelStyle | platform::WS_VISIBLE,
+       7, y + 18, 266, 8},
   }};
 }
 
 constexpr std::array<ControlTemplate, 6> markerStyleFooter(int y) {
-  return buttonRowAndStatusLine(223, 234, 232, 227, 435, y);
+  return buttonRowAndStatusLine(kMarkerStyleButtons, y);
+}
+
+// A mask dialog of the common style and font.
+constexpr platform::DialogTemplate maskDialog(int id, int width, int height,
+                                              std::span<const ControlTemplate> controls) {
+  return {id, "", width, height, kMaskDialogStyle, kMaskFont, kMaskFontSize, controls};
 }
 
 template <std::size_t... Sizes>

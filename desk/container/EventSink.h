@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "module/TypeLibrary.h"
 #include "platform/com/Interfaces.h"
+#include "typelib/TypeLibrary.h"
 
 namespace desk {
 

@@ -9,9 +9,9 @@
 
 #include "desk/container/EventSink.h"
 #include "desk/container/ModuleLoader.h"
-#include "module/TypeLibrary.h"
 #include "platform/com/ComPtr.h"
 #include "platform/window/Window.h"
+#include "typelib/TypeLibrary.h"
 
 namespace desk {
 

@@ -1,7 +1,9 @@
 #include "masks/simple/PNRCreationFax.h"
 
-void CPNRCreationFax::BindFields(platform::Window& dialog) {
-  faxNo_.Create(dialog, 457, 304, 1, fields::kCreation);
+namespace ids = resources::pnr_creation_fax;
+
+CPNRCreationFax::CPNRCreationFax() {
+  fields().declare(faxNo_, "FAXNO", ids::kFaxLabel, ids::kFaxNumber, 1, fields::kCreation);
 }
 
 bool CPNRCreationFax::ValidateFields() {
@@ -10,12 +12,4 @@ bool CPNRCreationFax::ValidateFields() {
 
 std::string CPNRCreationFax::BuildCommand() const {
   return faxNo_.BuildFragment();
-}
-
-std::array<fields::SavedField, 1> CPNRCreationFax::SavedFields() {
-  return {{{&faxNo_, "FAXNO"}}};
-}
-
-void CPNRCreationFax::ClearFields() {
-  faxNo_.Clear();
 }

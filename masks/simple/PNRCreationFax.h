@@ -2,24 +2,22 @@
 // Adds a fax number to a PNR being created. The whole command is the fax line:
 // "9 5551234-F".
 
-#include <array>
 #include <string>
 
 #include "fields/PhoneFields.h"
 #include "framework/StandardMask.h"
-#include "module/MaskInterfaces.h"
+#include "resources/dialogs/FaxDialogs.h"
+#include "typelib/MaskInterfaces.h"
 
 class CPNRCreationFax : public framework::StandardMask<CPNRCreationFax, IPNRCreationFax> {
  public:
-  static constexpr framework::MaskTraits kTraits{"PNRCreationFax", 121,
-                                                 framework::kMarkerStyleButtons, "PNR.CREATION.FAX",
-                                                 framework::kCreationCaption};
+  static constexpr framework::MaskTraits kTraits{
+      "PNRCreationFax", resources::pnr_creation_fax::kDialog, framework::kMarkerStyleButtons,
+      "PNR.CREATION.FAX", framework::kCreationCaption};
 
-  void BindFields(platform::Window& dialog);
+  CPNRCreationFax();
   bool ValidateFields();
   std::string BuildCommand() const;
-  std::array<fields::SavedField, 1> SavedFields();
-  void ClearFields();
 
  private:
   fields::CFieldFaxNo faxNo_;

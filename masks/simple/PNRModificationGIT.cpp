@@ -1,7 +1,10 @@
 #include "masks/simple/PNRModificationGIT.h"
 
-void CPNRModificationGIT::BindFields(platform::Window& dialog) {
-  numberInGroup_.Create(dialog, 551, 552, 1, fields::kModification);
+namespace ids = resources::pnr_modification_git;
+
+CPNRModificationGIT::CPNRModificationGIT() {
+  fields().declare(numberInGroup_, "NOINGRP", ids::kNumberLabel, ids::kNumberInGroup, 1,
+                   fields::kModification);
 }
 
 bool CPNRModificationGIT::ValidateFields() {
@@ -10,12 +13,4 @@ bool CPNRModificationGIT::ValidateFields() {
 
 std::string CPNRModificationGIT::BuildCommand() const {
   return "," + numberInGroup_.GetText(fields::kNumberBuffer);
-}
-
-std::array<fields::SavedField, 1> CPNRModificationGIT::SavedFields() {
-  return {{{&numberInGroup_, "NOINGRP"}}};
-}
-
-void CPNRModificationGIT::ClearFields() {
-  numberInGroup_.Clear();
 }

@@ -2,9 +2,11 @@
 
 #include "framework/HostCommand.h"
 
-void CPNRModificationReduce::BindFields(platform::Window& dialog) {
-  passengerCount_.Create(dialog, 609, 610, 1, 1);
-  nameNumbers_.Create(dialog, 611, 612, 1);
+namespace ids = resources::pnr_modification_reduce;
+
+CPNRModificationReduce::CPNRModificationReduce() {
+  fields().declare(passengerCount_, "NoPax", ids::kPassengerCountLabel, ids::kPassengerCount, 1, 1);
+  fields().declare(nameNumbers_, "PAXNAMENOS", ids::kNameNumbersLabel, ids::kNameNumbers, 1);
 }
 
 bool CPNRModificationReduce::ValidateFields() {
@@ -14,13 +16,4 @@ bool CPNRModificationReduce::ValidateFields() {
 std::string CPNRModificationReduce::BuildCommand() const {
   return "," + passengerCount_.GetText(fields::kShortBuffer) + "|-" +
          nameNumbers_.GetText(fields::kShortBuffer) + std::string(framework::kChangeMark);
-}
-
-std::array<fields::SavedField, 2> CPNRModificationReduce::SavedFields() {
-  return {{{&passengerCount_, "NoPax"}, {&nameNumbers_, "PAXNAMENOS"}}};
-}
-
-void CPNRModificationReduce::ClearFields() {
-  passengerCount_.Clear();
-  nameNumbers_.Clear();
 }

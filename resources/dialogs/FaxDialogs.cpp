@@ -1,24 +1,18 @@
-// The fax number masks: creation (121) and modification (136).
-
-#include "resources/DialogParts.h"
-#include "resources/Dialogs.h"
+#include "resources/dialogs/FaxDialogs.h"
 
 namespace resources {
-namespace {
 
-constexpr auto kCreationControls =
-    joinControls(labelledEdit(457, "Fax No.:", 304, 8, 180), markerStyleFooter(30));
+namespace pnr_creation_fax {
+constexpr auto kControls =
+    joinControls(labelledEdit(kFaxLabel, "Fax No.:", kFaxNumber, 8, 180), markerStyleFooter(30));
+const platform::DialogTemplate kDialog = maskDialog(kDialogId, 280, 60, kControls);
+}  // namespace pnr_creation_fax
 
-constexpr auto kModificationControls =
-    joinControls(labelledEdit(563, "Line #:", 565, 8, 20),
-                 labelledEdit(568, "Fax Number:", 566, 24, 180), markerStyleFooter(46));
-
-}  // namespace
-
-const platform::DialogTemplate kPNRCreationFaxDialog{
-    121, "", 280, 60, kMaskDialogStyle, kMaskFont, kMaskFontSize, kCreationControls};
-
-const platform::DialogTemplate kPNRModificationFaxDialog{
-    136, "", 280, 76, kMaskDialogStyle, kMaskFont, kMaskFontSize, kModificationControls};
+namespace pnr_modification_fax {
+constexpr auto kControls = joinControls(labelledEdit(kLineLabel, "Line #:", kLineNumber, 8, 20),
+                                        labelledEdit(kFaxLabel, "Fax Number:", kFaxNumber, 24, 180),
+                                        markerStyleFooter(46));
+const platform::DialogTemplate kDialog = maskDialog(kDialogId, 280, 76, kControls);
+}  // namespace pnr_modification_fax
 
 }  // namespace resources

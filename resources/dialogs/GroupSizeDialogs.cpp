@@ -1,31 +1,25 @@
-// The group size masks: number in group (130), increase (154) and reduce (157).
-
-#include "resources/DialogParts.h"
-#include "resources/Dialogs.h"
+#include "resources/dialogs/GroupSizeDialogs.h"
 
 namespace resources {
-namespace {
 
-constexpr auto kNumberInGroupControls =
-    joinControls(labelledEdit(551, "No in Group:", 552, 8, 20), markerStyleFooter(30));
+namespace pnr_modification_git {
+constexpr auto kControls = joinControls(
+    labelledEdit(kNumberLabel, "No in Group:", kNumberInGroup, 8, 20), markerStyleFooter(30));
+const platform::DialogTemplate kDialog = maskDialog(kDialogId, 280, 60, kControls);
+}  // namespace pnr_modification_git
 
-constexpr auto kIncreaseControls =
-    joinControls(labelledEdit(603, "Seat #:", 605, 8, 20),
-                 labelledEdit(608, "Segment #:", 607, 24, 80), markerStyleFooter(46));
+namespace pnr_modification_increase {
+constexpr auto kControls = joinControls(
+    labelledEdit(kSeatLabel, "Seat #:", kSeatNumber, 8, 20),
+    labelledEdit(kSegmentLabel, "Segment #:", kSegmentNumbers, 24, 80), markerStyleFooter(46));
+const platform::DialogTemplate kDialog = maskDialog(kDialogId, 280, 76, kControls);
+}  // namespace pnr_modification_increase
 
-constexpr auto kReduceControls =
-    joinControls(labelledEdit(609, "# Pax:", 610, 8, 20),
-                 labelledEdit(611, "Pax Name #:", 612, 24, 180), markerStyleFooter(46));
-
-}  // namespace
-
-const platform::DialogTemplate kPNRModificationGITDialog{
-    130, "", 280, 60, kMaskDialogStyle, kMaskFont, kMaskFontSize, kNumberInGroupControls};
-
-const platform::DialogTemplate kPNRModificationIncreaseDialog{
-    154, "", 280, 76, kMaskDialogStyle, kMaskFont, kMaskFontSize, kIncreaseControls};
-
-const platform::DialogTemplate kPNRModificationReduceDialog{
-    157, "", 280, 76, kMaskDialogStyle, kMaskFont, kMaskFontSize, kReduceControls};
+namespace pnr_modification_reduce {
+constexpr auto kControls = joinControls(
+    labelledEdit(kPassengerCountLabel, "# Pax:", kPassengerCount, 8, 20),
+    labelledEdit(kNameNumbersLabel, "Pax Name #:", kNameNumbers, 24, 180), markerStyleFooter(46));
+const platform::DialogTemplate kDialog = maskDialog(kDialogId, 280, 76, kControls);
+}  // namespace pnr_modification_reduce
 
 }  // namespace resources

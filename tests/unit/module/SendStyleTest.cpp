@@ -12,10 +12,10 @@
 #include "fields/PhoneFields.h"
 #include "framework/StandardMask.h"
 #include "masks/simple/PNRCreationFax.h"
-#include "module/MaskInterfaces.h"
 #include "platform/window/AgentInput.h"
 #include "tests/unit/module/ModuleTestSupport.h"
 #include "tests/unit/module/RecordingSink.h"
+#include "typelib/MaskInterfaces.h"
 
 namespace module::test {
 namespace {
@@ -23,18 +23,16 @@ namespace {
 // The fax field on the fax creation dialog, in the logged style of the second set of masks.
 class LoggedFaxMask : public framework::StandardMask<LoggedFaxMask, IPNRModifyGrpName> {
  public:
-  static constexpr framework::MaskTraits kTraits{"PNRModifyGrpName",
-                                                 121,
-                                                 framework::kMarkerStyleButtons,
-                                                 "PNR.TEST.LOGGED",
-                                                 framework::kModificationCaption,
-                                                 framework::SendStyle::Logged};
+  static constexpr framework::MaskTraits kTraits{
+      "PNRModifyGrpName", resources::pnr_creation_fax::kDialog, framework::kMarkerStyleButtons,
+      "PNR.TEST.LOGGED",  framework::kModificationCaption,      framework::SendStyle::Logged};
 
-  void BindFields(platform::Window& dialog) { faxNo_.Create(dialog, 457, 304, 1, -1); }
+  LoggedFaxMask() {
+    fields().declare(faxNo_, "FAXNO", resources::pnr_creation_fax::kFaxLabel,
+                     resources::pnr_creation_fax::kFaxNumber, 1, fields::kModification);
+  }
   bool ValidateFields() { return faxNo_.Validate(); }
   std::string BuildCommand() const { return faxNo_.BuildFragment(); }
-  std::array<fields::SavedField, 1> SavedFields() { return {{{&faxNo_, "FAXNO"}}}; }
-  void ClearFields() { faxNo_.Clear(); }
 
  private:
   fields::CFieldFaxNo faxNo_;

@@ -1,7 +1,7 @@
 // The type library description: the classes in the order of the object map, their
 // registration facts, and the dispatch ids and parameter names of their members and events.
 
-#include "module/TypeLibrary.h"
+#include "typelib/TypeLibrary.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "module/TypeLibrary.h"
+#include "typelib/TypeLibrary.h"
 
 #include <algorithm>
 #include <array>
