@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <exception>
 #include <string>
@@ -80,6 +81,19 @@ void CTorvanLog::diagnostic(std::string_view module, std::string_view operation,
          "level " + std::to_string(level) + " detail " + std::to_string(detail) + " line " +
              std::to_string(sourceLine),
          text);
+}
+
+void CTorvanLog::debugString(const char* format, ...) {
+  static const bool debugLevel = std::getenv("QUILLET_DEBUG") != nullptr;
+  if (!debugLevel) return;
+  va_list arguments;
+  va_start(arguments, format);
+  const std::string text = formatText(format, arguments);
+  va_end(arguments);
+  try {
+    appendLine("DEBUG", "-", "-", "-", text);
+  } catch (const std::exception&) {
+  }
 }
 
 void CTorvanLog::error(std::string_view module, std::string_view operation, int code,

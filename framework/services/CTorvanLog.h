@@ -14,4 +14,7 @@ class CTorvanLog {
   // An error line with the desktop's error code (200 status texts, 501 missing resources).
   void error(std::string_view module, std::string_view operation, int code, const char* format, ...)
       __attribute__((format(printf, 5, 6)));
+  // A line for a developer's debugger: written to the log file only while the desk's debug
+  // level is on (QUILLET_DEBUG set in the environment), never shown to containers.
+  static void debugString(const char* format, ...) __attribute__((format(printf, 1, 2)));
 };
