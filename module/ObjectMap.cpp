@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "masks/passenger/PNRModificationDivide.h"
 #include "masks/simple/PNRCreationFax.h"
 #include "masks/simple/PNRModificationFax.h"
 #include "masks/simple/PNRModificationGIT.h"
@@ -24,7 +25,8 @@ ObjectMapEntry entryOf() {
 std::span<const ObjectMapEntry> objectMap() {
   static const std::vector<ObjectMapEntry> entries = [] {
     const std::array registered{
-        entryOf<CPNRCreationFax>(),        entryOf<CPNRModificationFax>(),
+        entryOf<CPNRCreationFax>(),        entryOf<CPNRModificationDivide>(),
+        entryOf<CPNRModificationFax>(),
         entryOf<CPNRModificationGIT>(),    entryOf<CPNRModificationIncrease>(),
         entryOf<CPNRModificationReduce>(),
     };

@@ -52,8 +52,13 @@ std::optional<Key> keyFromName(std::string_view name) {
   return std::nullopt;
 }
 
+// A disabled dialog takes no input for any of its controls, as a disabled window's children
+// get none.
 bool acceptsInput(const Window& control) {
-  return control.isEnabled() && control.isShown();
+  for (const Window* window = &control; window != nullptr; window = window->parent()) {
+    if (!window->isEnabled()) return false;
+  }
+  return control.isShown();
 }
 
 void focusControl(Window& control) {
