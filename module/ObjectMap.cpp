@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "masks/lineitem/PNRDeleteEmail.h"
 #include "masks/passenger/PNRModificationDivide.h"
 #include "masks/simple/PNRCreationFax.h"
 #include "masks/simple/PNRModificationFax.h"
@@ -25,7 +26,8 @@ ObjectMapEntry entryOf() {
 std::span<const ObjectMapEntry> objectMap() {
   static const std::vector<ObjectMapEntry> entries = [] {
     const std::array registered{
-        entryOf<CPNRCreationFax>(),        entryOf<CPNRModificationDivide>(),
+        entryOf<CPNRCreationFax>(),        entryOf<CPNRDeleteEmail>(),
+        entryOf<CPNRModificationDivide>(),
         entryOf<CPNRModificationFax>(),
         entryOf<CPNRModificationGIT>(),    entryOf<CPNRModificationIncrease>(),
         entryOf<CPNRModificationReduce>(),
