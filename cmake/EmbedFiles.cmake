@@ -9,11 +9,16 @@ function(embed_files out_var dir namespace)
   foreach(file IN LISTS files)
     list(APPEND inputs ${dir}/${file})
   endforeach()
+  # The list of files, rewritten only when it changes: a removed or renamed file leaves the
+  # other inputs unchanged, and this file makes the table be written again all the same.
+  set(listing ${CMAKE_BINARY_DIR}/generated/${stem}.files)
+  list(JOIN files "\n" names)
+  file(CONFIGURE OUTPUT ${listing} CONTENT "${names}\n" @ONLY)
   add_custom_command(
     OUTPUT ${output}
     COMMAND ${CMAKE_COMMAND} -DDIR=${dir} -DOUTPUT=${output} -DNAMESPACE=${namespace}
             -P ${CMAKE_SOURCE_DIR}/cmake/GenerateEmbedded.cmake
-    DEPENDS ${inputs} ${CMAKE_SOURCE_DIR}/cmake/GenerateEmbedded.cmake
+    DEPENDS ${inputs} ${listing} ${CMAKE_SOURCE_DIR}/cmake/GenerateEmbedded.cmake
     COMMENT "Embedding ${dir}")
   set(${out_var} ${output} PARENT_SCOPE)
 endfunction()
