@@ -24,6 +24,7 @@ struct MaskInput {
   // A second valid text for the first control: every other Send saves a new value, so that
   // each round writes the whiteboard file as a real Send does.
   const char* otherFirstText;
+  int sendButton = 223;
 };
 
 const MaskInput kMasks[] = {
@@ -32,6 +33,7 @@ const MaskInput kMasks[] = {
     {"PNRModificationGIT", {{552, "12"}}, "13"},
     {"PNRModificationIncrease", {{605, "2"}, {607, "1-3"}}, "3"},
     {"PNRModificationReduce", {{610, "1"}, {612, "2.1"}}, "2"},
+    {"PNRDeleteEmail", {{186, "3"}}, "4", 214},
 };
 
 // One desk home for the whole run, filled with the defaults.
@@ -75,7 +77,7 @@ void BM_Send(benchmark::State& state, const MaskInput& input) {
   ComPtr<IInPlaceActivation> mask = openMask(entryOf(input.name));
   platform::Window* dialog = nullptr;
   mask->GetWindow(&dialog);
-  platform::Window* send = dialog->child(223);
+  platform::Window* send = dialog->child(input.sendButton);
   bool other = false;
   for (auto _ : state) {
     // Send rewrites a segment range in its normal form, so every round starts from the input.
