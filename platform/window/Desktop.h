@@ -7,11 +7,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/window/Graphics.h"
 #include "platform/window/Window.h"
+#include "platform/window/WindowRef.h"
 
 namespace platform {
 
@@ -48,13 +49,15 @@ class Desktop {
   COLORREF ambientBackground() const { return ambientBackground_; }
   void setAmbientBackground(COLORREF colour) { ambientBackground_ = colour; }
 
-  bool isAlive(const Window* window) const { return liveWindows_.contains(window); }
-  void windowCreated(const Window* window) { liveWindows_.insert(window); }
-  void windowDestroyed(const Window* window);
+  // Windows register when made and get their serial number; the window with a serial is
+  // found while it lives (see WindowRef).
+  std::uint64_t windowCreated(Window& window);
+  void windowDestroyed(const Window& window);
+  Window* liveWindow(std::uint64_t serial) const;
 
  private:
   struct PostedMessage {
-    Window* window;
+    WindowRef window;
     Message message;
   };
 
@@ -62,7 +65,8 @@ class Desktop {
   std::deque<PostedMessage> posted_;
   ContainerServices* container_ = nullptr;
   COLORREF ambientBackground_ = kButtonFaceColour;
-  std::unordered_set<const Window*> liveWindows_;
+  std::uint64_t lastSerial_ = 0;
+  std::unordered_map<std::uint64_t, Window*> liveWindows_;
 };
 
 // The desktop of this process's user-interface thread.

@@ -73,13 +73,12 @@ Window::Window(WindowClass windowClass, int id, std::string text, DWORD style, R
       rect_(rect),
       enabled_((style & WS_DISABLED) == 0),
       visible_((style & WS_VISIBLE) != 0),
-      textLimit_(kDefaultTextLimit) {
-  desktop().windowCreated(this);
-}
+      textLimit_(kDefaultTextLimit),
+      serial_(desktop().windowCreated(*this)) {}
 
 Window::~Window() {
   children_.clear();
-  desktop().windowDestroyed(this);
+  desktop().windowDestroyed(*this);
 }
 
 DWORD Window::styleType() const {

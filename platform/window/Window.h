@@ -60,6 +60,8 @@ class Window {
   Window& operator=(const Window&) = delete;
 
   WindowClass windowClass() const { return windowClass_; }
+  // Given when the window is made and never to another window (see WindowRef).
+  std::uint64_t serial() const { return serial_; }
   int id() const { return id_; }
   DWORD style() const { return style_; }
   bool hasStyle(DWORD bits) const { return (style_ & bits) == bits; }
@@ -171,6 +173,7 @@ class Window {
   HFONT font_ = nullptr;
   std::string toolTip_;
   std::string hostedClass_;
+  const std::uint64_t serial_;
 };
 
 }  // namespace platform
