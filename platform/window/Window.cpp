@@ -1,8 +1,8 @@
 #include "platform/window/Window.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "platform/text/TextRules.h"
 #include "platform/window/Desktop.h"
 #include "platform/window/TextMetrics.h"
 
@@ -20,14 +20,6 @@ bool isLetterToRaise(unsigned char c) {
 char toUpperLatin1(char c) {
   const auto code = static_cast<unsigned char>(c);
   return isLetterToRaise(code) ? static_cast<char>(code - 0x20) : c;
-}
-
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-  if (prefix.size() > text.size()) return false;
-  return std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) ==
-           std::tolower(static_cast<unsigned char>(b));
-  });
 }
 
 int focusNotification(WindowClass windowClass, bool gained) {
