@@ -3,6 +3,7 @@
 // focus, the posted messages waiting for the loop, and the container that shows message
 // boxes and modal dialogs.
 
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
@@ -10,7 +11,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/window/Graphics.h"
 #include "platform/window/Window.h"
 #include "platform/window/WindowRef.h"
 
@@ -45,10 +45,6 @@ class Desktop {
   ContainerServices* container() const { return container_; }
   void setContainer(ContainerServices* container) { container_ = container; }
 
-  // The colour the container paints behind controls that do not paint themselves.
-  COLORREF ambientBackground() const { return ambientBackground_; }
-  void setAmbientBackground(COLORREF colour) { ambientBackground_ = colour; }
-
   // Windows register when made and get their serial number; the window with a serial is
   // found while it lives (see WindowRef).
   std::uint64_t windowCreated(Window& window);
@@ -64,7 +60,6 @@ class Desktop {
   Window* focus_ = nullptr;
   std::deque<PostedMessage> posted_;
   ContainerServices* container_ = nullptr;
-  COLORREF ambientBackground_ = kButtonFaceColour;
   std::uint64_t lastSerial_ = 0;
   std::unordered_map<std::uint64_t, Window*> liveWindows_;
 };

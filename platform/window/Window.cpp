@@ -37,26 +37,6 @@ int focusNotification(WindowClass windowClass, bool gained) {
 
 }  // namespace
 
-std::string_view windowClassName(WindowClass windowClass) {
-  switch (windowClass) {
-    case WindowClass::Dialog:
-      return "#32770";
-    case WindowClass::Static:
-      return "static";
-    case WindowClass::Edit:
-      return "edit";
-    case WindowClass::ComboBox:
-      return "combobox";
-    case WindowClass::ListBox:
-      return "listbox";
-    case WindowClass::Button:
-      return "button";
-    case WindowClass::Hosted:
-      return "hosted";
-  }
-  return "";
-}
-
 Window::Window(WindowClass windowClass, int id, std::string text, DWORD style, Rect rect)
     : windowClass_(windowClass),
       id_(id),
@@ -199,19 +179,9 @@ int Window::addEntry(std::string text, std::intptr_t data) {
   return static_cast<int>(entries_.size()) - 1;
 }
 
-void Window::clearEntries() {
-  entries_.clear();
-  currentEntry_ = -1;
-  if (isComboBox()) storeText("");
-}
-
 const ListEntry* Window::entry(int index) const {
   if (index < 0 || index >= entryCount()) return nullptr;
   return &entries_[static_cast<std::size_t>(index)];
-}
-
-void Window::setEntryData(int index, std::intptr_t data) {
-  if (index >= 0 && index < entryCount()) entries_[static_cast<std::size_t>(index)].data = data;
 }
 
 void Window::setCurrentEntry(int index) {
