@@ -1,7 +1,5 @@
 #include "fields/CFieldEdit.h"
 
-#include "platform/window/Desktop.h"
-
 namespace fields {
 
 using namespace platform;
@@ -10,14 +8,14 @@ CFieldEdit::~CFieldEdit() = default;
 
 void CFieldEdit::Attach(Window& dialog, Window& control, std::optional<std::string> toolTip) {
   WindowWrapper::Attach(control);
-  dialog_ = &dialog;
+  dialog_ = WindowRef(dialog);
   controlId_ = control.id();
   toolTipText_ = std::move(toolTip);
 }
 
 bool CFieldEdit::ProcessWindowMessage(const Message& message, LRESULT&) {
-  if (message.code == WM_SETFOCUS && dialog_ != nullptr && desktop().isAlive(dialog_)) {
-    dialog_->setText(toolTipText_.value_or(""));
+  if (message.code == WM_SETFOCUS) {
+    if (Window* dialog = dialog_.get()) dialog->setText(toolTipText_.value_or(""));
   }
   // The control then handles the focus as usual.
   return false;

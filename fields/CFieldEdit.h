@@ -22,7 +22,7 @@ class CFieldEdit : public WindowWrapper {
   bool ProcessWindowMessage(const platform::Message& message, platform::LRESULT& result) override;
 
  private:
-  platform::Window* dialog_ = nullptr;
+  platform::WindowRef dialog_;
   int controlId_ = 0;
   std::optional<std::string> toolTipText_;
 };

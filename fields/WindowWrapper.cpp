@@ -1,7 +1,5 @@
 #include "fields/WindowWrapper.h"
 
-#include "platform/window/Desktop.h"
-
 namespace fields {
 
 using namespace platform;
@@ -12,7 +10,7 @@ WindowWrapper::~WindowWrapper() {
 
 void WindowWrapper::Attach(Window& control) {
   Detach();
-  window_ = &control;
+  window_ = WindowRef(control);
   handler_ = control.attachHandler([this](const Message& message, LRESULT& result) {
     return ProcessWindowMessage(message, result);
   });
@@ -21,14 +19,14 @@ void WindowWrapper::Attach(Window& control) {
 Window* WindowWrapper::Detach() {
   Window* control = window();
   if (control != nullptr && handler_) control->detachHandler(*handler_);
-  window_ = nullptr;
+  window_ = {};
   handler_.reset();
   return control;
 }
 
 Window* WindowWrapper::window() const {
   // The dialog may have gone before the field that wrapped its control.
-  return window_ != nullptr && desktop().isAlive(window_) ? window_ : nullptr;
+  return window_.get();
 }
 
 }  // namespace fields

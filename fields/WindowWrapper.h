@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "platform/window/Window.h"
+#include "platform/window/WindowRef.h"
 
 namespace fields {
 
@@ -28,7 +29,7 @@ class WindowWrapper {
                                     platform::LRESULT& result) = 0;
 
  private:
-  platform::Window* window_ = nullptr;
+  platform::WindowRef window_;
   std::optional<platform::HandlerId> handler_;
 };
 

@@ -1,16 +1,12 @@
 #include "framework/CParseField.h"
 
-#include <algorithm>
 #include "framework/services/CTorvanLog.h"
+#include "platform/text/TextRules.h"
 
 namespace framework {
 namespace {
 constexpr std::size_t kSeparatorLimit = 11;
 
-bool sameKey(std::string_view a, std::string_view b) {
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-  return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
-}
 }  // namespace
 
 CParseField::CParseField(const char* text, const char* separators) {
@@ -52,7 +48,7 @@ void CParseField::append(std::string_view item) {
 
 int CParseField::GetValue(std::string_view key, std::string& value) const {
   for (const auto& [itemKey, itemValue] : items_) {
-    if (sameKey(itemKey, key)) {
+    if (platform::equalIgnoringCase(itemKey, key)) {
       value = itemValue;
       return 1;
     }

@@ -1,12 +1,9 @@
 #include "framework/Help.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "framework/MainSettings.h"
-#include "framework/WindowText.h"
 #include "framework/services/CTorvanProfile.h"
 #include "platform/shell/Shell.h"
+#include "platform/text/TextRules.h"
 
 namespace framework {
 namespace {
@@ -17,23 +14,17 @@ void eraseAll(std::string& text, std::string_view part) {
   }
 }
 
-std::string upperCase(std::string text) {
-  std::ranges::transform(text, text.begin(),
-                         [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
-}
-
 }  // namespace
 
 std::string helpSectionName(std::string_view className) {
   std::string name(className);
   for (std::string_view decoration : {"class TorvanMaskT<class ", "*", ">"})
     eraseAll(name, decoration);
-  return std::string(trimmed(name));
+  return std::string(platform::trimWhiteSpace(name));
 }
 
 std::string helpKey(std::string_view languageCode) {
-  const std::string language = upperCase(std::string(languageCode));
+  const std::string language = platform::upperAscii(languageCode);
   return "HELP_" + (language == "EN1" ? std::string("EN") : language) + "_URL";
 }
 

@@ -1,14 +1,24 @@
 #include "framework/MaskControl.h"
 
-#include "platform/window/Desktop.h"
 
 namespace framework {
 
 using namespace platform;
 
 namespace {
+
 constexpr DISPID kUnknownName = -1;
+
+// The control of the dialog that a notification names in its lParam, or null: only the
+// dialog's own controls get their notifications back.
+Window* notifyingControl(const Window& dialog, LPARAM named) {
+  for (const std::unique_ptr<Window>& control : dialog.children()) {
+    if (reinterpret_cast<LPARAM>(control.get()) == named) return control.get();
+  }
+  return nullptr;
 }
+
+}  // namespace
 
 MaskControlBase::MaskControlBase(const typelib::ClassDescription& description)
     : description_(description) {
@@ -103,10 +113,9 @@ void MaskControlBase::deactivate() {
 
 bool MaskControlBase::reflectNotification(const Message& message, LRESULT& result) {
   if (message.code != WM_COMMAND && message.code != WM_CTLCOLORSTATIC) return false;
-  auto* control = reinterpret_cast<Window*>(message.lParam);
-  if (control == nullptr || control == dialog_.get() || !desktop().isAlive(control)) {
-    return false;
-  }
+  if (!dialog_) return false;
+  Window* control = notifyingControl(*dialog_, message.lParam);
+  if (control == nullptr) return false;
   result = control->send(OCM__BASE + message.code, message.wParam, message.lParam);
   return true;
 }

@@ -1,17 +1,16 @@
 #include "framework/StatusLinePainter.h"
 
-#include "platform/window/Desktop.h"
-
 namespace framework {
 
 using namespace platform;
 
 StatusLinePainter::~StatusLinePainter() {
-  if (handler_ && desktop().isAlive(window_)) window_->detachHandler(*handler_);
+  Window* window = window_.get();
+  if (handler_ && window != nullptr) window->detachHandler(*handler_);
 }
 
 void StatusLinePainter::attach(Window& statusLine) {
-  window_ = &statusLine;
+  window_ = WindowRef(statusLine);
   handler_ = statusLine.attachHandler(
       [this](const Message& message, LRESULT& result) { return handle(message, result); });
 }

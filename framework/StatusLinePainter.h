@@ -5,6 +5,7 @@
 
 #include "platform/window/Graphics.h"
 #include "platform/window/Window.h"
+#include "platform/window/WindowRef.h"
 
 namespace framework {
 
@@ -20,7 +21,7 @@ class StatusLinePainter {
  private:
   bool handle(const platform::Message& message, platform::LRESULT& result);
 
-  platform::Window* window_ = nullptr;
+  platform::WindowRef window_;
   std::optional<platform::HandlerId> handler_;
   platform::COLORREF textColour_ = platform::RGB(0, 0, 0);
   platform::HBRUSH brush_ = nullptr;

@@ -5,6 +5,7 @@
 #include "framework/WindowText.h"
 #include "framework/services/CTorvanValidate.h"
 #include "framework/services/TorvanArch.h"
+#include "platform/text/TextRules.h"
 #include "platform/window/Desktop.h"
 
 namespace framework {
@@ -81,7 +82,7 @@ void TorvanMaskBase::report(Window& dialog, int controlId, std::string_view capt
 
 int TorvanMaskBase::CheckMandatory(Window& dialog, int controlId, std::string_view caption,
                                    std::string_view errorKey) const {
-  if (!trimmed(itemText(dialog, controlId, kTextBuffer)).empty()) return 1;
+  if (!trimWhiteSpace(itemText(dialog, controlId, kTextBuffer)).empty()) return 1;
   report(dialog, controlId, caption, errorKey);
   return 0;
 }
@@ -113,7 +114,7 @@ int TorvanMaskBase::CheckNumericEx(Window& dialog, int controlId, std::string_vi
 }
 
 int TorvanMaskBase::IsFieldEmpty(Window& dialog, int controlId) const {
-  return trimmed(itemText(dialog, controlId, kTextBuffer)).empty() ? 1 : 0;
+  return trimWhiteSpace(itemText(dialog, controlId, kTextBuffer)).empty() ? 1 : 0;
 }
 
 void TorvanMaskBase::SaveItemText(Window& dialog, int controlId, std::string_view key,

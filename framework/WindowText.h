@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <string>
-#include <string_view>
 
 #include "platform/window/Window.h"
 
@@ -13,7 +12,5 @@ namespace framework {
 std::string windowText(const platform::Window* window, std::size_t bufferSize);
 // The text of a dialog's control by id.
 std::string itemText(const platform::Window& dialog, int controlId, std::size_t bufferSize);
-// The text without white space at either end.
-std::string_view trimmed(std::string_view text);
 
 }  // namespace framework

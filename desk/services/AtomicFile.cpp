@@ -9,7 +9,7 @@
 #include <thread>
 #include <utility>
 
-#include "desk/services/TextRules.h"
+#include "platform/text/TextRules.h"
 
 namespace desk {
 namespace {
@@ -97,7 +97,7 @@ FileLock::~FileLock() {
 }
 
 fs::path lockFileFor(const fs::path& file) {
-  return file.parent_path() / ("." + lowerAscii(file.filename().string()) + ".lock");
+  return file.parent_path() / ("." + platform::lowerAscii(file.filename().string()) + ".lock");
 }
 
 std::optional<std::string> readFileIfExists(const fs::path& file) {
@@ -121,7 +121,8 @@ void replaceFile(const fs::path& file, std::string_view content) {
   // One temporary name per file is enough: only the holder of the lock writes it, and a
   // temporary file left by a crash is simply overwritten by the next save.
   const fs::path folder = file.parent_path();
-  const fs::path temporary = folder / ("." + lowerAscii(file.filename().string()) + ".tmp");
+  const fs::path temporary =
+      folder / ("." + platform::lowerAscii(file.filename().string()) + ".tmp");
   try {
     Descriptor descriptor(
         ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666));

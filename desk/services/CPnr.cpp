@@ -2,15 +2,15 @@
 
 #include <utility>
 
-#include "desk/services/TextRules.h"
 #include "desk/state/DeskObserver.h"
 #include "desk/state/OpenPnr.h"
+#include "platform/text/TextRules.h"
 
 namespace {
 constexpr std::size_t kCallerBuffer = 1024;
 
 std::string fit(std::string_view text) {
-  return desk::limitToBuffer(text, kCallerBuffer);
+  return platform::limitToBuffer(text, kCallerBuffer);
 }
 }  // namespace
 

@@ -7,10 +7,10 @@
 
 #include "desk/services/IniStore.h"
 #include "desk/services/ServiceFailure.h"
-#include "desk/services/TextRules.h"
 #include "desk/services/Whiteboard.h"
 #include "desk/services/WhiteboardStore.h"
 #include "platform/files/PathResolver.h"
+#include "platform/text/TextRules.h"
 
 namespace fs = std::filesystem;
 
@@ -36,7 +36,8 @@ struct CTorvanProfile::State {
   // the meantime is found in whatever letter case it was given.
   fs::path file() const {
     if (iniFile.empty()) return {};
-    if (desk::equalIgnoringCase(iniFile, desk::kWhiteboardFileName)) return desk::whiteboardFile();
+    if (platform::equalIgnoringCase(iniFile, desk::kWhiteboardFileName))
+      return desk::whiteboardFile();
     return platform::resolvePath(iniFile);
   }
 
@@ -80,7 +81,7 @@ void CTorvanProfile::setKeyName(std::string_view key) {
 
 int CTorvanProfile::getValue(std::string& value, std::string_view defaultValue,
                              std::size_t bufferSize) {
-  value = desk::limitToBuffer(defaultValue, bufferSize);
+  value = platform::limitToBuffer(defaultValue, bufferSize);
   try {
     const fs::path file = state_->file();
     if (file.empty()) return 0;
@@ -94,7 +95,7 @@ int CTorvanProfile::getValue(std::string& value, std::string_view defaultValue,
     }
     const auto stored = document->find(state_->section, state_->key);
     if (!stored) return 0;
-    value = desk::limitToBuffer(*stored, bufferSize);
+    value = platform::limitToBuffer(*stored, bufferSize);
     return 1;
   } catch (const std::exception& failure) {
     desk::reportFailure(kModule, "getValue", failure);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "desk/services/TextRules.h"
+#include "platform/text/TextRules.h"
 
 namespace {
 
@@ -81,7 +81,7 @@ int CTorvanValidate::IsDate(std::string_view text) const {
   if (!allOf(yearDigits, isDigit)) return 0;
 
   const auto month = std::ranges::find_if(kMonths, [&](std::string_view name) {
-    return desk::equalIgnoringCase(name, rest.substr(0, 3));
+    return platform::equalIgnoringCase(name, rest.substr(0, 3));
   });
   if (month == kMonths.end()) return 0;
   const std::size_t monthIndex = static_cast<std::size_t>(month - kMonths.begin());

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "desk/services/TextRules.h"
+#include "platform/text/TextRules.h"
 
 namespace desk {
 
@@ -19,18 +19,18 @@ IniDocument::Line IniDocument::parseLine(std::string raw) {
   if (!raw.empty() && raw.back() == '\r') raw.pop_back();
   Line line;
   line.raw = std::move(raw);
-  const std::string_view content = trimBlanks(line.raw);
+  const std::string_view content = platform::trimBlanks(line.raw);
   if (content.empty() || content.front() == ';' || content.front() == '#') return line;
   if (content.front() == '[') {
     const std::size_t close = content.find(']');
     if (close == std::string_view::npos) return line;
     line.kind = Kind::kSection;
-    line.name = trimBlanks(content.substr(1, close - 1));
+    line.name = platform::trimBlanks(content.substr(1, close - 1));
     return line;
   }
   const std::size_t equals = line.raw.find('=');
   if (equals == std::string::npos) return line;
-  line.name = trimBlanks(std::string_view(line.raw).substr(0, equals));
+  line.name = platform::trimBlanks(std::string_view(line.raw).substr(0, equals));
   if (line.name.empty()) return line;
   line.kind = Kind::kEntry;
   line.valueAt = equals + 1;
@@ -47,10 +47,10 @@ std::string IniDocument::text() const {
 }
 
 std::vector<std::size_t> IniDocument::sectionHeaders(std::string_view section) const {
-  section = trimBlanks(section);
+  section = platform::trimBlanks(section);
   std::vector<std::size_t> headers;
   for (std::size_t i = 0; i < lines_.size(); ++i) {
-    if (lines_[i].kind == Kind::kSection && equalIgnoringCase(lines_[i].name, section)) {
+    if (lines_[i].kind == Kind::kSection && platform::equalIgnoringCase(lines_[i].name, section)) {
       headers.push_back(i);
     }
   }
@@ -65,10 +65,10 @@ std::size_t IniDocument::blockEnd(std::size_t header) const {
 
 std::optional<std::string_view> IniDocument::find(std::string_view section,
                                                   std::string_view key) const {
-  key = trimBlanks(key);
+  key = platform::trimBlanks(key);
   for (std::size_t header : sectionHeaders(section)) {
     for (std::size_t i = header + 1; i < blockEnd(header); ++i) {
-      if (lines_[i].kind == Kind::kEntry && equalIgnoringCase(lines_[i].name, key)) {
+      if (lines_[i].kind == Kind::kEntry && platform::equalIgnoringCase(lines_[i].name, key)) {
         return lines_[i].value();
       }
     }
@@ -83,8 +83,9 @@ std::vector<std::pair<std::string, std::string>> IniDocument::entries(
     for (std::size_t i = header + 1; i < blockEnd(header); ++i) {
       const Line& line = lines_[i];
       if (line.kind != Kind::kEntry) continue;
-      const bool seen = std::ranges::any_of(
-          entries, [&](const auto& entry) { return equalIgnoringCase(entry.first, line.name); });
+      const bool seen = std::ranges::any_of(entries, [&](const auto& entry) {
+        return platform::equalIgnoringCase(entry.first, line.name);
+      });
       if (!seen) entries.emplace_back(line.name, line.value());
     }
   }
@@ -92,21 +93,21 @@ std::vector<std::pair<std::string, std::string>> IniDocument::entries(
 }
 
 bool IniDocument::isValidSectionName(std::string_view section) {
-  section = trimBlanks(section);
+  section = platform::trimBlanks(section);
   return !section.empty() && section.find_first_of("]\r\n") == std::string_view::npos;
 }
 
 bool IniDocument::isValidKeyName(std::string_view key) {
   // A key must read back as itself: '=' would end it early, and a leading '[', ';' or '#' would
   // make its line a section or a comment.
-  key = trimBlanks(key);
+  key = platform::trimBlanks(key);
   return !key.empty() && key.find_first_of("=\r\n") == std::string_view::npos &&
          key.front() != '[' && key.front() != ';' && key.front() != '#';
 }
 
 void IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
-  section = trimBlanks(section);
-  key = trimBlanks(key);
+  section = platform::trimBlanks(section);
+  key = platform::trimBlanks(key);
   std::string singleLine(value);
   std::ranges::replace_if(
       singleLine, [](char c) { return c == '\r' || c == '\n'; }, ' ');
@@ -115,7 +116,7 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
   for (std::size_t header : headers) {
     for (std::size_t i = header + 1; i < blockEnd(header); ++i) {
       Line& line = lines_[i];
-      if (line.kind == Kind::kEntry && equalIgnoringCase(line.name, key)) {
+      if (line.kind == Kind::kEntry && platform::equalIgnoringCase(line.name, key)) {
         line.raw.replace(line.valueAt, std::string::npos, singleLine);
         return;
       }
@@ -129,7 +130,7 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
   }
   // After the last line with content, so that blank lines keep separating the sections.
   std::size_t insertAt = blockEnd(headers.front());
-  while (insertAt > headers.front() + 1 && trimBlanks(lines_[insertAt - 1].raw).empty()) {
+  while (insertAt > headers.front() + 1 && platform::trimBlanks(lines_[insertAt - 1].raw).empty()) {
     --insertAt;
   }
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), std::move(entry));

@@ -15,9 +15,9 @@
 #include "desk/home/DeskHome.h"
 #include "desk/services/AtomicFile.h"
 #include "desk/services/ServiceFailure.h"
-#include "desk/services/TextRules.h"
 #include "framework/services/TorvanArch.h"
 #include "platform/files/PathResolver.h"
+#include "platform/text/TextRules.h"
 
 namespace {
 
@@ -46,11 +46,11 @@ LanguageTable parseTable(std::string_view text) {
     std::string_view line = text.substr(0, end);
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    const std::string_view content = desk::trimBlanks(line);
+    const std::string_view content = platform::trimBlanks(line);
     if (content.empty() || content.front() == '#') continue;
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) continue;
-    const std::string_view key = desk::trimBlanks(line.substr(0, equals));
+    const std::string_view key = platform::trimBlanks(line.substr(0, equals));
     if (key.empty()) continue;
     table.try_emplace(std::string(key), unescapeLineBreaks(line.substr(equals + 1)));
   }
@@ -69,7 +69,7 @@ class LanguageTables {
  public:
   void load(std::string_view code) {
     ++loads_;
-    keysAsTexts_ = desk::equalIgnoringCase(code, kKeyPseudoCode);
+    keysAsTexts_ = platform::equalIgnoringCase(code, kKeyPseudoCode);
     if (keysAsTexts_) {
       current_.reset();
       return;
@@ -139,7 +139,7 @@ bool lookUp(std::string_view key, std::string& text, std::size_t bufferSize) {
   text.clear();
   const std::optional<std::string_view> found = languageTables().find(key);
   if (!found) return false;
-  text = desk::limitToBuffer(*found, bufferSize);
+  text = platform::limitToBuffer(*found, bufferSize);
   return true;
 }
 

@@ -14,10 +14,10 @@
 #include "desk/home/DeskHome.h"
 #include "desk/services/AtomicFile.h"
 #include "desk/services/ServiceFailure.h"
-#include "desk/services/TextRules.h"
 #include "desk/services/WhiteboardStore.h"
 #include "framework/services/TorvanArch.h"
 #include "platform/files/PathResolver.h"
+#include "platform/text/TextRules.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ constexpr std::string_view kModule = "TorvanArch";
 // '_' or '-' is written as '%' and two hex digits (so no '/', and no "..").
 std::string fileNameOf(std::string_view queueName) {
   std::string name;
-  for (char c : desk::lowerAscii(queueName)) {
+  for (char c : platform::lowerAscii(queueName)) {
     if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-') {
       name += c;
       continue;
@@ -110,7 +110,7 @@ void pushQueueMessage(std::string_view queueName, std::string_view message) {
 int Q_popString(std::string_view queueName, std::string_view defaultValue, std::string& message,
                 std::size_t bufferSize, std::string_view whiteboardName, int timeoutMs) {
   constexpr std::string_view kOperation = "Q_popString";
-  message = desk::limitToBuffer(defaultValue, bufferSize);
+  message = platform::limitToBuffer(defaultValue, bufferSize);
   if (!desk::isWhiteboardName(whiteboardName)) {
     desk::reportFailure(kModule, kOperation, EINVAL,
                         "no whiteboard named \"" + std::string(whiteboardName) + "\"");
@@ -134,8 +134,8 @@ int Q_popString(std::string_view queueName, std::string_view defaultValue, std::
     const std::string_view rest =
         end == std::string::npos ? std::string_view() : std::string_view(*content).substr(end + 1);
     desk::replaceFile(file, rest);
-    message =
-        desk::limitToBuffer(unescapeMessage(std::string_view(*content).substr(0, end)), bufferSize);
+    message = platform::limitToBuffer(unescapeMessage(std::string_view(*content).substr(0, end)),
+                                      bufferSize);
     return 1;
   } catch (const std::exception& failure) {
     desk::reportFailure(kModule, kOperation, failure);

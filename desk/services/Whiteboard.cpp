@@ -6,10 +6,10 @@
 #include "desk/home/DeskHome.h"
 #include "desk/services/IniStore.h"
 #include "desk/services/ServiceFailure.h"
-#include "desk/services/TextRules.h"
 #include "desk/services/WhiteboardStore.h"
 #include "framework/services/TorvanArch.h"
 #include "platform/files/PathResolver.h"
+#include "platform/text/TextRules.h"
 
 namespace desk {
 
@@ -20,7 +20,7 @@ fs::path whiteboardFileIn(const fs::path& folder) {
 }
 
 bool isWhiteboardName(std::string_view name) {
-  return equalIgnoringCase(name, kWhiteboardName);
+  return platform::equalIgnoringCase(name, kWhiteboardName);
 }
 
 fs::path whiteboardFile() {
@@ -55,12 +55,12 @@ void WHITEBOARD_getString(std::string_view section, std::string_view key,
                           std::string_view defaultValue, std::string& value, std::size_t bufferSize,
                           std::string_view whiteboardName) {
   constexpr std::string_view kOperation = "WHITEBOARD_getString";
-  value = desk::limitToBuffer(defaultValue, bufferSize);
+  value = platform::limitToBuffer(defaultValue, bufferSize);
   if (!checkWhiteboardName(kOperation, whiteboardName)) return;
   try {
     const auto document = desk::readIniFile(desk::whiteboardFile());
     if (const auto stored = document->find(section, key)) {
-      value = desk::limitToBuffer(*stored, bufferSize);
+      value = platform::limitToBuffer(*stored, bufferSize);
     }
   } catch (const std::exception& failure) {
     desk::reportFailure(kModule, kOperation, failure);

@@ -5,6 +5,7 @@
 #include "framework/WindowText.h"
 #include "framework/services/CTorvanValidate.h"
 #include "framework/services/TorvanArch.h"
+#include "platform/text/TextRules.h"
 
 namespace ids = resources::pnr_delete_email;
 using namespace platform;
@@ -15,7 +16,7 @@ constexpr std::size_t kQueueBuffer = 1024;
 constexpr int kNoControl = -1;
 
 bool isBlank(const fields::CField& field) {
-  return framework::trimmed(field.GetText()).empty();
+  return platform::trimWhiteSpace(field.GetText()).empty();
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "framework/services/CPnr.h"
 #include "framework/services/TorvanArch.h"
 #include "platform/com/Bstr.h"
+#include "platform/text/TextRules.h"
 
 namespace ids = resources::pnr_modification_divide;
 using namespace platform;
@@ -166,8 +167,8 @@ bool CPNRModificationDivide::IsSelected(int row) const {
 
 // The row's name number without surrounding blanks; empty for a row without a passenger.
 std::string CPNRModificationDivide::NameNumber(int row) const {
-  return std::string(
-      framework::trimmed(framework::itemText(*dialog(), ids::kRows[row].nameNumber, kTextBuffer)));
+  return std::string(platform::trimWhiteSpace(
+      framework::itemText(*dialog(), ids::kRows[row].nameNumber, kTextBuffer)));
 }
 
 int CPNRModificationDivide::CountSelected(int& selectedInfants) const {

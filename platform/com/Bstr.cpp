@@ -20,6 +20,13 @@ BstrHeader* headerOf(BSTR text) {
   return reinterpret_cast<BstrHeader*>(reinterpret_cast<char*>(text) - sizeof(BstrHeader));
 }
 
+std::u16string utf16FromLatin1(std::string_view text) {
+  std::u16string result;
+  result.reserve(text.size());
+  for (char c : text) result.push_back(static_cast<unsigned char>(c));
+  return result;
+}
+
 }  // namespace
 
 BSTR SysAllocStringLen(const OLECHAR* text, UINT length) {
@@ -48,13 +55,6 @@ void SysFreeString(BSTR text) {
 
 UINT SysStringLen(BSTR text) {
   return text == nullptr ? 0 : headerOf(text)->byteLength / sizeof(OLECHAR);
-}
-
-std::u16string utf16FromLatin1(std::string_view text) {
-  std::u16string result;
-  result.reserve(text.size());
-  for (char c : text) result.push_back(static_cast<unsigned char>(c));
-  return result;
 }
 
 BSTR bstrFromLatin1(std::string_view text) {

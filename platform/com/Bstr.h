@@ -21,7 +21,6 @@ UINT SysStringLen(BSTR text);
 BSTR bstrFromLatin1(std::string_view text);
 // A null string reads as empty.
 std::string latin1FromBstr(const OLECHAR* text);
-std::u16string utf16FromLatin1(std::string_view text);
 
 // Owns one BSTR, as a container or a mask keeps it.
 class Bstr {

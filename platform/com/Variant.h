@@ -8,25 +8,17 @@ struct IUnknown;
 struct IDispatch;
 
 using VARTYPE = std::uint16_t;
-using VARIANT_BOOL = std::int16_t;
 
 constexpr VARTYPE VT_EMPTY = 0;
-constexpr VARTYPE VT_I2 = 2;
 constexpr VARTYPE VT_I4 = 3;
 constexpr VARTYPE VT_BSTR = 8;
 constexpr VARTYPE VT_DISPATCH = 9;
-constexpr VARTYPE VT_BOOL = 11;
 constexpr VARTYPE VT_UNKNOWN = 13;
-
-constexpr VARIANT_BOOL VARIANT_TRUE = -1;
-constexpr VARIANT_BOOL VARIANT_FALSE = 0;
 
 struct VARIANT {
   VARTYPE vt;
   union {
-    std::int16_t iVal;
     LONG lVal;
-    VARIANT_BOOL boolVal;
     BSTR bstrVal;
     IUnknown* punkVal;
     IDispatch* pdispVal;

@@ -1,24 +1,15 @@
 #include "platform/files/PathResolver.h"
 
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <system_error>
+
+#include "platform/text/TextRules.h"
 
 namespace platform {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Letter case is compared for ASCII letters only: the masks' names are ASCII, and bytes above
-// 0x7F may be parts of UTF-8 sequences that a byte-wise case change would break.
-char lowerAscii(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
-}
 
 bool pathExists(const fs::path& path) {
   std::error_code error;

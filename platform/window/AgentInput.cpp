@@ -5,6 +5,7 @@
 
 #include "platform/window/Desktop.h"
 #include "platform/window/TextMetrics.h"
+#include "platform/window/WindowRef.h"
 
 namespace platform {
 namespace {
@@ -80,10 +81,11 @@ void typeText(Window& control, std::string_view text) {
 void pressKey(Key key, Window* activeWindow) {
   Window* target = desktop().focus() != nullptr ? desktop().focus() : activeWindow;
   if (target == nullptr) return;
+  const WindowRef pressed(*target);
   const KeyStroke& stroke = strokeOf(key);
   target->send(stroke.message, stroke.virtualKey, stroke.flags);
   // Only the focused control takes the character a key types.
-  if (stroke.character != 0 && desktop().isAlive(target) && desktop().focus() == target) {
+  if (stroke.character != 0 && pressed.get() != nullptr && desktop().focus() == target) {
     target->send(WM_CHAR, static_cast<unsigned char>(stroke.character), stroke.flags);
   }
 }
@@ -91,17 +93,20 @@ void pressKey(Key key, Window* activeWindow) {
 void click(Window& control) {
   if (!acceptsInput(control)) return;
   const LPARAM point = textMiddle(control);
+  const WindowRef clicked(control);
   control.send(WM_LBUTTONDOWN, 0, point);
-  if (desktop().isAlive(&control)) control.send(WM_LBUTTONUP, 0, point);
+  if (Window* still = clicked.get()) still->send(WM_LBUTTONUP, 0, point);
 }
 
 void doubleClick(Window& control) {
   if (!acceptsInput(control)) return;
   const LPARAM point = textMiddle(control);
+  const WindowRef clicked(control);
   const std::array sequence{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP};
   for (UINT message : sequence) {
-    if (!desktop().isAlive(&control)) return;
-    control.send(message, 0, point);
+    Window* still = clicked.get();
+    if (still == nullptr) return;
+    still->send(message, 0, point);
   }
 }
 

@@ -18,23 +18,34 @@ void Desktop::setFocus(Window* window) {
 }
 
 void Desktop::post(Window& window, const Message& message) {
-  posted_.push_back({&window, message});
+  posted_.push_back({WindowRef(window), message});
 }
 
 void Desktop::pumpMessages() {
   while (!posted_.empty()) {
     const PostedMessage next = posted_.front();
     posted_.pop_front();
-    if (isAlive(next.window)) {
-      next.window->send(next.message.code, next.message.wParam, next.message.lParam);
+    if (Window* window = next.window.get()) {
+      window->send(next.message.code, next.message.wParam, next.message.lParam);
     }
   }
 }
 
-void Desktop::windowDestroyed(const Window* window) {
-  liveWindows_.erase(window);
-  if (focus_ == window) focus_ = nullptr;
-  std::erase_if(posted_, [window](const PostedMessage& m) { return m.window == window; });
+std::uint64_t Desktop::windowCreated(Window& window) {
+  const std::uint64_t serial = ++lastSerial_;
+  liveWindows_.emplace(serial, &window);
+  return serial;
+}
+
+void Desktop::windowDestroyed(const Window& window) {
+  liveWindows_.erase(window.serial());
+  if (focus_ == &window) focus_ = nullptr;
+  std::erase_if(posted_, [](const PostedMessage& m) { return m.window.get() == nullptr; });
+}
+
+Window* Desktop::liveWindow(std::uint64_t serial) const {
+  const auto found = liveWindows_.find(serial);
+  return found != liveWindows_.end() ? found->second : nullptr;
 }
 
 int messageBox(Window* owner, std::string_view text, std::string_view caption, UINT style) {

@@ -3,15 +3,16 @@
 // focus, the posted messages waiting for the loop, and the container that shows message
 // boxes and modal dialogs.
 
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
-#include "platform/window/Graphics.h"
 #include "platform/window/Window.h"
+#include "platform/window/WindowRef.h"
 
 namespace platform {
 
@@ -44,25 +45,23 @@ class Desktop {
   ContainerServices* container() const { return container_; }
   void setContainer(ContainerServices* container) { container_ = container; }
 
-  // The colour the container paints behind controls that do not paint themselves.
-  COLORREF ambientBackground() const { return ambientBackground_; }
-  void setAmbientBackground(COLORREF colour) { ambientBackground_ = colour; }
-
-  bool isAlive(const Window* window) const { return liveWindows_.contains(window); }
-  void windowCreated(const Window* window) { liveWindows_.insert(window); }
-  void windowDestroyed(const Window* window);
+  // Windows register when made and get their serial number; the window with a serial is
+  // found while it lives (see WindowRef).
+  std::uint64_t windowCreated(Window& window);
+  void windowDestroyed(const Window& window);
+  Window* liveWindow(std::uint64_t serial) const;
 
  private:
   struct PostedMessage {
-    Window* window;
+    WindowRef window;
     Message message;
   };
 
   Window* focus_ = nullptr;
   std::deque<PostedMessage> posted_;
   ContainerServices* container_ = nullptr;
-  COLORREF ambientBackground_ = kButtonFaceColour;
-  std::unordered_set<const Window*> liveWindows_;
+  std::uint64_t lastSerial_ = 0;
+  std::unordered_map<std::uint64_t, Window*> liveWindows_;
 };
 
 // The desktop of this process's user-interface thread.

@@ -10,9 +10,6 @@
 
 namespace platform {
 
-// Controls without an id of their own (plain labels, frames).
-constexpr int kNoId = -1;
-
 struct ControlTemplate {
   int id;
   WindowClass windowClass;

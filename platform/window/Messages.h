@@ -30,18 +30,11 @@ constexpr int highWord(std::uintptr_t value) {
 constexpr UINT WM_SETFOCUS = 0x0007;
 constexpr UINT WM_KILLFOCUS = 0x0008;
 constexpr UINT WM_ENABLE = 0x000A;
-constexpr UINT WM_SETTEXT = 0x000C;  // lParam: const char* (null: no text)
-constexpr UINT WM_PAINT = 0x000F;
-constexpr UINT WM_CLOSE = 0x0010;
+constexpr UINT WM_SETTEXT = 0x000C;     // lParam: const char* (null: no text)
 constexpr UINT WM_SHOWWINDOW = 0x0018;  // wParam: shown
-constexpr UINT WM_SETCURSOR = 0x0020;
-constexpr UINT WM_SETFONT = 0x0030;
-constexpr UINT WM_GETDLGCODE = 0x0087;
-constexpr UINT WM_KEYDOWN = 0x0100;  // wParam: virtual key
-constexpr UINT WM_KEYUP = 0x0101;
-constexpr UINT WM_CHAR = 0x0102;  // wParam: the character
+constexpr UINT WM_KEYDOWN = 0x0100;     // wParam: virtual key
+constexpr UINT WM_CHAR = 0x0102;        // wParam: the character
 constexpr UINT WM_SYSKEYDOWN = 0x0104;
-constexpr UINT WM_SYSKEYUP = 0x0105;
 constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;         // wParam: id and notification code, lParam: Window*
 constexpr UINT WM_CTLCOLORDLG = 0x0136;     // wParam: DeviceContext*, lParam: Window*
@@ -51,7 +44,6 @@ constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
 constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 constexpr UINT WM_MBUTTONDBLCLK = 0x0209;
-constexpr UINT WM_MOUSELEAVE = 0x02A3;
 constexpr UINT WM_USER = 0x0400;
 constexpr UINT WM_APP = 0x8000;
 // A notification that a dialog reflects back to the control it came from.
@@ -59,25 +51,19 @@ constexpr UINT OCM__BASE = WM_USER + 0x1C00;
 constexpr UINT OCM_COMMAND = OCM__BASE + WM_COMMAND;
 constexpr UINT OCM_CTLCOLORSTATIC = OCM__BASE + WM_CTLCOLORSTATIC;
 
-// Answers to WM_GETDLGCODE.
-constexpr LRESULT DLGC_WANTCHARS = 0x0080;
-
 // Notification codes of WM_COMMAND.
 constexpr int BN_CLICKED = 0;
-constexpr int BN_DOUBLECLICKED = 5;
 constexpr int STN_CLICKED = 0;
 constexpr int STN_DBLCLK = 1;
 constexpr int EN_SETFOCUS = 0x0100;
 constexpr int EN_KILLFOCUS = 0x0200;
 constexpr int EN_CHANGE = 0x0300;
 constexpr int CBN_SELCHANGE = 1;
-constexpr int CBN_DBLCLK = 2;
 constexpr int CBN_SETFOCUS = 3;
 constexpr int CBN_KILLFOCUS = 4;
 constexpr int CBN_EDITCHANGE = 5;
 constexpr int CBN_SELENDOK = 9;
 constexpr int LBN_SELCHANGE = 1;
-constexpr int LBN_DBLCLK = 2;
 constexpr int LBN_SETFOCUS = 4;
 constexpr int LBN_KILLFOCUS = 5;
 
@@ -88,7 +74,6 @@ constexpr WPARAM VK_RETURN = 0x0D;
 constexpr WPARAM VK_ESCAPE = 0x1B;
 constexpr WPARAM VK_SPACE = 0x20;
 constexpr WPARAM VK_UP = 0x26;
-constexpr WPARAM VK_DOWN = 0x28;
 constexpr WPARAM VK_F1 = 0x70;
 // Key-message flag: the Alt key was held.
 constexpr LPARAM KF_ALTDOWN_LPARAM = 0x20000000;
@@ -100,14 +85,8 @@ constexpr DWORD WS_DISABLED = 0x08000000;
 constexpr DWORD WS_GROUP = 0x00020000;
 constexpr DWORD WS_TABSTOP = 0x00010000;
 constexpr DWORD WS_BORDER = 0x00800000;
-constexpr DWORD WS_VSCROLL = 0x00200000;
 constexpr DWORD DS_SETFONT = 0x40;
-constexpr DWORD DS_CONTROL = 0x0400;
 
-constexpr DWORD ES_LEFT = 0x0000;
-constexpr DWORD ES_CENTER = 0x0001;
-constexpr DWORD ES_RIGHT = 0x0002;
-constexpr DWORD ES_MULTILINE = 0x0004;
 constexpr DWORD ES_UPPERCASE = 0x0008;
 constexpr DWORD ES_AUTOHSCROLL = 0x0080;
 constexpr DWORD ES_READONLY = 0x0800;
@@ -115,14 +94,7 @@ constexpr DWORD ES_READONLY = 0x0800;
 constexpr DWORD SS_LEFT = 0x00;
 constexpr DWORD SS_CENTER = 0x01;
 constexpr DWORD SS_RIGHT = 0x02;
-constexpr DWORD SS_ICON = 0x03;
-constexpr DWORD SS_BLACKRECT = 0x04;
-constexpr DWORD SS_ETCHEDFRAME = 0x12;
-constexpr DWORD SS_OWNERDRAW = 0x0D;
-constexpr DWORD SS_BITMAP = 0x0E;
-constexpr DWORD SS_ENHMETAFILE = 0x0F;
 constexpr DWORD SS_TYPEMASK = 0x1F;
-constexpr DWORD SS_NOPREFIX = 0x80;
 constexpr DWORD SS_NOTIFY = 0x100;
 
 constexpr DWORD BS_PUSHBUTTON = 0x0;
@@ -134,33 +106,19 @@ constexpr DWORD BS_GROUPBOX = 0x7;
 constexpr DWORD BS_AUTORADIOBUTTON = 0x9;
 constexpr DWORD BS_TYPEMASK = 0xF;
 
-constexpr DWORD CBS_SIMPLE = 0x1;
 constexpr DWORD CBS_DROPDOWN = 0x2;
 constexpr DWORD CBS_DROPDOWNLIST = 0x3;
 constexpr DWORD CBS_TYPEMASK = 0x3;
-constexpr DWORD CBS_AUTOHSCROLL = 0x40;
-constexpr DWORD CBS_SORT = 0x100;
 constexpr DWORD CBS_UPPERCASE = 0x2000;
 
 constexpr DWORD LBS_NOTIFY = 0x1;
-constexpr DWORD LBS_SORT = 0x2;
 
 // Show commands.
 constexpr int SW_HIDE = 0;
-constexpr int SW_SHOWNORMAL = 1;
 constexpr int SW_SHOW = 5;
 
-// Message boxes: styles and answers.
-constexpr UINT MB_OK = 0x0;
-constexpr UINT MB_OKCANCEL = 0x1;
-constexpr UINT MB_YESNO = 0x4;
+// Message boxes: the style the masks show, and the answer OK.
 constexpr UINT MB_ICONHAND = 0x10;
-constexpr UINT MB_ICONQUESTION = 0x20;
-constexpr UINT MB_ICONEXCLAMATION = 0x30;
-constexpr UINT MB_ICONINFORMATION = 0x40;
 constexpr int IDOK = 1;
-constexpr int IDCANCEL = 2;
-constexpr int IDYES = 6;
-constexpr int IDNO = 7;
 
 }  // namespace platform

@@ -1,12 +1,11 @@
 #include "platform/window/Painting.h"
 
-#include "platform/window/Desktop.h"
-
 namespace platform {
 namespace {
 
 PaintColours ask(Window* asked, UINT request, Window& painted) {
-  const COLORREF ambient = desktop().ambientBackground();
+  // The container paints the button face behind controls that do not paint themselves.
+  const COLORREF ambient = kButtonFaceColour;
   DeviceContext context{kWindowTextColour, ambient};
   LRESULT brush = 0;
   if (asked != nullptr) {

@@ -1,20 +1,18 @@
 #include "platform/window/ToolTip.h"
 
-#include "platform/window/Desktop.h"
-
 namespace platform {
 
 ToolTip::~ToolTip() {
-  if (tool_ != nullptr && desktop().isAlive(tool_)) tool_->setToolTip("");
+  if (Window* tool = tool_.get()) tool->setToolTip("");
 }
 
 void ToolTip::activate(bool active) {
   active_ = active;
-  if (tool_ != nullptr) tool_->setToolTip(active_ ? text_ : std::string());
+  if (Window* tool = tool_.get()) tool->setToolTip(active_ ? text_ : std::string());
 }
 
 void ToolTip::addTool(Window& tool, std::string_view text) {
-  tool_ = &tool;
+  tool_ = WindowRef(tool);
   text_ = text;
   if (active_) tool.setToolTip(text_);
 }

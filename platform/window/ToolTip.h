@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/window/Window.h"
+#include "platform/window/WindowRef.h"
 
 namespace platform {
 
@@ -23,7 +24,7 @@ class ToolTip {
   void relayEvent(const Message& message);
 
  private:
-  Window* tool_ = nullptr;
+  WindowRef tool_;
   std::string text_;
   bool active_ = false;
 };

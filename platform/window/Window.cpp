@@ -1,8 +1,8 @@
 #include "platform/window/Window.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "platform/text/TextRules.h"
 #include "platform/window/Desktop.h"
 #include "platform/window/TextMetrics.h"
 
@@ -22,14 +22,6 @@ char toUpperLatin1(char c) {
   return isLetterToRaise(code) ? static_cast<char>(code - 0x20) : c;
 }
 
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-  if (prefix.size() > text.size()) return false;
-  return std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) ==
-           std::tolower(static_cast<unsigned char>(b));
-  });
-}
-
 int focusNotification(WindowClass windowClass, bool gained) {
   switch (windowClass) {
     case WindowClass::Edit:
@@ -45,26 +37,6 @@ int focusNotification(WindowClass windowClass, bool gained) {
 
 }  // namespace
 
-std::string_view windowClassName(WindowClass windowClass) {
-  switch (windowClass) {
-    case WindowClass::Dialog:
-      return "#32770";
-    case WindowClass::Static:
-      return "static";
-    case WindowClass::Edit:
-      return "edit";
-    case WindowClass::ComboBox:
-      return "combobox";
-    case WindowClass::ListBox:
-      return "listbox";
-    case WindowClass::Button:
-      return "button";
-    case WindowClass::Hosted:
-      return "hosted";
-  }
-  return "";
-}
-
 Window::Window(WindowClass windowClass, int id, std::string text, DWORD style, Rect rect)
     : windowClass_(windowClass),
       id_(id),
@@ -73,13 +45,12 @@ Window::Window(WindowClass windowClass, int id, std::string text, DWORD style, R
       rect_(rect),
       enabled_((style & WS_DISABLED) == 0),
       visible_((style & WS_VISIBLE) != 0),
-      textLimit_(kDefaultTextLimit) {
-  desktop().windowCreated(this);
-}
+      textLimit_(kDefaultTextLimit),
+      serial_(desktop().windowCreated(*this)) {}
 
 Window::~Window() {
   children_.clear();
-  desktop().windowDestroyed(this);
+  desktop().windowDestroyed(*this);
 }
 
 DWORD Window::styleType() const {
@@ -208,19 +179,9 @@ int Window::addEntry(std::string text, std::intptr_t data) {
   return static_cast<int>(entries_.size()) - 1;
 }
 
-void Window::clearEntries() {
-  entries_.clear();
-  currentEntry_ = -1;
-  if (isComboBox()) storeText("");
-}
-
 const ListEntry* Window::entry(int index) const {
   if (index < 0 || index >= entryCount()) return nullptr;
   return &entries_[static_cast<std::size_t>(index)];
-}
-
-void Window::setEntryData(int index, std::intptr_t data) {
-  if (index >= 0 && index < entryCount()) entries_[static_cast<std::size_t>(index)].data = data;
 }
 
 void Window::setCurrentEntry(int index) {

@@ -18,9 +18,6 @@ namespace platform {
 
 enum class WindowClass { Dialog, Static, Edit, ComboBox, ListBox, Button, Hosted };
 
-// The window class name a control was made from ("static", "edit", ...).
-std::string_view windowClassName(WindowClass windowClass);
-
 struct Rect {
   int left = 0;
   int top = 0;
@@ -28,7 +25,6 @@ struct Rect {
   int bottom = 0;
   int width() const { return right - left; }
   int height() const { return bottom - top; }
-  bool contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
 };
 
 struct Message {
@@ -60,10 +56,10 @@ class Window {
   Window& operator=(const Window&) = delete;
 
   WindowClass windowClass() const { return windowClass_; }
+  // Given when the window is made and never to another window (see WindowRef).
+  std::uint64_t serial() const { return serial_; }
   int id() const { return id_; }
   DWORD style() const { return style_; }
-  bool hasStyle(DWORD bits) const { return (style_ & bits) == bits; }
-  void setStyle(DWORD style) { style_ = style; }
   // The control type bits of a static, button or combo style.
   DWORD styleType() const;
   // Position in the parent's client area, in pixels.
@@ -110,11 +106,9 @@ class Window {
 
   // Entries of list and combo boxes.
   int addEntry(std::string text, std::intptr_t data = 0);
-  void clearEntries();
   int entryCount() const { return static_cast<int>(entries_.size()); }
   const std::vector<ListEntry>& entries() const { return entries_; }
   const ListEntry* entry(int index) const;
-  void setEntryData(int index, std::intptr_t data);
   // The selected entry, or -1.
   int currentEntry() const { return currentEntry_; }
   // Selects an entry (-1: none); a combo box shows the entry's text in its edit part.
@@ -124,6 +118,7 @@ class Window {
 
   // Check boxes and radio buttons: 0 or 1.
   int checkState() const { return checkState_; }
+  // BM_SETCHECK: a program checks or clears the button; no notification is sent.
   void setCheckState(int state) { checkState_ = state; }
 
   // Attributes a container renders.
@@ -171,6 +166,7 @@ class Window {
   HFONT font_ = nullptr;
   std::string toolTip_;
   std::string hostedClass_;
+  const std::uint64_t serial_;
 };
 
 }  // namespace platform
