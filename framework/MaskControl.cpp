@@ -103,6 +103,8 @@ void MaskControlBase::deactivate() {
 
 bool MaskControlBase::reflectNotification(const Message& message, LRESULT& result) {
   if (message.code != WM_COMMAND && message.code != WM_CTLCOLORSTATIC) return false;
+  // A colour request without a drawing context is not the control's to answer.
+  if (message.code == WM_CTLCOLORSTATIC && message.wParam == 0) return false;
   auto* control = reinterpret_cast<Window*>(message.lParam);
   if (control == nullptr || control == dialog_.get() || !desktop().isAlive(control)) {
     return false;
