@@ -5,6 +5,7 @@
 
 #include "desk/container/ControlKind.h"
 #include "desk/container/TextEncoding.h"
+#include "desk/drive/InputFile.h"
 #include "desk/home/DeskHome.h"
 #include "desk/services/NamedQueues.h"
 #include "desk/services/Whiteboard.h"
@@ -46,14 +47,6 @@ std::vector<std::string> fields(const std::string& text, std::size_t count, std:
   std::vector<std::string> parts = splitAtBars(maskText(text));
   if (parts.size() != count) throw ScriptError("expected " + std::string(form));
   return parts;
-}
-
-std::string readWholeFile(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) throw ScriptError("cannot read " + path.string());
-  std::ostringstream content;
-  content << file.rdbuf();
-  return content.str();
 }
 
 void writeWholeFile(const std::filesystem::path& path, std::string_view content) {
@@ -133,7 +126,8 @@ int DriveSession::run(std::istream& script) {
   for (std::string text; std::getline(script, text);) {
     ++number;
     if (!text.empty() && text.back() == '\r') text.pop_back();
-    if (text.empty() || text.front() == '#') continue;
+    const bool blank = text.find_first_not_of(" \t") == std::string::npos;
+    if (blank || text.front() == '#') continue;
     try {
       ScriptLine line(text);
       const std::string name = line.word("command");
@@ -179,9 +173,9 @@ Window& DriveSession::openMask() {
 }
 
 Window& DriveSession::control(ScriptLine& line) {
-  const long id = line.number("control id");
+  const int id = line.number<int>("control id");
   Window& dialog = openMask();
-  Window* found = dialog.child(static_cast<int>(id));
+  Window* found = dialog.child(id);
   if (found == nullptr) {
     throw ScriptError("the dialog holds no control " + std::to_string(id));
   }
@@ -226,7 +220,7 @@ void DriveSession::homeFile(ScriptLine& line) {
 void DriveSession::homeCopy(ScriptLine& line) {
   const std::filesystem::path target = homePath(line.word("path"));
   const std::string source = line.text();
-  writeWholeFile(target, readWholeFile(scriptPath(source)));
+  writeWholeFile(target, readInputFile(scriptPath(source)));
 }
 
 void DriveSession::handover(ScriptLine& line) {
@@ -251,7 +245,7 @@ void DriveSession::pnrEmail(ScriptLine& line) {
 }
 
 void DriveSession::addPassengerState(ScriptLine& line) {
-  addPassengerControl().completionState = static_cast<int>(line.number("state"));
+  addPassengerControl().completionState = line.number<int>("state");
 }
 
 void DriveSession::addPassengerList(ScriptLine& line) {
@@ -276,7 +270,7 @@ void DriveSession::agentProfile(ScriptLine& line) {
   for (std::size_t index = 0; index < profile.address.size(); ++index) {
     profile.address[index] = parts[index + 1];
   }
-  profile.dataSourceLocation = static_cast<int>(parseNumber(parts[6], "location"));
+  profile.dataSourceLocation = parseNumber<int>(parts[6], "location");
   desk::agentProfile() = profile;
 }
 
@@ -307,7 +301,7 @@ void DriveSession::set(ScriptLine& line) {
 
 void DriveSession::select(ScriptLine& line) {
   Window& target = control(line);
-  const long index = line.number("entry index");
+  const int index = line.number<int>("entry index");
   if (target.windowClass() != WindowClass::ComboBox &&
       target.windowClass() != WindowClass::ListBox) {
     throw ScriptError("control " + std::to_string(target.id()) + " is not a list");
@@ -316,7 +310,7 @@ void DriveSession::select(ScriptLine& line) {
     throw ScriptError("control " + std::to_string(target.id()) + " has no entry " +
                       std::to_string(index));
   }
-  chooseEntry(target, static_cast<int>(index));
+  chooseEntry(target, index);
 }
 
 void DriveSession::click(ScriptLine& line) {
@@ -339,8 +333,8 @@ void DriveSession::doubleClick(ScriptLine& line) {
 }
 
 void DriveSession::post(ScriptLine& line) {
-  const long message = line.number("message");
-  openMask().post(static_cast<UINT>(message));
+  const auto message = line.number<UINT>("message");
+  openMask().post(message);
 }
 
 void DriveSession::setText(ScriptLine& line) {
@@ -352,7 +346,7 @@ void DriveSession::setNullText(ScriptLine&) {
 }
 
 void DriveSession::addPassengerFire(ScriptLine& line) {
-  line.number("event");
+  line.number<int>("event");
   openMask();
   // No mask of this module hosts the add-passenger control yet.
   throw ScriptError("the mask hosts no add-passenger control");
@@ -365,7 +359,7 @@ void DriveSession::reply(ScriptLine& line) {
 }
 
 void DriveSession::replyFile(ScriptLine& line) {
-  const std::string content = readWholeFile(scriptPath(line.text()));
+  const std::string content = readInputFile(scriptPath(line.text()));
   reportResult(mask().call("SetResponse", {content}));
 }
 

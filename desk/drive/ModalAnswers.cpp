@@ -26,7 +26,7 @@ std::vector<std::string> checkedAnswer(const std::string& kind, const std::strin
   std::vector<std::string> words = splitWords(arguments);
   if (kind == "calendar") {
     if (words.size() != 3) throw ScriptError("calendar answers DAY MONTH YEAR or cancel");
-    for (const std::string& word : words) parseNumber(word, "calendar number");
+    for (const std::string& word : words) parseNumber<int>(word, "calendar number");
     return words;
   }
   if (kind == "coder") {
@@ -56,7 +56,7 @@ std::vector<std::string> checkedAnswer(const std::string& kind, const std::strin
     return {words[1], words[2]};
   }
   if (words.size() != 1) throw ScriptError("ffp answers INDEX or cancel");
-  parseNumber(words[0], "ffp index");
+  parseNumber<int>(words[0], "ffp index");
   return words;  // ffp
 }
 
