@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "desk/drive/ScriptLine.h"
+#include "platform/window/Messages.h"
 
 namespace desk {
 namespace {
@@ -81,6 +82,14 @@ std::optional<ModalAnswer> ModalAnswers::take(const std::string& kind) {
   ModalAnswer answer = std::move(found->second.front());
   found->second.pop_front();
   return answer;
+}
+
+int ModalAnswers::answerMessageBox(const MessageBoxRequest&) {
+  return platform::IDOK;
+}
+
+std::optional<ModalAnswer> ModalAnswers::answerModalDialog(std::string_view kind) {
+  return take(std::string(kind));
 }
 
 }  // namespace desk
