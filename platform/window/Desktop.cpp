@@ -37,9 +37,40 @@ void Desktop::windowDestroyed(const Window* window) {
   std::erase_if(posted_, [window](const PostedMessage& m) { return m.window == window; });
 }
 
+namespace {
+
+// A box or dialog shown by the container takes the keyboard focus while it is shown (no
+// control of the masks has it then); when it closes, the control that had it gets it back.
+class ModalFocus {
+ public:
+  ModalFocus() : previous_(desktop().focus()) { desktop().setFocus(nullptr); }
+  ~ModalFocus() {
+    Desktop& desk = desktop();
+    if (previous_ != nullptr && desk.focus() == nullptr && desk.isAlive(previous_)) {
+      desk.setFocus(previous_);
+    }
+  }
+  ModalFocus(const ModalFocus&) = delete;
+  ModalFocus& operator=(const ModalFocus&) = delete;
+
+ private:
+  Window* previous_;
+};
+
+}  // namespace
+
 int messageBox(Window* owner, std::string_view text, std::string_view caption, UINT style) {
   ContainerServices* container = desktop().container();
-  return container != nullptr ? container->messageBox(owner, text, caption, style) : IDOK;
+  if (container == nullptr) return IDOK;
+  const ModalFocus focus;
+  return container->messageBox(owner, text, caption, style);
+}
+
+std::optional<std::vector<std::string>> modalDialog(std::string_view kind, Window* owner) {
+  ContainerServices* container = desktop().container();
+  if (container == nullptr) return std::nullopt;
+  const ModalFocus focus;
+  return container->modalDialog(kind, owner);
 }
 
 }  // namespace platform
