@@ -113,6 +113,8 @@ void MaskControlBase::deactivate() {
 
 bool MaskControlBase::reflectNotification(const Message& message, LRESULT& result) {
   if (message.code != WM_COMMAND && message.code != WM_CTLCOLORSTATIC) return false;
+  // A colour request without a drawing context is not the control's to answer.
+  if (message.code == WM_CTLCOLORSTATIC && message.wParam == 0) return false;
   if (!dialog_) return false;
   Window* control = notifyingControl(*dialog_, message.lParam);
   if (control == nullptr) return false;

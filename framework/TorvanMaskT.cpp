@@ -158,12 +158,14 @@ bool TorvanMaskBase::ProcessWindowMessage(const Message& message, LRESULT& resul
       return true;
     }
     case WM_CTLCOLORDLG:
+      if (message.wParam == 0 || message.lParam == 0) return false;
       reinterpret_cast<DeviceContext*>(message.wParam)->backgroundColour = kMaskBackground;
       result = reinterpret_cast<LRESULT>(&backgroundBrush_);
       return true;
     case WM_CTLCOLORSTATIC: {
+      // A request without a drawing context or without its control gets the default colours.
       const auto* control = reinterpret_cast<const Window*>(message.lParam);
-      if (control == nullptr || control->id() != -1) return false;
+      if (message.wParam == 0 || control == nullptr || control->id() != -1) return false;
       reinterpret_cast<DeviceContext*>(message.wParam)->backgroundColour = kMaskBackground;
       result = reinterpret_cast<LRESULT>(&backgroundBrush_);
       return true;

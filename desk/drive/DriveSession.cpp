@@ -1,16 +1,14 @@
 #include "desk/drive/DriveSession.h"
 
 #include <fstream>
-#include <sstream>
 
 #include "desk/container/ControlKind.h"
+#include "desk/container/DeskPresets.h"
 #include "desk/container/TextEncoding.h"
+#include "desk/drive/InputFile.h"
 #include "desk/home/DeskHome.h"
 #include "desk/services/NamedQueues.h"
 #include "desk/services/Whiteboard.h"
-#include "desk/state/AddPassengerControl.h"
-#include "desk/state/AgentProfile.h"
-#include "desk/state/OpenPnr.h"
 #include "framework/services/CTorvanProfile.h"
 #include "framework/services/TorvanArch.h"
 #include "platform/files/PathResolver.h"
@@ -43,17 +41,9 @@ std::vector<std::string> splitAtBars(const std::string& text) {
 }
 
 std::vector<std::string> fields(const std::string& text, std::size_t count, std::string_view form) {
-  std::vector<std::string> parts = splitAtBars(maskText(text));
+  std::vector<std::string> parts = splitAtBars(text);
   if (parts.size() != count) throw ScriptError("expected " + std::string(form));
   return parts;
-}
-
-std::string readWholeFile(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) throw ScriptError("cannot read " + path.string());
-  std::ostringstream content;
-  content << file.rdbuf();
-  return content.str();
 }
 
 void writeWholeFile(const std::filesystem::path& path, std::string_view content) {
@@ -111,29 +101,17 @@ const std::map<std::string, DriveSession::Command> DriveSession::kCommands{
 
 DriveSession::DriveSession(const ModuleLoader& module, const typelib::ClassDescription& description,
                            std::filesystem::path scriptFolder, DriveOutput& output)
-    : module_(module),
-      description_(description),
-      scriptFolder_(std::move(scriptFolder)),
+    : scriptFolder_(std::move(scriptFolder)),
       output_(output),
-      containerWindow_(std::make_unique<Window>(WindowClass::Dialog, 0, "quillet drive", WS_VISIBLE,
-                                                Rect{0, 0, 800, 600})) {
-  desktop().setContainer(this);
-  setObserver(this);
-  mask();  // a mask that cannot be created ends the run before the script starts
-}
-
-DriveSession::~DriveSession() {
-  mask_.reset();
-  setObserver(nullptr);
-  desktop().setContainer(nullptr);
-}
+      container_(module, description, output, answers_) {}
 
 int DriveSession::run(std::istream& script) {
   int number = 0;
   for (std::string text; std::getline(script, text);) {
     ++number;
     if (!text.empty() && text.back() == '\r') text.pop_back();
-    if (text.empty() || text.front() == '#') continue;
+    const bool blank = text.find_first_not_of(" \t") == std::string::npos;
+    if (blank || text.front() == '#') continue;
     try {
       ScriptLine line(text);
       const std::string name = line.word("command");
@@ -156,32 +134,10 @@ void DriveSession::runCommand(const std::string& name, ScriptLine& line) {
   (this->*found->second)(line);
 }
 
-MaskHost& DriveSession::mask() {
-  if (!mask_) {
-    auto onEvent = [this](std::string_view name, const std::vector<std::string>& arguments) {
-      output_.write({{"event", name}, {"args", arguments}});
-    };
-    try {
-      mask_ = std::make_unique<MaskHost>(module_, description_, onEvent);
-    } catch (const std::runtime_error& error) {
-      throw DriveFailure(error.what());
-    }
-  }
-  return *mask_;
-}
-
-Window& DriveSession::openMask() {
-  MaskHost& host = mask();
-  if (FAILED(host.open(containerWindow_.get())) || host.window() == nullptr) {
-    throw DriveFailure("the mask could not open its window");
-  }
-  return *host.window();
-}
-
 Window& DriveSession::control(ScriptLine& line) {
-  const long id = line.number("control id");
-  Window& dialog = openMask();
-  Window* found = dialog.child(static_cast<int>(id));
+  const int id = line.number<int>("control id");
+  Window& dialog = container_.openMask();
+  Window* found = dialog.child(id);
   if (found == nullptr) {
     throw ScriptError("the dialog holds no control " + std::to_string(id));
   }
@@ -199,10 +155,6 @@ std::filesystem::path DriveSession::homePath(const std::string& relativePath) co
     throw ScriptError("\"" + relativePath + "\" is not a path inside the home");
   }
   return home() / relative;
-}
-
-void DriveSession::reportResult(HRESULT result) {
-  if (result != S_OK) output_.write({{"result", hresultToString(result)}});
 }
 
 // Presets: what other desktop components leave for the mask.
@@ -226,7 +178,7 @@ void DriveSession::homeFile(ScriptLine& line) {
 void DriveSession::homeCopy(ScriptLine& line) {
   const std::filesystem::path target = homePath(line.word("path"));
   const std::string source = line.text();
-  writeWholeFile(target, readWholeFile(scriptPath(source)));
+  writeWholeFile(target, readInputFile(scriptPath(source)));
 }
 
 void DriveSession::handover(ScriptLine& line) {
@@ -236,38 +188,38 @@ void DriveSession::handover(ScriptLine& line) {
 }
 
 void DriveSession::pnrGroup(ScriptLine& line) {
-  openPnr().groupName = maskText(line.text());
+  setPnrGroup(line.text());
 }
 
 void DriveSession::pnrPassenger(ScriptLine& line) {
   const auto parts = fields(line.text(), 4, "NAMENO|SURNAME|GIVENNAME|INFANT");
   if (parts[3] != "Y" && parts[3] != "N") throw ScriptError("INFANT is Y or N");
-  openPnr().passengers.push_back({parts[0], parts[1], parts[2], parts[3] == "Y"});
+  addPnrPassenger({parts[0], parts[1], parts[2], parts[3] == "Y"});
 }
 
 void DriveSession::pnrEmail(ScriptLine& line) {
   const auto parts = fields(line.text(), 4, "ADDRESS|NAMENO|NAME|REMARK");
-  openPnr().emails.push_back({parts[0], parts[1], parts[2], parts[3]});
+  addPnrEmail({parts[0], parts[1], parts[2], parts[3]});
 }
 
 void DriveSession::addPassengerState(ScriptLine& line) {
-  addPassengerControl().completionState = static_cast<int>(line.number("state"));
+  setAddPassengerState(line.number<int>("state"));
 }
 
 void DriveSession::addPassengerList(ScriptLine& line) {
-  addPassengerControl().listText = maskText(line.text());
+  setAddPassengerList(line.text());
 }
 
 void DriveSession::addPassengerMarkers(ScriptLine& line) {
   const std::string markers = line.text();
   if (!isMarkers(markers)) throw ScriptError("markers are nine digits 0 or 1");
-  addPassengerControl().profileMarkers = markers;
+  setAddPassengerMarkers(markers);
 }
 
 void DriveSession::agentProfile(ScriptLine& line) {
   const std::string text = line.text();
   if (text == "none") {
-    desk::agentProfile().reset();
+    setAgentProfile(std::nullopt);
     return;
   }
   const auto parts = fields(text, 7, "AGENCY|ADDR1|ADDR2|ADDR3|ADDR4|ADDR5|LOCATION");
@@ -276,8 +228,8 @@ void DriveSession::agentProfile(ScriptLine& line) {
   for (std::size_t index = 0; index < profile.address.size(); ++index) {
     profile.address[index] = parts[index + 1];
   }
-  profile.dataSourceLocation = static_cast<int>(parseNumber(parts[6], "location"));
-  desk::agentProfile() = profile;
+  profile.dataSourceLocation = parseNumber<int>(parts[6], "location");
+  setAgentProfile(profile);
 }
 
 void DriveSession::answer(ScriptLine& line) {
@@ -288,11 +240,11 @@ void DriveSession::answer(ScriptLine& line) {
 // The agent at the mask's window.
 
 void DriveSession::open(ScriptLine&) {
-  openMask();
+  container_.openMask();
 }
 
 void DriveSession::show(ScriptLine&) {
-  openMask().send(WM_SHOWWINDOW, 1);
+  container_.openMask().send(WM_SHOWWINDOW, 1);
 }
 
 void DriveSession::type(ScriptLine& line) {
@@ -307,7 +259,7 @@ void DriveSession::set(ScriptLine& line) {
 
 void DriveSession::select(ScriptLine& line) {
   Window& target = control(line);
-  const long index = line.number("entry index");
+  const int index = line.number<int>("entry index");
   if (target.windowClass() != WindowClass::ComboBox &&
       target.windowClass() != WindowClass::ListBox) {
     throw ScriptError("control " + std::to_string(target.id()) + " is not a list");
@@ -316,7 +268,7 @@ void DriveSession::select(ScriptLine& line) {
     throw ScriptError("control " + std::to_string(target.id()) + " has no entry " +
                       std::to_string(index));
   }
-  chooseEntry(target, static_cast<int>(index));
+  chooseEntry(target, index);
 }
 
 void DriveSession::click(ScriptLine& line) {
@@ -331,7 +283,7 @@ void DriveSession::key(ScriptLine& line) {
   const std::string name = line.word("key");
   const auto pressed = keyFromName(name);
   if (!pressed) throw ScriptError("unknown key \"" + name + "\"");
-  pressKey(*pressed, &openMask());
+  pressKey(*pressed, &container_.openMask());
 }
 
 void DriveSession::doubleClick(ScriptLine& line) {
@@ -339,21 +291,21 @@ void DriveSession::doubleClick(ScriptLine& line) {
 }
 
 void DriveSession::post(ScriptLine& line) {
-  const long message = line.number("message");
-  openMask().post(static_cast<UINT>(message));
+  const auto message = line.number<UINT>("message");
+  container_.openMask().post(message);
 }
 
 void DriveSession::setText(ScriptLine& line) {
-  openMask().setText(maskText(line.text()));
+  container_.openMask().setText(maskText(line.text()));
 }
 
 void DriveSession::setNullText(ScriptLine&) {
-  openMask().setNullText();
+  container_.openMask().setNullText();
 }
 
 void DriveSession::addPassengerFire(ScriptLine& line) {
-  line.number("event");
-  openMask();
+  line.number<int>("event");
+  container_.openMask();
   // No mask of this module hosts the add-passenger control yet.
   throw ScriptError("the mask hosts no add-passenger control");
 }
@@ -361,34 +313,31 @@ void DriveSession::addPassengerFire(ScriptLine& line) {
 // The container's calls.
 
 void DriveSession::reply(ScriptLine& line) {
-  reportResult(mask().call("SetResponse", {line.text()}));
+  container_.call("SetResponse", {line.text()});
 }
 
 void DriveSession::replyFile(ScriptLine& line) {
-  const std::string content = readWholeFile(scriptPath(line.text()));
-  reportResult(mask().call("SetResponse", {content}));
+  const std::string content = readInputFile(scriptPath(line.text()));
+  container_.call("SetResponse", {content});
 }
 
 void DriveSession::received(ScriptLine& line) {
   const std::string source = line.word("source");
   const std::string destination = line.word("destination");
-  reportResult(mask().call("receivedFrom", {source, destination, line.text()}));
+  container_.call("receivedFrom", {source, destination, line.text()});
 }
 
 void DriveSession::lang(ScriptLine& line) {
-  reportResult(mask().putLang(line.text()));
+  container_.putLang(line.text());
 }
 
 void DriveSession::getLang(ScriptLine&) {
-  std::string language;
-  const HRESULT result = mask().getLang(language);
-  output_.write({{"lang", language}});
-  reportResult(result);
+  container_.getLang();
 }
 
 void DriveSession::call(ScriptLine& line) {
   const std::string method = line.word("method");
-  reportResult(mask().call(method, {line.text()}));
+  container_.call(method, {line.text()});
 }
 
 // What the script looks at.
@@ -423,11 +372,11 @@ void DriveSession::dump(ScriptLine& line) {
     printControl(control(line));
     return;
   }
-  for (const auto& child : openMask().children()) printControl(*child);
+  for (const auto& child : container_.openMask().children()) printControl(*child);
 }
 
 void DriveSession::where(ScriptLine&) {
-  openMask();
+  container_.openMask();
   const Window* focused = desktop().focus();
   if (focused == nullptr) {
     output_.write({{"focus", nullptr}});
@@ -452,48 +401,7 @@ void DriveSession::whiteboardDump(ScriptLine& line) {
 }
 
 void DriveSession::close(ScriptLine&) {
-  mask_.reset();
-  if (module_.canUnloadNow()() != S_OK) {
-    throw DriveFailure("the module does not allow unloading after the mask was released");
-  }
-}
-
-// What the mask asks of its container and of the desktop.
-
-int DriveSession::messageBox(Window*, std::string_view text, std::string_view caption, UINT style) {
-  output_.write(
-      {{"msgbox",
-        {{"text", outputText(text)}, {"caption", outputText(caption)}, {"style", style}}}});
-  return IDOK;
-}
-
-std::optional<std::vector<std::string>> DriveSession::modalDialog(std::string_view kind, Window*) {
-  output_.write({{"dialog", kind}});
-  auto queued = answers_.take(std::string(kind));
-  if (!queued) {
-    output_.write({{"unanswered", kind}});
-    return std::nullopt;
-  }
-  if (queued->cancelled) return std::nullopt;
-  std::vector<std::string> words;
-  for (const std::string& word : queued->words) words.push_back(maskText(word));
-  return words;
-}
-
-void DriveSession::shellOpen(std::string_view target) {
-  output_.write({{"open", outputText(target)}});
-}
-
-void DriveSession::onLog(std::string_view module, std::string_view operation,
-                         std::string_view text) {
-  output_.write({{"log",
-                  {{"module", outputText(module)},
-                   {"operation", outputText(operation)},
-                   {"text", outputText(text)}}}});
-}
-
-void DriveSession::onRequest(std::string_view name) {
-  output_.write({{"request", name}});
+  container_.releaseMask();
 }
 
 }  // namespace desk

@@ -1,52 +1,37 @@
 #pragma once
-// The scripted container: it hosts one mask, runs a script of agent actions and container
-// calls against it, and prints what the mask does that a container or an agent can observe.
+// The scripted container's interpreter: it runs a script of agent actions, presets and
+// container calls against the mask that its container core hosts. The core reports what the
+// mask does to the drive's output and has the script's queued answers answer its dialogs.
 
 #include <filesystem>
 #include <istream>
 #include <map>
-#include <memory>
 #include <string>
 
-#include "desk/container/MaskHost.h"
-#include "desk/container/ModuleLoader.h"
+#include "desk/container/Container.h"
 #include "desk/drive/DriveOutput.h"
 #include "desk/drive/ModalAnswers.h"
 #include "desk/drive/ScriptLine.h"
-#include "desk/state/DeskObserver.h"
-#include "platform/window/Desktop.h"
 
 namespace desk {
 
-class DriveSession final : public platform::ContainerServices, public DeskObserver {
+class DriveSession final {
  public:
-  // scriptFolder: where relative paths of the script start.
+  // scriptFolder: where relative paths of the script start. Throws ContainerFailure when the
+  // mask cannot be created.
   DriveSession(const ModuleLoader& module, const typelib::ClassDescription& description,
                std::filesystem::path scriptFolder, DriveOutput& output);
-  ~DriveSession() override;
 
   // Runs every line; returns the exit status (0 done, 2 a line could not be run, 1 else).
   int run(std::istream& script);
-
-  // What the mask asks of its container and of the desktop.
-  int messageBox(platform::Window* owner, std::string_view text, std::string_view caption,
-                 UINT style) override;
-  std::optional<std::vector<std::string>> modalDialog(std::string_view kind,
-                                                      platform::Window* owner) override;
-  void shellOpen(std::string_view target) override;
-  void onLog(std::string_view module, std::string_view operation, std::string_view text) override;
-  void onRequest(std::string_view name) override;
 
  private:
   using Command = void (DriveSession::*)(ScriptLine& line);
 
   void runCommand(const std::string& name, ScriptLine& line);
-  MaskHost& mask();
-  platform::Window& openMask();
   platform::Window& control(ScriptLine& line);
   std::filesystem::path scriptPath(const std::string& path) const;
   std::filesystem::path homePath(const std::string& relativePath) const;
-  void reportResult(HRESULT result);
   void printControl(const platform::Window& control);
 
   void whiteboardValue(ScriptLine& line);
@@ -86,20 +71,11 @@ class DriveSession final : public platform::ContainerServices, public DeskObserv
   void whiteboardDump(ScriptLine& line);
   void close(ScriptLine& line);
 
-  const ModuleLoader& module_;
-  const typelib::ClassDescription& description_;
   std::filesystem::path scriptFolder_;
   DriveOutput& output_;
-  std::unique_ptr<platform::Window> containerWindow_;
-  std::unique_ptr<MaskHost> mask_;
   ModalAnswers answers_;
+  Container container_;
   static const std::map<std::string, Command> kCommands;
-};
-
-// A fault outside the script's lines: the mask or the module failed (exit status 1).
-class DriveFailure : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
 };
 
 }  // namespace desk

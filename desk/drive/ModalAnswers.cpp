@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "desk/drive/ScriptLine.h"
+#include "platform/window/Messages.h"
 
 namespace desk {
 namespace {
@@ -26,7 +27,7 @@ std::vector<std::string> checkedAnswer(const std::string& kind, const std::strin
   std::vector<std::string> words = splitWords(arguments);
   if (kind == "calendar") {
     if (words.size() != 3) throw ScriptError("calendar answers DAY MONTH YEAR or cancel");
-    for (const std::string& word : words) parseNumber(word, "calendar number");
+    for (const std::string& word : words) parseNumber<int>(word, "calendar number");
     return words;
   }
   if (kind == "coder") {
@@ -56,7 +57,7 @@ std::vector<std::string> checkedAnswer(const std::string& kind, const std::strin
     return {words[1], words[2]};
   }
   if (words.size() != 1) throw ScriptError("ffp answers INDEX or cancel");
-  parseNumber(words[0], "ffp index");
+  parseNumber<int>(words[0], "ffp index");
   return words;  // ffp
 }
 
@@ -81,6 +82,14 @@ std::optional<ModalAnswer> ModalAnswers::take(const std::string& kind) {
   ModalAnswer answer = std::move(found->second.front());
   found->second.pop_front();
   return answer;
+}
+
+int ModalAnswers::answerMessageBox(const MessageBoxRequest&) {
+  return platform::IDOK;
+}
+
+std::optional<ModalAnswer> ModalAnswers::answerModalDialog(std::string_view kind) {
+  return take(std::string(kind));
 }
 
 }  // namespace desk

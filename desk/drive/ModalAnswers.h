@@ -9,19 +9,20 @@
 #include <string>
 #include <vector>
 
+#include "desk/container/DialogAnswerer.h"
+
 namespace desk {
 
-struct ModalAnswer {
-  bool cancelled = false;
-  std::vector<std::string> words;  // the answer's words when not cancelled
-};
-
-class ModalAnswers {
+// Message boxes are answered OK at once.
+class ModalAnswers final : public DialogAnswerer {
  public:
   // KIND ARGS of an "answer" line; throws ScriptError when they do not fit the kind.
   void queue(const std::string& kind, const std::string& arguments);
   // The next answer for the kind; nothing when none is queued.
   std::optional<ModalAnswer> take(const std::string& kind);
+
+  int answerMessageBox(const MessageBoxRequest& box) override;
+  std::optional<ModalAnswer> answerModalDialog(std::string_view kind) override;
 
  private:
   std::map<std::string, std::deque<ModalAnswer>> answers_;

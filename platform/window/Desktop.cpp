@@ -1,5 +1,7 @@
 #include "platform/window/Desktop.h"
 
+#include "platform/window/WindowRef.h"
+
 namespace platform {
 
 Desktop& desktop() {
@@ -48,9 +50,41 @@ Window* Desktop::liveWindow(std::uint64_t serial) const {
   return found != liveWindows_.end() ? found->second : nullptr;
 }
 
+namespace {
+
+// A box or dialog shown by the container takes the keyboard focus while it is shown (no
+// control of the masks has it then); when it closes, the control that had it gets it back.
+class ModalFocus {
+ public:
+  ModalFocus() {
+    if (Window* focus = desktop().focus()) previous_ = WindowRef(*focus);
+    desktop().setFocus(nullptr);
+  }
+  ~ModalFocus() {
+    Window* previous = previous_.get();
+    if (previous != nullptr && desktop().focus() == nullptr) desktop().setFocus(previous);
+  }
+  ModalFocus(const ModalFocus&) = delete;
+  ModalFocus& operator=(const ModalFocus&) = delete;
+
+ private:
+  WindowRef previous_;
+};
+
+}  // namespace
+
 int messageBox(Window* owner, std::string_view text, std::string_view caption, UINT style) {
   ContainerServices* container = desktop().container();
-  return container != nullptr ? container->messageBox(owner, text, caption, style) : IDOK;
+  if (container == nullptr) return IDOK;
+  const ModalFocus focus;
+  return container->messageBox(owner, text, caption, style);
+}
+
+std::optional<std::vector<std::string>> modalDialog(std::string_view kind, Window* owner) {
+  ContainerServices* container = desktop().container();
+  if (container == nullptr) return std::nullopt;
+  const ModalFocus focus;
+  return container->modalDialog(kind, owner);
 }
 
 }  // namespace platform

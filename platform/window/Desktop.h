@@ -67,7 +67,10 @@ class Desktop {
 // The desktop of this process's user-interface thread.
 Desktop& desktop();
 
-// Shown by the container; IDOK when no container is set.
+// Shown by the container, which has the keyboard focus meanwhile; IDOK when no container is
+// set.
 int messageBox(Window* owner, std::string_view text, std::string_view caption, UINT style);
+// Run by the container likewise; cancelled when no container is set.
+std::optional<std::vector<std::string>> modalDialog(std::string_view kind, Window* owner);
 
 }  // namespace platform

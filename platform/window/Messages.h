@@ -120,5 +120,6 @@ constexpr int SW_SHOW = 5;
 // Message boxes: the style the masks show, and the answer OK.
 constexpr UINT MB_ICONHAND = 0x10;
 constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
 
 }  // namespace platform
