@@ -23,6 +23,40 @@ std::string guidToString(const GUID& guid) {
   return text;
 }
 
+std::optional<GUID> guidFromString(std::string_view text) {
+  // Positions of the dashes in "{xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx}".
+  constexpr std::size_t kLength = 38;
+  if (text.size() != kLength || text.front() != '{' || text.back() != '}') return std::nullopt;
+  std::uint8_t bytes[16];
+  std::size_t count = 0;
+  for (std::size_t at = 1; at + 1 < kLength;) {
+    if (at == 9 || at == 14 || at == 19 || at == 24) {
+      if (text[at] != '-') return std::nullopt;
+      ++at;
+      continue;
+    }
+    int value = 0;
+    for (int digit = 0; digit < 2; ++digit, ++at) {
+      const char c = text[at];
+      int nibble = -1;
+      if (c >= '0' && c <= '9') nibble = c - '0';
+      if (c >= 'a' && c <= 'f') nibble = c - 'a' + 10;
+      if (c >= 'A' && c <= 'F') nibble = c - 'A' + 10;
+      if (nibble < 0) return std::nullopt;
+      value = value * 16 + nibble;
+    }
+    bytes[count++] = static_cast<std::uint8_t>(value);
+  }
+  GUID guid{};
+  guid.Data1 = static_cast<std::uint32_t>(bytes[0]) << 24 |
+               static_cast<std::uint32_t>(bytes[1]) << 16 |
+               static_cast<std::uint32_t>(bytes[2]) << 8 | bytes[3];
+  guid.Data2 = static_cast<std::uint16_t>(bytes[4] << 8 | bytes[5]);
+  guid.Data3 = static_cast<std::uint16_t>(bytes[6] << 8 | bytes[7]);
+  for (int index = 0; index < 8; ++index) guid.Data4[index] = bytes[8 + index];
+  return guid;
+}
+
 std::string hresultToString(HRESULT result) {
   char text[16];
   std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(result));
