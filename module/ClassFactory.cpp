@@ -45,13 +45,27 @@ HRESULT ClassFactory::LockServer(BOOL lock) {
   return S_OK;
 }
 
+namespace {
+
+// Made once and kept until the module is unloaded, when the cache is freed. The cache is freed
+// by the unload itself, not by the end of static storage, whose order it cannot rely on.
+using FactoryCache = std::map<const ObjectMapEntry*, std::unique_ptr<ClassFactory>>;
+FactoryCache* cache = nullptr;
+
+}  // namespace
+
 ClassFactory& classFactoryOf(const ObjectMapEntry& entry) {
-  // Made once and kept until the module is unloaded, when the cache is freed.
-  static std::map<const ObjectMapEntry*, std::unique_ptr<ClassFactory>> cache;
   std::lock_guard<std::mutex> guard(framework::moduleMutex());
-  auto& factory = cache[&entry];
+  if (cache == nullptr) cache = new FactoryCache();
+  auto& factory = (*cache)[&entry];
   if (!factory) factory = std::make_unique<ClassFactory>(entry);
   return *factory;
+}
+
+void releaseClassFactories() {
+  std::lock_guard<std::mutex> guard(framework::moduleMutex());
+  delete cache;
+  cache = nullptr;
 }
 
 }  // namespace module

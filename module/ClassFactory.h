@@ -26,5 +26,7 @@ class ClassFactory final : public IClassFactory {
 
 // The cached factory of the entry's class, made on first use under the module lock.
 ClassFactory& classFactoryOf(const ObjectMapEntry& entry);
+// Frees every cached factory, when the module is unloaded.
+void releaseClassFactories();
 
 }  // namespace module

@@ -10,14 +10,25 @@
 #include "masks/simple/PNRModificationGIT.h"
 #include "masks/simple/PNRModificationIncrease.h"
 #include "masks/simple/PNRModificationReduce.h"
+#include "module/Registration.h"
 
 namespace module {
 namespace {
 
 template <class Mask>
+const typelib::ClassDescription& descriptionOf() {
+  return *typelib::findClass(Mask::kTraits.name);
+}
+
+template <class Mask>
+HRESULT updateRegistryOf(CRegistrar& registrar, bool registering) {
+  return updateRegistry(descriptionOf<Mask>(), registrar, registering);
+}
+
+template <class Mask>
 ObjectMapEntry entryOf() {
-  return ObjectMapEntry{*typelib::findClass(Mask::kTraits.name),
-                        &framework::createMaskInstance<Mask>};
+  return ObjectMapEntry{descriptionOf<Mask>(), &framework::createMaskInstance<Mask>,
+                        &updateRegistryOf<Mask>};
 }
 
 }  // namespace

@@ -4,16 +4,20 @@
 
 #include <span>
 
+#include "framework/services/RegisterManager.h"
 #include "platform/com/Interfaces.h"
 #include "typelib/TypeLibrary.h"
 
 namespace module {
 
 using CreateInstanceFunction = HRESULT (*)(REFIID iid, void** object);
+// Runs the class's registry script: to register the class, or to remove it.
+using UpdateRegistryFunction = HRESULT (*)(CRegistrar& registrar, bool registering);
 
 struct ObjectMapEntry {
   const typelib::ClassDescription& description;
   CreateInstanceFunction createInstance;
+  UpdateRegistryFunction updateRegistry;
 };
 
 std::span<const ObjectMapEntry> objectMap();

@@ -380,6 +380,38 @@ std::string versionedProgId(const ClassDescription& description) {
   return progId(description) + ".1";
 }
 
+std::string interfaceName(const ClassDescription& description) {
+  return "I" + std::string(description.name);
+}
+
+std::string eventInterfaceName(const ClassDescription& description) {
+  return "_I" + std::string(description.name) + "Events";
+}
+
+std::string classHelp(const ClassDescription& description) {
+  return std::string(description.name) + " Class";
+}
+
+std::string interfaceHelp(const ClassDescription& description) {
+  return interfaceName(description) + " Interface";
+}
+
+std::string eventInterfaceHelp(const ClassDescription& description) {
+  return eventInterfaceName(description) + " Interface";
+}
+
+bool isProperty(const InterfaceMember& member) {
+  return member.member == Member::Lang;
+}
+
+std::string memberHelp(const InterfaceMember& member) {
+  return (isProperty(member) ? "property " : "method ") + std::string(member.name);
+}
+
+std::string eventHelp(const EventMember& event) {
+  return "method " + std::string(event.name);
+}
+
 const ClassDescription* findClass(std::string_view name) {
   for (const ClassDescription& description : kClasses) {
     if (name == description.name || name == progId(description) ||

@@ -47,6 +47,8 @@ struct ClassDescription {
 inline constexpr std::string_view kLibraryName = "QUILLETLib";
 inline constexpr std::string_view kLibraryHelp = "Quillet 1.0 Type Library";
 inline constexpr LCID kLibraryLocale = 0x0409;
+inline constexpr WORD kLibraryMajorVersion = 1;
+inline constexpr WORD kLibraryMinorVersion = 0;
 extern const GUID kLibraryId;
 // The type library of the sibling set that the "Vespin2." classes name in their registration.
 extern const GUID kSiblingLibraryId;
@@ -58,8 +60,23 @@ std::span<const ClassDescription> classes();
 const ClassDescription* findClass(std::string_view name);
 const ClassDescription* findClass(const CLSID& clsid);
 
-std::string progId(const ClassDescription& description);           // "Quillet.PNRCreationFax"
-std::string versionedProgId(const ClassDescription& description);  // "Quillet.PNRCreationFax.1"
+std::string progId(const ClassDescription& description);              // "Quillet.PNRCreationFax"
+std::string versionedProgId(const ClassDescription& description);     // "Quillet.PNRCreationFax.1"
+std::string interfaceName(const ClassDescription& description);       // "IPNRCreationFax"
+std::string eventInterfaceName(const ClassDescription& description);  // "_IPNRCreationFaxEvents"
+
+// Help strings: "PNRCreationFax Class", "IPNRCreationFax Interface",
+// "_IPNRCreationFaxEvents Interface", "property Lang", "method SetResponse", "method Send".
+std::string classHelp(const ClassDescription& description);
+std::string interfaceHelp(const ClassDescription& description);
+std::string eventInterfaceHelp(const ClassDescription& description);
+std::string memberHelp(const InterfaceMember& member);
+std::string eventHelp(const EventMember& event);
+
+// Lang is a property (get and put); every other member, and every event, is a method.
+bool isProperty(const InterfaceMember& member);
+// The parameter of the property get (out, retval); the put's parameter has no name.
+inline constexpr std::string_view kPropertyGetParameter = "pVal";
 
 const InterfaceMember* findMember(const ClassDescription& description, std::string_view name);
 const InterfaceMember* findMember(const ClassDescription& description, DISPID id);
