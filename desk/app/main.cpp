@@ -1,16 +1,25 @@
-// quillet: the desk's containers.
+// quillet: the desk's containers and its installer.
 //   quillet drive CLASS [--home DIR] [--script FILE]   runs a drive script against a mask
+//   quillet register [--home DIR]                      registers the module in the desk home
+//   quillet unregister [--home DIR]                    removes that registration
+//   quillet classes                                    lists the classes the module serves
+//   quillet typelib                                    prints the module's type library
 
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "desk/app/RegistrationCommands.h"
 #include "desk/drive/DriveCommand.h"
 
 namespace {
 
 int usage() {
-  std::cerr << "usage: quillet drive CLASS [--home DIR] [--script FILE]\n";
+  std::cerr << "usage: quillet drive CLASS [--home DIR] [--script FILE]\n"
+               "       quillet register [--home DIR]\n"
+               "       quillet unregister [--home DIR]\n"
+               "       quillet classes\n"
+               "       quillet typelib\n";
   return 1;
 }
 
@@ -21,5 +30,9 @@ int main(int argc, char** argv) {
   const std::string command = argv[1];
   const std::vector<std::string> arguments(argv + 2, argv + argc);
   if (command == "drive") return desk::runDriveCommand(arguments);
+  if (command == "register") return desk::runRegisterCommand(arguments, true);
+  if (command == "unregister") return desk::runRegisterCommand(arguments, false);
+  if (command == "classes") return desk::runClassesCommand(arguments);
+  if (command == "typelib") return desk::runTypeLibCommand(arguments);
   return usage();
 }

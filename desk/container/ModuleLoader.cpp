@@ -28,6 +28,10 @@ ModuleLoader::ModuleLoader(const std::filesystem::path& modulePath) {
   }
   getClassObject_ = entryPoint<DllGetClassObjectFunction>(handle_, "DllGetClassObject");
   canUnloadNow_ = entryPoint<DllCanUnloadNowFunction>(handle_, "DllCanUnloadNow");
+  registerServer_ =
+      reinterpret_cast<DllRegisterServerFunction>(dlsym(handle_, "DllRegisterServer"));
+  unregisterServer_ =
+      reinterpret_cast<DllUnregisterServerFunction>(dlsym(handle_, "DllUnregisterServer"));
 }
 
 // The module stays mapped until the process ends: its class factories and the objects a

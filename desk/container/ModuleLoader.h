@@ -18,6 +18,9 @@ class ModuleLoader {
 
   DllGetClassObjectFunction getClassObject() const { return getClassObject_; }
   DllCanUnloadNowFunction canUnloadNow() const { return canUnloadNow_; }
+  // Null when the module cannot register itself.
+  DllRegisterServerFunction registerServer() const { return registerServer_; }
+  DllUnregisterServerFunction unregisterServer() const { return unregisterServer_; }
 
   // The module beside this program: $QUILLET_MODULE when set, else ../lib/libquillet.so.
   static std::filesystem::path defaultModulePath();
@@ -26,6 +29,8 @@ class ModuleLoader {
   void* handle_ = nullptr;
   DllGetClassObjectFunction getClassObject_ = nullptr;
   DllCanUnloadNowFunction canUnloadNow_ = nullptr;
+  DllRegisterServerFunction registerServer_ = nullptr;
+  DllUnregisterServerFunction unregisterServer_ = nullptr;
 };
 
 }  // namespace desk

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <optional>
 
+#include "desk/container/ClassResolver.h"
 #include "desk/drive/DriveSession.h"
 #include "desk/home/DeskHome.h"
 
@@ -38,14 +39,12 @@ int runDriveCommand(const std::vector<std::string>& arguments) {
   DriveOutput output(std::cout);
   try {
     const DriveOptions options = parseOptions(arguments);
-    const typelib::ClassDescription* description = typelib::findClass(options.className);
-    if (description == nullptr) {
-      throw std::invalid_argument("unknown mask class \"" + options.className + "\"");
-    }
     const std::filesystem::path home =
         std::filesystem::absolute(options.home.value_or(userHome())).lexically_normal();
     prepareHome(home);
     setHome(home);
+    const ResolvedClass resolved =
+        resolveClass(options.className, ModuleLoader::defaultModulePath());
 
     std::ifstream scriptFile;
     if (options.script) {
@@ -56,8 +55,8 @@ int runDriveCommand(const std::vector<std::string>& arguments) {
         options.script ? std::filesystem::absolute(*options.script).parent_path()
                        : std::filesystem::current_path();
 
-    ModuleLoader module(ModuleLoader::defaultModulePath());
-    DriveSession session(module, *description, scriptFolder, output);
+    ModuleLoader module(resolved.modulePath);
+    DriveSession session(module, *resolved.description, scriptFolder, output);
     return session.run(options.script ? scriptFile : std::cin);
   } catch (const std::exception& error) {
     output.write({{"error", error.what()}});
