@@ -96,8 +96,7 @@ TEST_F(ClassFactoryTest, AnInterfaceTheMaskLacksLeavesNoObjectBehind) {
   EXPECT_EQ(framework::moduleLockCount(), idle);
 }
 
-// The entry points of the built module, loaded as a container loads it. The module lies in
-// the library folder beside the test's own folder.
+// The entry points of the built module, loaded as a container loads it.
 class EntryPointsTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -109,17 +108,8 @@ class EntryPointsTest : public testing::Test {
     ASSERT_NE(canUnloadNow_, nullptr);
   }
 
-  static std::filesystem::path modulePath() {
-    return std::filesystem::read_symlink("/proc/self/exe").parent_path() / ".." / "lib" /
-           "libquillet.so";
-  }
-  // Loaded once for the whole run and never unloaded, as a container keeps it.
-  static void* module() {
-    static void* handle = std::filesystem::exists(modulePath())
-                              ? ::dlopen(modulePath().c_str(), RTLD_NOW | RTLD_LOCAL)
-                              : nullptr;
-    return handle;
-  }
+  static std::filesystem::path modulePath() { return builtModulePath(); }
+  static void* module() { return builtModule(); }
 
   ComPtr<IClassFactory> factoryOf(const char* className) {
     ComPtr<IClassFactory> factory;
@@ -135,7 +125,8 @@ class EntryPointsTest : public testing::Test {
 };
 
 TEST_F(EntryPointsTest, ExportsItsEntryPointsAndKeepsItsInsidesPrivate) {
-  for (const char* name : {"DllGetClassObject", "DllCanUnloadNow"}) {
+  for (const char* name :
+       {"DllGetClassObject", "DllCanUnloadNow", "DllRegisterServer", "DllUnregisterServer"}) {
     EXPECT_NE(::dlsym(module(), name), nullptr) << name;
   }
   EXPECT_EQ(::dlsym(module(), "_ZN8typelib7classesEv"), nullptr);  // typelib::classes()
@@ -192,6 +183,22 @@ TEST_F(EntryPointsTest, ServerLocksAndLiveMasksKeepTheModuleLoaded) {
   mask.reset();
   EXPECT_EQ(canUnloadNow_(), S_FALSE);
   again.reset();
+  EXPECT_EQ(canUnloadNow_(), S_OK);
+
+  // A mask of every class holds the module, and a lock outlives them all.
+  std::vector<ComPtr<IUnknown>> masks;
+  factory->LockServer(1);
+  for (const ObjectMapEntry& entry : objectMap()) {
+    masks.emplace_back();
+    ASSERT_EQ(factoryOf(std::string(entry.description.name).c_str())
+                  ->CreateInstance(nullptr, IID_IUnknown, masks.back().outVoid()),
+              S_OK);
+  }
+  masks.pop_back();
+  EXPECT_EQ(canUnloadNow_(), S_FALSE);
+  masks.clear();
+  EXPECT_EQ(canUnloadNow_(), S_FALSE);
+  factory->LockServer(0);
   EXPECT_EQ(canUnloadNow_(), S_OK);
 }
 

@@ -3,6 +3,7 @@
 // reads as its key), a container that records the message boxes and shell requests instead
 // of showing them, and a small dialog of label and edit pairs for fields to bind to.
 
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -19,6 +20,20 @@
 #include "tests/unit/desk/TempHome.h"
 
 namespace module::test {
+
+// The built module, in the library folder beside the test's own folder.
+inline std::filesystem::path builtModulePath() {
+  return std::filesystem::read_symlink("/proc/self/exe").parent_path() / ".." / "lib" /
+         "libquillet.so";
+}
+// Loaded once for the whole run and never unloaded, as a container keeps it; null when the
+// module is not built.
+inline void* builtModule() {
+  static void* handle = std::filesystem::exists(builtModulePath())
+                            ? ::dlopen(builtModulePath().c_str(), RTLD_NOW | RTLD_LOCAL)
+                            : nullptr;
+  return handle;
+}
 
 // A desk home made for one test, filled with the defaults, and removed after it.
 class TempDeskHome : public desk::test::TempHome {

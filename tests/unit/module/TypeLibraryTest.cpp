@@ -9,6 +9,8 @@
 #include <string>
 
 #include "module/ObjectMap.h"
+#include "platform/com/ComPtr.h"
+#include "tests/unit/module/ModuleTestSupport.h"
 
 namespace module::test {
 namespace {
@@ -116,6 +118,43 @@ TEST(TypeLibraryTest, ClassesFollowTheObjectMapWithTheirRegistrationAndDispatchI
   }
 }
 
+TEST(TypeLibraryTest, LibraryTypeNamesAndHelpStrings) {
+  EXPECT_EQ(typelib::kLibraryName, "QUILLETLib");
+  EXPECT_EQ(typelib::kLibraryHelp, "Quillet 1.0 Type Library");
+  EXPECT_EQ(typelib::kLibraryMajorVersion, 1);
+  EXPECT_EQ(typelib::kLibraryMinorVersion, 0);
+  EXPECT_EQ(typelib::kLibraryLocale, 0x0409u);
+  EXPECT_NE(typelib::kLibraryId, typelib::kSiblingLibraryId);
+
+  const typelib::ClassDescription& fax = *typelib::findClass("PNRCreationFax");
+  EXPECT_EQ(typelib::interfaceName(fax), "IPNRCreationFax");
+  EXPECT_EQ(typelib::eventInterfaceName(fax), "_IPNRCreationFaxEvents");
+  EXPECT_EQ(typelib::classHelp(fax), "PNRCreationFax Class");
+  EXPECT_EQ(typelib::interfaceHelp(fax), "IPNRCreationFax Interface");
+  EXPECT_EQ(typelib::eventInterfaceHelp(fax), "_IPNRCreationFaxEvents Interface");
+  const typelib::ClassDescription& addPax = *typelib::findClass("CreateAddPax");
+  EXPECT_EQ(typelib::interfaceName(addPax), "ICreateAddPax");
+  EXPECT_EQ(typelib::eventInterfaceName(addPax), "_ICreateAddPaxEvents");
+
+  for (const typelib::ClassDescription& c : typelib::classes()) {
+    SCOPED_TRACE(c.name);
+    for (const GUID* id : {&c.clsid, &c.iid, &c.eventIid}) {
+      EXPECT_NE(*id, typelib::kLibraryId);
+      EXPECT_NE(*id, typelib::kSiblingLibraryId);
+    }
+    for (const typelib::InterfaceMember& member : c.members) {
+      const bool lang = member.name == "Lang";
+      EXPECT_EQ(typelib::isProperty(member), lang);
+      EXPECT_EQ(typelib::memberHelp(member),
+                (lang ? "property " : "method ") + std::string(member.name));
+    }
+    for (const typelib::EventMember& event : c.events) {
+      EXPECT_EQ(typelib::eventHelp(event), "method " + std::string(event.name));
+    }
+  }
+  EXPECT_EQ(typelib::kPropertyGetParameter, "pVal");
+}
+
 TEST(TypeLibraryTest, ClassesAreFoundByNameAndBothProgIds) {
   for (const char* name :
        {"PNRCreationFax", "Quillet.PNRCreationFax", "Quillet.PNRCreationFax.1"}) {
@@ -156,6 +195,49 @@ TEST(ObjectMapTest, EntriesKeepTheOrderOfTheTypeLibrary) {
     EXPECT_NE(entry.createInstance, nullptr);
   }
   EXPECT_EQ(findObjectMapEntry(GUID{0x12345678, 1, 2, {3, 4, 5, 6, 7, 8, 9, 10}}), nullptr);
+}
+
+// A served class answers GetIDsOfNames and Invoke from its row of the table: each member by
+// its name with its parameters by position, and each call accepted.
+TEST(ObjectMapTest, EveryServedClassAnswersItsMembersFromTheTypeLibrary) {
+  TempDeskHome home;
+  for (const ObjectMapEntry& entry : objectMap()) {
+    SCOPED_TRACE(entry.description.name);
+    ComPtr<IDispatch> mask;
+    ASSERT_EQ(entry.createInstance(IID_IDispatch, mask.outVoid()), S_OK);
+    for (const typelib::InterfaceMember& member : entry.description.members) {
+      SCOPED_TRACE(member.name);
+      std::vector<std::u16string> names{std::u16string(member.name.begin(), member.name.end())};
+      for (std::string_view parameter : member.parameters) {
+        if (!parameter.empty()) names.emplace_back(parameter.begin(), parameter.end());
+      }
+      std::vector<LPOLESTR> pointers;
+      for (std::u16string& name : names) pointers.push_back(name.data());
+      std::vector<DISPID> ids(names.size(), -2);
+      ASSERT_EQ(mask->GetIDsOfNames(IID_NULL, pointers.data(), static_cast<UINT>(pointers.size()),
+                                    LOCALE_USER_DEFAULT, ids.data()),
+                S_OK);
+      EXPECT_EQ(ids[0], member.id);
+      for (std::size_t position = 1; position < ids.size(); ++position) {
+        EXPECT_EQ(ids[position], static_cast<DISPID>(position - 1));
+      }
+
+      std::vector<VARIANT> arguments(member.parameters.size());
+      for (VARIANT& argument : arguments) {
+        argument.vt = VT_BSTR;
+        argument.bstrVal = bstrFromLatin1("EN1");
+      }
+      const bool property = typelib::isProperty(member);
+      DISPID named = DISPID_PROPERTYPUT;
+      DISPPARAMS params{arguments.data(), property ? &named : nullptr,
+                        static_cast<UINT>(arguments.size()), property ? 1u : 0u};
+      EXPECT_EQ(mask->Invoke(member.id, IID_NULL, LOCALE_USER_DEFAULT,
+                             property ? DISPATCH_PROPERTYPUT : DISPATCH_METHOD, &params, nullptr,
+                             nullptr, nullptr),
+                S_OK);
+      for (VARIANT& argument : arguments) VariantClear(&argument);
+    }
+  }
 }
 
 }  // namespace
