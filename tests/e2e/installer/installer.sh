@@ -35,6 +35,14 @@ case $(drive_fax PNRCreationFax) in
   '{"error":"cannot load the module /nowhere/libquillet.so'*) ;;
   *) fail "drive did not load the registered module" ;;
 esac
+# A registration without its module is reported, not passed over.
+cp "$home/saved.reg" "$home/Registry.reg"
+sed -i '/^\[HKEY_CLASSES_ROOT\\CLSID\\{72BC5AA4-CBF6-4E4A-91EC-629EB17AAE0C}\\InprocServer32\]$/,/^$/d' \
+  "$home/Registry.reg"
+case $(drive_fax Quillet.PNRCreationFax.1) in
+  *'{"error":"the registration of Quillet.PNRCreationFax.1 in '"$home"'/Registry.reg is incomplete: no module"}'*) ;;
+  *) fail "an incomplete registration" ;;
+esac
 cp "$home/saved.reg" "$home/Registry.reg"
 
 "$quillet" unregister --home "$home" >/dev/null || fail "unregister"
