@@ -99,11 +99,11 @@ HRESULT changeRegistry(std::string_view operation, const ModuleDescription& modu
           return false;
         }
       }
-      RegistryKey& classes = registry.root().createSubkey(kClassesRoot);
       if (registering) {
-        registerTypeLibrary(classes, module.typeLibrary, modulePath);
-      } else {
-        unregisterTypeLibrary(classes, module.typeLibrary);
+        registerTypeLibrary(registry.root().createSubkey(kClassesRoot), module.typeLibrary,
+                            modulePath);
+      } else if (RegistryKey* classes = registry.root().subkey(kClassesRoot)) {
+        unregisterTypeLibrary(*classes, module.typeLibrary);
       }
       return true;
     });

@@ -26,6 +26,7 @@ void updateRegistry(const std::function<bool(RegistryTree&)>& change) {
   const std::optional<std::string> before = readFileIfExists(file);
   RegistryTree registry = before ? RegistryTree(*before) : RegistryTree();
   if (!change(registry)) return;
+  if (!before && !registry.root().hasSubkeys()) return;  // nothing was, nothing is
   const std::string after = registry.text();
   if (before && *before == after) return;
   replaceFile(file, after);

@@ -206,6 +206,9 @@ HINSTANCE thisProgram() {
 }
 
 TEST_F(RegistryStoreTest, TheManagerRegistersClassesAndTypeLibraryAndRemovesThemAgain) {
+  ASSERT_EQ(UnregisterSvr(twoClasses("HKCR { Second = s 'two' }")), S_OK);
+  EXPECT_FALSE(std::filesystem::exists(home_.folder() / kRegistryFileName))
+      << "removing what was never registered writes nothing";
   ASSERT_EQ(RegisterSvr(thisProgram(), twoClasses("HKCR { Second = s 'two' }")), S_OK);
   const RegistryTree registry = readRegistry();
   const RegistryKey& classes = *registry.root().subkey("HKEY_CLASSES_ROOT");
