@@ -337,8 +337,13 @@ void WebServer::routes() {
                   ui.post([&desk, id, action = std::move(*body), finish] {
                     Outcome outcome{200, {{"done", true}}};
                     try {
-                      desk.mask(id).whenWaiting([finish] { finish({202, {{"waiting", true}}}); });
-                      desk.act(id, [&](WebMask& mask) { runAction(mask, action); });
+                      WebMask& mask = desk.mask(id);
+                      std::shared_ptr<StateChannel> channel = mask.channel();
+                      mask.whenWaiting([finish, channel] {
+                        finish({202, {{"waiting", true}, {"version", channel->version()}}});
+                      });
+                      desk.act(id, [&](WebMask& target) { runAction(target, action); });
+                      outcome.body["version"] = channel->version();
                     } catch (const WebRequestError& error) {
                       outcome = {error.status(), {{"error", error.what()}}};
                     } catch (const std::exception& error) {

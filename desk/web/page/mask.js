@@ -39,8 +39,48 @@ async function send(path, body) {
   return response;
 }
 
+// Actions go to the desk one after the other, in the order the agent made them. While some are
+// on their way, the text control being typed in shows the agent's edits at once and takes the
+// desk's state again when the desk has caught up.
+let pending = 0;
+let chain = Promise.resolve();
+let latest = null;          // the newest state streamed
+let latestVersion = 0;
+let awaitedVersion = 0;     // the state that holds the last answered action
+
 function act(action) {
-  return send('act', action);
+  pending += 1;
+  chain = chain.then(async () => {
+    try {
+      const response = await send('act', action);
+      const answer = await response.json().catch(() => ({}));
+      if (answer.version) awaitedVersion = Math.max(awaitedVersion, answer.version);
+    } catch (error) {
+      connection.textContent = 'The desk does not answer.';
+    } finally {
+      pending -= 1;
+      if (pending === 0 && latest && latestVersion >= awaitedVersion) render(latest);
+    }
+  });
+  return chain;
+}
+
+// What an edit does to the text, as the desk will do it: upper case, the limit.
+function editLocally(control, start, end, text) {
+  const input = control.input;
+  const value = input.value;
+  if (control.upper) text = text.toUpperCase();
+  if (control.limit > 0) {
+    const room = control.limit - (value.length - (end - start));
+    text = text.slice(0, Math.max(0, room));
+  }
+  input.value = value.slice(0, start) + text + value.slice(end);
+  input.setSelectionRange(start + text.length, start + text.length);
+}
+
+function edit(control, id, start, end, text) {
+  editLocally(control, start, end, text);
+  act({ do: 'edit', control: id, start, end, text });
 }
 
 // Controls.
@@ -127,23 +167,23 @@ function wireControl(control, state) {
         case 'insertFromPaste':
         case 'insertFromDrop': {
           const text = event.data ?? (event.dataTransfer ? event.dataTransfer.getData('text/plain') : '');
-          if (text) act({ do: 'edit', control: id, start, end, text: text.replace(/[\r\n]+/g, ' ') });
+          if (text) edit(control, id, start, end, text.replace(/[\r\n]+/g, ' '));
           break;
         }
         case 'deleteContentBackward':
         case 'deleteWordBackward':
         case 'deleteSoftLineBackward':
         case 'deleteHardLineBackward':
-          if (start !== end) act({ do: 'edit', control: id, start, end, text: '' });
-          else if (start > 0) act({ do: 'edit', control: id, start: start - 1, end: start, text: '' });
+          if (start !== end) edit(control, id, start, end, '');
+          else if (start > 0) edit(control, id, start - 1, start, '');
           break;
         case 'deleteContentForward':
         case 'deleteWordForward':
         case 'deleteSoftLineForward':
         case 'deleteHardLineForward':
         case 'deleteByCut':
-          if (start !== end) act({ do: 'edit', control: id, start, end, text: '' });
-          else if (end < length) act({ do: 'edit', control: id, start, end: end + 1, text: '' });
+          if (start !== end) edit(control, id, start, end, '');
+          else if (end < length) edit(control, id, start, end + 1, '');
           break;
         default:
           break;
@@ -205,7 +245,11 @@ function updateControl(control, state) {
   }
   switch (state.kind) {
     case 'edit':
-      if (input.value !== state.text) input.value = state.text;
+      control.upper = Boolean(state.upper);
+      control.limit = state.limit;
+      if (input.value !== state.text && !(pending > 0 && document.activeElement === input)) {
+        input.value = state.text;
+      }
       input.disabled = !state.enabled;
       input.readOnly = Boolean(state.readOnly);
       input.classList.toggle('upper', Boolean(state.upper));
@@ -220,7 +264,11 @@ function updateControl(control, state) {
       list.selectedIndex = state.selected;
       list.disabled = !state.enabled;
       if (input !== list) {
-        if (input.value !== state.text) input.value = state.text;
+        control.upper = Boolean(state.upper);
+        control.limit = state.limit;
+        if (input.value !== state.text && !(pending > 0 && document.activeElement === input)) {
+          input.value = state.text;
+        }
         input.disabled = !state.enabled;
         input.classList.toggle('upper', Boolean(state.upper));
       }
@@ -559,7 +607,7 @@ function render(state) {
   renderLog(state.log, first);
   renderHost(state.host);
   renderWhiteboard(state.whiteboard);
-  if (state.dialog && !state.modal) applyFocus(state.dialog);
+  if (state.dialog && !state.modal && pending === 0) applyFocus(state.dialog);
   document.body.dataset.version = String((Number(document.body.dataset.version) || 0) + 1);
 }
 
@@ -584,7 +632,9 @@ window.addEventListener('help', (event) => event.preventDefault());
 const stream = new EventSource(`${api}/stream`);
 stream.onmessage = (message) => {
   connection.textContent = '';
-  render(JSON.parse(message.data));
+  latest = JSON.parse(message.data);
+  latestVersion = Number(message.lastEventId) || latestVersion;
+  render(latest);
 };
 stream.addEventListener('closed', () => {
   stream.close();
