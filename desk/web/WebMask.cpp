@@ -91,22 +91,20 @@ void WebMask::addHostLine(std::string direction, std::string text) {
 json WebMask::state() {
   rememberFocus();
   Window* window = container_->mask().window();
-  json whiteboard = json::array();
-  for (const std::string& section : sections_) {
-    whiteboard.push_back(
-        {{"section", utf8FromLatin1(section)}, {"entries", utf8Pairs(whiteboardSection(section))}});
-  }
   return {{"instance", id_},
           {"className", description().name},
           {"dialog", window != nullptr ? dialogState(*window, focus_.get()) : json(nullptr)},
           {"modal", modal_.value_or(nullptr)},
           {"log", {{"start", logStart_}, {"entries", log_}}},
           {"host", {{"start", hostStart_}, {"lines", host_}}},
-          {"whiteboard", std::move(whiteboard)}};
+          {"whiteboard", whiteboardView_}};
 }
 
 void WebMask::publish() {
-  channel_->publish(state().dump(-1, ' ', false, json::error_handler_t::replace));
+  std::string state = this->state().dump(-1, ' ', false, json::error_handler_t::replace);
+  if (state == published_) return;  // the page shows this already
+  published_ = state;
+  channel_->publish(std::move(state));
 }
 
 void WebMask::actionDone() {
@@ -116,12 +114,20 @@ void WebMask::actionDone() {
   publish();
 }
 
-// The sections a Send changed are this mask's; they are shown from then on.
+// The sections a Send changed are this mask's; they are shown from then on, as they are after
+// each Send.
 void WebMask::followWhiteboard() {
   Sections now = readWhiteboard();
   for (const auto& [name, entries] : now) {
     const auto before = whiteboardBefore_.find(name);
     if (before == whiteboardBefore_.end() || before->second != entries) sections_.insert(name);
+  }
+  whiteboardView_ = json::array();
+  for (const std::string& section : sections_) {
+    const auto found = now.find(section);
+    whiteboardView_.push_back(
+        {{"section", utf8FromLatin1(section)},
+         {"entries", utf8Pairs(found != now.end() ? found->second : Sections::mapped_type{})}});
   }
   whiteboardBefore_ = std::move(now);
 }

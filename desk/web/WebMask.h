@@ -104,6 +104,8 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
   bool sent_ = false;  // a Send since the last action ended
   std::map<std::string, std::vector<std::pair<std::string, std::string>>> whiteboardBefore_;
   std::set<std::string> sections_;  // the whiteboard sections this mask keeps
+  nlohmann::json whiteboardView_ = nlohmann::json::array();
+  std::string published_;  // the state the page was given last
 };
 
 }  // namespace desk
