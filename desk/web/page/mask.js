@@ -234,7 +234,7 @@ function updateControl(control, state) {
   control.notify = Boolean(state.notify);
   box.classList.toggle('link', control.notify);
   box.classList.toggle('disabled', !state.enabled);
-  box.style.textAlign = state.align;
+  if (state.kind === 'static' || state.kind === 'edit') box.style.textAlign = state.align;
   if (state.color) box.style.color = state.color;
   if (state.background && state.kind === 'static') box.style.backgroundColor = state.background;
   if (state.font) {
