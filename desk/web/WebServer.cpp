@@ -180,8 +180,25 @@ WebServer::~WebServer() {
 }
 
 int WebServer::bind(const std::string& host, int port) {
-  if (port == 0) return server_->bind_to_any_port(host);
-  return server_->bind_to_port(host, port) ? port : -1;
+  boundHost_ = host;
+  if (port == 0) {
+    boundPort_ = server_->bind_to_any_port(host);
+  } else {
+    boundPort_ = server_->bind_to_port(host, port) ? port : -1;
+  }
+  return boundPort_;
+}
+
+bool WebServer::isOwnHost(const std::string& host) const {
+  const bool loopback = boundHost_ == "127.0.0.1" || boundHost_ == "localhost" ||
+                        boundHost_ == "::1" || boundHost_.starts_with("127.");
+  if (!loopback) return true;  // the desk was told to serve other machines, by any name
+  const std::string port = ":" + std::to_string(boundPort_);
+  for (const std::string& name :
+       {boundHost_, std::string("127.0.0.1"), std::string("localhost"), std::string("[::1]")}) {
+    if (host == name || host == name + port) return true;
+  }
+  return false;
 }
 
 void WebServer::listen() {
@@ -211,6 +228,20 @@ void WebServer::routes() {
     }
   };
 
+  server.set_pre_routing_handler(
+      [this](const httplib::Request& request, httplib::Response& response) {
+        if (!isOwnHost(request.get_header_value("Host"))) {
+          sendError(response, 421, "this desk answers only to its own address");
+          return httplib::Server::HandlerResponse::Handled;
+        }
+        // Another site's page can post a form here, but not JSON.
+        const bool changes = request.method == "POST" && !request.path.ends_with("/close");
+        if (changes && !request.get_header_value("Content-Type").starts_with("application/json")) {
+          sendError(response, 415, "the desk takes JSON requests only");
+          return httplib::Server::HandlerResponse::Handled;
+        }
+        return httplib::Server::HandlerResponse::Unhandled;
+      });
   server.set_exception_handler(
       [](const httplib::Request&, httplib::Response& response, std::exception_ptr) {
         sendError(response, 500, "the desk could not answer the request");

@@ -34,10 +34,15 @@ class WebServer {
 
  private:
   void routes();
+  // Whether a request's Host header names this desk (a page of another site that reaches the
+  // loopback address through its own name is refused).
+  bool isOwnHost(const std::string& host) const;
 
   WebDesk& desk_;
   CodeTables codeTables_;
   std::unique_ptr<httplib::Server> server_;
+  std::string boundHost_;
+  int boundPort_ = 0;
   std::shared_ptr<std::atomic<bool>> stopping_ = std::make_shared<std::atomic<bool>>(false);
 };
 

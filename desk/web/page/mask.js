@@ -649,6 +649,9 @@ stream.onerror = () => {
   }
 };
 
+// A page brought back from the browser's cache shows a released instance: open a new one.
+window.addEventListener('pageshow', (event) => { if (event.persisted) window.location.reload(); });
+
 window.addEventListener('pagehide', () => {
   stream.close();
   navigator.sendBeacon(`${api}/close`);

@@ -141,6 +141,19 @@ TEST(WebServer, UnknownClassesAndNamesOfFilesGetNotFoundPages) {
   EXPECT_EQ(desk.instances(), 0u);
 }
 
+TEST(WebServer, AnswersOnlyItsOwnAddressAndOnlyJsonChanges) {
+  ServedDesk desk;
+  const std::string id = desk.open("PNRCreationFax");
+  auto client = desk.client();
+  auto foreign = client.Get("/api/desk", {{"Host", "attacker.example:8080"}});
+  EXPECT_EQ(foreign->status, 421);
+  auto form = client.Post("/api/mask/" + id + "/act", R"({"do":"type","control":304,"text":"5"})",
+                          "text/plain");
+  EXPECT_EQ(form->status, 415);
+  EXPECT_EQ(desk.text(id, kFaxField), "");
+  EXPECT_EQ(client.Get("/api/desk", {{"Host", "localhost"}})->status, 200);
+}
+
 TEST(WebServer, RefusesBodiesLargerThanAMaskCanUse) {
   ServedDesk desk;
   const std::string id = desk.open("PNRCreationFax");
