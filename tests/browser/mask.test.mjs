@@ -34,6 +34,24 @@ test('the desk lists the masks by family and opens one', async () => {
   await page.click('a[data-mask="PNRCreationFax"]');
   await page.waitForSelector('[data-control="304"]');
   assert.match(page.url(), /\/mask\/PNRCreationFax$/);
+  // As the template draws it: the light-blue background, the mandatory label in red with its
+  // tooltip, the edit in upper case with its limit, sizes from dialog units.
+  const look = await page.evaluate(() => {
+    const label = document.querySelector('[data-control="457"]');
+    const edit = document.querySelector('[data-control="304"]');
+    return {
+      background: getComputedStyle(document.getElementById('dialog')).backgroundColor,
+      label: getComputedStyle(label).color, tooltip: label.title,
+      editTag: edit.tagName, editWidth: edit.getBoundingClientRect().width,
+      send: document.querySelector('[data-control="223"]').tagName,
+    };
+  });
+  assert.equal(look.background, 'rgb(155, 204, 255)');
+  assert.equal(look.label, 'rgb(255, 0, 0)');
+  assert.match(look.tooltip, /Fax number/);
+  assert.equal(look.editTag, 'INPUT');
+  assert.equal(look.send, 'BUTTON');
+  assert.ok(look.editWidth > 100);
   await page.close();
 });
 
