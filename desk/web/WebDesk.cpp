@@ -201,6 +201,11 @@ void WebDesk::act(const std::string& id, const std::function<void(WebMask&)>& ac
     }
   }
   destroyAbandoned();
+  // An action may change another instance too (the focus it took away): every page shows the
+  // truth; an unchanged state is not sent again.
+  for (const auto& [otherId, other] : masks_) {
+    if (otherId != id && !busy_.contains(otherId)) other->publish();
+  }
   if (failure) std::rethrow_exception(failure);
 }
 
@@ -223,6 +228,7 @@ void WebDesk::destroy(const std::string& id) {
   masks_.erase(found);
   gone.reset();
   installServices();
+  std::erase_if(documents_, [&id](const auto& entry) { return entry.second.instance == id; });
 }
 
 void WebDesk::destroyAbandoned() {
@@ -250,8 +256,9 @@ void WebDesk::releaseAll() {
 
 // Documents the masks open.
 
-std::optional<std::string> WebDesk::publishDocument(std::string_view target) {
+std::optional<std::string> WebDesk::publishDocument(const WebMask& mask, std::string_view target) {
   Document document;
+  document.instance = mask.id();
   if (target.starts_with("http://") || target.starts_with("https://")) {
     document.address = std::string(target);
   } else {

@@ -76,10 +76,11 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
   void runAs(WebMask& mask, const std::function<void()>& work);
   // A document the mask asked the shell to open, as an address of the desk ("/open/N"); or
   // nothing when it is neither a file in the home nor a web address.
-  std::optional<std::string> publishDocument(std::string_view target);
+  std::optional<std::string> publishDocument(const WebMask& mask, std::string_view target);
   struct Document {
     std::filesystem::path file;  // a file in the home, or
     std::string address;         // a web address
+    std::string instance;        // the instance that opened it; it lives as long
   };
   std::optional<Document> document(const std::string& token) const;
 

@@ -212,7 +212,7 @@ void WebMask::modalDialogClosed(std::string_view kind, const std::optional<Modal
 
 void WebMask::shellOpened(std::string_view target) {
   json entry{{"type", "open"}, {"target", target}};
-  if (auto address = desk_.publishDocument(target)) entry["href"] = *address;
+  if (auto address = desk_.publishDocument(*this, target)) entry["href"] = *address;
   addLog(std::move(entry));
 }
 

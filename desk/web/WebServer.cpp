@@ -169,7 +169,8 @@ std::string contentType(const std::filesystem::path& file) {
 
 WebServer::WebServer(WebDesk& desk)
     : desk_(desk), codeTables_(home() / "coder"), server_(std::make_unique<httplib::Server>()) {
-  server_->new_task_queue = [] { return new httplib::ThreadPool(32); };
+  // Every open page holds one thread with its stream.
+  server_->new_task_queue = [] { return new httplib::ThreadPool(64); };
   server_->set_payload_max_length(kLargestBody);
   server_->set_tcp_nodelay(true);
   routes();
