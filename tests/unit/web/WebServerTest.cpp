@@ -6,10 +6,12 @@
 
 #include <future>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <thread>
 
 #include "desk/home/DeskHome.h"
 #include "desk/web/WebServer.h"
+#include "platform/window/Desktop.h"
 #include "tests/unit/desk/TempHome.h"
 
 namespace desk {
@@ -50,6 +52,11 @@ class ServedDesk {
   }
   std::size_t instances() {
     return uiThread_.invoke([this] { return desk_->instanceCount(); });
+  }
+  // Runs work as the instance on the UI thread, as the mask's own handlers run.
+  template <typename Work>
+  void runAs(const std::string& id, Work work) {
+    uiThread_.invoke([&] { desk_->act(id, work); });
   }
 
   // Opens a mask page and returns the instance id it carries.
@@ -213,6 +220,47 @@ TEST(WebServer, AMessageBoxWaitsForItsTabWhileTheOtherTabWorks) {
   EXPECT_TRUE(after["modal"].is_null());
   EXPECT_EQ(after["dialog"]["focus"], kFaxField);
   EXPECT_EQ(after["dialog"]["selection"], json::array({2, 3}));
+}
+
+TEST(WebServer, APickerWaitsForThePagesAnswer) {
+  ServedDesk desk;
+  const std::string id = desk.open("PNRCreationFax");
+  struct Case {
+    const char* kind;
+    const char* answer;
+    std::optional<std::vector<std::string>> result;
+  };
+  const Case cases[] = {
+      {"calendar", R"({"words":["5","3","2027"]})", std::vector<std::string>{"5", "3", "2027"}},
+      {"coder", R"x({"words":["SG","Singapore (SGP)"]})x",
+       std::vector<std::string>{"SG", "Singapore (SGP)"}},
+      {"calendar", R"({"cancel":true})", std::nullopt},
+  };
+  for (const Case& test : cases) {
+    std::optional<std::vector<std::string>> result;
+    std::thread handler([&] {
+      desk.runAs(id,
+                 [&](WebMask& mask) { result = platform::modalDialog(test.kind, &mask.dialog()); });
+    });
+    json modal;
+    for (int tries = 0; tries < 500 && modal.is_null(); ++tries) {
+      modal = desk.state(id)["modal"];
+      if (modal.is_null()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_EQ(modal["kind"], test.kind);
+    EXPECT_EQ(desk.client()
+                  .Post("/api/mask/" + id + "/answer", R"({"button":1})", "application/json")
+                  ->status,
+              409)
+        << "a picker is answered with words or a cancel";
+    EXPECT_EQ(
+        desk.client().Post("/api/mask/" + id + "/answer", test.answer, "application/json")->status,
+        200);
+    handler.join();
+    EXPECT_EQ(result, test.result) << test.kind << " " << test.answer;
+    const json log = desk.state(id)["log"]["entries"];
+    EXPECT_EQ(log[log.size() - 2]["kind"], test.kind) << "the log shows the picker and its answer";
+  }
 }
 
 TEST(WebServer, ClosingAnInstanceReleasesIt) {
