@@ -178,16 +178,27 @@ void WebMask::requested(std::string_view name) {
   }
 }
 
+// A reply that arrives while the mask waits on a message box or picker is handed over once
+// that is answered, as the host's answer would wait in the desktop's queue.
 void WebMask::replyLater(std::string member, std::vector<std::string> arguments) {
   const std::string id = id_;
   WebDesk& desk = desk_;
-  desk_.ui().post([&desk, id, member = std::move(member), arguments = std::move(arguments)] {
-    try {
-      desk.act(id, [&](WebMask& mask) { mask.container().call(member, arguments); });
-    } catch (const std::exception&) {
-      // The instance went away, or waits on a message box: the reply is not wanted then.
-    }
-  });
+  try {
+    desk_.ui().post([&desk, id, member = std::move(member), arguments = std::move(arguments)] {
+      try {
+        WebMask& mask = desk.mask(id);
+        if (mask.waiting()) {
+          mask.deferredReplies_.emplace_back(member, arguments);
+          return;
+        }
+        desk.act(id, [&](WebMask& target) { target.container().call(member, arguments); });
+      } catch (const std::exception&) {
+        // The instance went away: the reply is not wanted any more.
+      }
+    });
+  } catch (const UiThreadStopped&) {
+    // The desk is shutting down: no reply comes any more.
+  }
 }
 
 void WebMask::messageBoxShown(const MessageBoxRequest& box) {
@@ -240,6 +251,9 @@ json WebMask::waitForAnswer(json modal) {
   json answer = modalAnswer_.value_or(json{{"cancel", true}});
   modal_.reset();
   modalAnswer_.reset();
+  for (auto& [member, arguments] : std::exchange(deferredReplies_, {})) {
+    replyLater(std::move(member), std::move(arguments));
+  }
   return answer;
 }
 

@@ -100,6 +100,7 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
   int modalSerial_ = 0;
   bool abandoned_ = false;
   std::function<void()> waitingNotice_;
+  std::vector<std::pair<std::string, std::vector<std::string>>> deferredReplies_;
 
   bool sent_ = false;  // a Send since the last action ended
   std::map<std::string, std::vector<std::pair<std::string, std::string>>> whiteboardBefore_;
