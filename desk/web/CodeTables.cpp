@@ -31,11 +31,11 @@ std::vector<std::string> CodeTables::names() const {
   return names;
 }
 
-const std::vector<CodeEntry>* CodeTables::table(std::string_view name) const {
+const std::vector<CodeTableEntry>* CodeTables::table(std::string_view name) const {
   if (const auto found = loaded_.find(name); found != loaded_.end()) return &found->second;
   const auto names = this->names();
   if (std::ranges::find(names, name) == names.end()) return nullptr;
-  std::vector<CodeEntry> entries;
+  std::vector<CodeTableEntry> entries;
   pugi::xml_document document;
   if (document.load_file((folder_ / (std::string(name) + ".xml")).c_str())) {
     for (const pugi::xpath_node& node : document.select_nodes("//Coder/T")) {
@@ -45,15 +45,15 @@ const std::vector<CodeEntry>* CodeTables::table(std::string_view name) const {
   return &loaded_.emplace(std::string(name), std::move(entries)).first->second;
 }
 
-std::vector<CodeEntry> CodeTables::search(std::string_view tableName, std::string_view query,
-                                          std::size_t limit) const {
+std::vector<CodeTableEntry> CodeTables::search(std::string_view tableName, std::string_view query,
+                                               std::size_t limit) const {
   std::lock_guard lock(mutex_);
-  const std::vector<CodeEntry>* entries = table(tableName);
+  const std::vector<CodeTableEntry>* entries = table(tableName);
   if (entries == nullptr) return {};
   const std::string wanted = lowerCase(query);
-  std::vector<CodeEntry> byCode;
-  std::vector<CodeEntry> byText;
-  for (const CodeEntry& entry : *entries) {
+  std::vector<CodeTableEntry> byCode;
+  std::vector<CodeTableEntry> byText;
+  for (const CodeTableEntry& entry : *entries) {
     const std::string code = lowerCase(entry.code);
     if (code.starts_with(wanted)) {
       byCode.push_back(entry);

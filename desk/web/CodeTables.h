@@ -12,7 +12,7 @@
 
 namespace desk {
 
-struct CodeEntry {
+struct CodeTableEntry {
   std::string code;         // UTF-8
   std::string description;  // UTF-8
 };
@@ -25,15 +25,15 @@ class CodeTables {
   std::vector<std::string> names() const;
   // Entries of table whose code or description holds query (any letter case); the entries
   // whose code begins with it come first; at most limit of them. Empty for an unknown table.
-  std::vector<CodeEntry> search(std::string_view table, std::string_view query,
-                                std::size_t limit) const;
+  std::vector<CodeTableEntry> search(std::string_view table, std::string_view query,
+                                     std::size_t limit) const;
 
  private:
-  const std::vector<CodeEntry>* table(std::string_view name) const;
+  const std::vector<CodeTableEntry>* table(std::string_view name) const;
 
   std::filesystem::path folder_;
   mutable std::mutex mutex_;
-  mutable std::map<std::string, std::vector<CodeEntry>, std::less<>> loaded_;
+  mutable std::map<std::string, std::vector<CodeTableEntry>, std::less<>> loaded_;
 };
 
 }  // namespace desk

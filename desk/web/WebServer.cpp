@@ -335,7 +335,7 @@ void WebServer::routes() {
       return;
     }
     json entries = json::array();
-    for (const CodeEntry& entry : codeTables_.search(
+    for (const CodeTableEntry& entry : codeTables_.search(
              request.get_param_value("table"), request.get_param_value("q"), kLargestSearch)) {
       entries.push_back({entry.code, entry.description});
     }
