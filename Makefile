@@ -1,5 +1,6 @@
 # Quillet: the mask module and the desk that hosts it.
-#   make run    build everything and show the masks at work on the desk home
+#   make run    build everything and start the web desk (quillet serve); open the address it prints
+#   make demo   build everything and run the drive demos on the desk home
 #   make test   build everything and run every test
 #   make deps   install the Debian packages the build needs (only those missing)
 #   make asan   the address and undefined-behaviour sanitizer build, tests included
@@ -9,7 +10,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all build deps run test asan bench format clean
+.PHONY: all build deps run demo test asan bench format clean
 
 all: build
 
@@ -23,6 +24,9 @@ build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD)
 
 run: build
+	$(BUILD)/bin/quillet serve $(SERVE_FLAGS)
+
+demo: build
 	tools/demo.sh $(BUILD)/bin/quillet
 
 test: build
@@ -35,6 +39,7 @@ asan: deps
 
 bench: build
 	$(BUILD)/bin/quillet_bench
+	node tests/browser/roundtrip.mjs $(BUILD)/bin/quillet
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

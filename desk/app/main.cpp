@@ -1,5 +1,6 @@
 // quillet: the desk's containers and its installer.
 //   quillet drive CLASS [--home DIR] [--script FILE]   runs a drive script against a mask
+//   quillet serve [--port N] [--host ADDR] [--home DIR] the web desk: every mask in a browser
 //   quillet register [--home DIR]                      registers the module in the desk home
 //   quillet unregister [--home DIR]                    removes that registration
 //   quillet classes                                    lists the classes the module serves
@@ -11,6 +12,7 @@
 
 #include "desk/app/RegistrationCommands.h"
 #include "desk/drive/DriveCommand.h"
+#include "desk/web/ServeCommand.h"
 
 namespace {
 
@@ -19,7 +21,8 @@ int usage() {
                "       quillet register [--home DIR]\n"
                "       quillet unregister [--home DIR]\n"
                "       quillet classes\n"
-               "       quillet typelib\n";
+               "       quillet typelib\n"
+               "       quillet serve [--port N] [--host ADDR] [--home DIR]\n";
   return 1;
 }
 
@@ -34,5 +37,6 @@ int main(int argc, char** argv) {
   if (command == "unregister") return desk::runRegisterCommand(arguments, false);
   if (command == "classes") return desk::runClassesCommand(arguments);
   if (command == "typelib") return desk::runTypeLibCommand(arguments);
+  if (command == "serve") return desk::runServeCommand(arguments);
   return usage();
 }

@@ -1,0 +1,73 @@
+#include "desk/web/UiThread.h"
+
+#include <thread>
+
+namespace desk {
+
+void UiThread::post(Task task) {
+  {
+    std::lock_guard lock(mutex_);
+    if (stopped_) throw UiThreadStopped();
+    tasks_.push_back(std::move(task));
+  }
+  wake_.notify_one();
+}
+
+void UiThread::run(std::function<void()> idle, std::chrono::milliseconds tick) {
+  {
+    std::lock_guard lock(mutex_);
+    uiThread_ = std::this_thread::get_id();
+  }
+  idle_ = std::move(idle);
+  tick_ = tick;
+  lastIdle_ = std::chrono::steady_clock::now();
+  while (!stopped()) runOne();
+}
+
+bool UiThread::runUntil(const std::function<bool()>& done) {
+  while (!done()) {
+    if (stopped()) return done();
+    runOne();
+  }
+  return true;
+}
+
+void UiThread::runOne() {
+  Task task;
+  {
+    std::unique_lock lock(mutex_);
+    if (wake_.wait_for(lock, tick_, [this] { return stopped_ || !tasks_.empty(); }) && !stopped_) {
+      task = std::move(tasks_.front());
+      tasks_.pop_front();
+    }
+  }
+  if (task) task();
+  const auto now = std::chrono::steady_clock::now();
+  if (idle_ && now - lastIdle_ >= tick_ && !stopped()) {
+    lastIdle_ = now;
+    idle_();
+  }
+}
+
+void UiThread::stop() {
+  std::deque<Task> dropped;
+  {
+    std::lock_guard lock(mutex_);
+    stopped_ = true;
+    dropped.swap(tasks_);
+  }
+  wake_.notify_all();
+  // Dropping a task of invoke() breaks its promise: the waiter learns that it will not run.
+}
+
+bool UiThread::stopped() const {
+  std::lock_guard lock(mutex_);
+  return stopped_;
+}
+
+bool UiThread::onUiThread() const {
+  std::lock_guard lock(mutex_);
+  return uiThread_ == std::this_thread::get_id();
+}
+
+}  // namespace desk

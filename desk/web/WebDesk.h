@@ -1,0 +1,115 @@
+#pragma once
+// The web desk on its UI thread: the mask instances the pages have open, the simulated host
+// and desktop behind them, and the desktop's container services routed to the instance they
+// concern. Every member is called on the UI thread (WebServer hands requests over).
+
+#include <chrono>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "desk/container/ModuleLoader.h"
+#include "desk/state/DeskObserver.h"
+#include "desk/web/SimulatedHost.h"
+#include "desk/web/UiThread.h"
+#include "desk/web/WebMask.h"
+#include "platform/window/Desktop.h"
+
+namespace desk {
+
+// A request the desk refuses, with the HTTP status that says why.
+class WebRequestError : public std::runtime_error {
+ public:
+  WebRequestError(int status, const std::string& message)
+      : std::runtime_error(message), status_(status) {}
+  int status() const { return status_; }
+
+ private:
+  int status_;
+};
+
+class WebDesk final : public platform::ContainerServices, public DeskObserver {
+ public:
+  // grace: how long an instance lives on after its page stopped reading it.
+  WebDesk(const ModuleLoader& module, UiThread& ui, std::chrono::milliseconds grace);
+  ~WebDesk() override;
+
+  UiThread& ui() { return ui_; }
+  const ModuleLoader& module() const { return module_; }
+  SimulatedHost& host() { return *host_; }
+
+  // The classes the module serves, in the order of its object map.
+  const std::vector<const typelib::ClassDescription*>& servedClasses() const { return served_; }
+  const typelib::ClassDescription* findServedClass(std::string_view name) const;
+  // The shipped languages of the home and the pseudo-language KEY.
+  std::vector<std::string> languages() const;
+  std::string language() const;
+  // Throws WebRequestError for a language the desk does not ship.
+  void setLanguage(std::string_view language);
+  // Throws WebRequestError for an unknown demo PNR.
+  void openPnr(std::string_view name);
+  nlohmann::json deskState() const;
+
+  // A new instance of the class, activated and shown; its id.
+  std::string openMask(const typelib::ClassDescription& description);
+  // The instance, or WebRequestError 404.
+  WebMask& mask(const std::string& id);
+  // Runs an action of the page on an instance, as that instance: its focus is restored first,
+  // posted messages are delivered after it, and the page gets the new state. An instance that
+  // waits on a message box or picker takes no other action (WebRequestError 409).
+  void act(const std::string& id, const std::function<void(WebMask&)>& action);
+  // The page's answer to what the instance waits on.
+  void answer(const std::string& id, const nlohmann::json& answer);
+  // Releases the instance (now, or once its handlers have returned).
+  void release(const std::string& id);
+  // Releases instances whose pages have not read them for the grace period.
+  void releaseUnwatched();
+  void releaseAll();
+  std::size_t instanceCount() const { return masks_.size(); }
+
+  // Runs work as the instance (the desktop's services reach it); used for the host's replies.
+  void runAs(WebMask& mask, const std::function<void()>& work);
+  // A document the mask asked the shell to open, as an address of the desk ("/open/N"); or
+  // nothing when it is neither a file in the home nor a web address.
+  std::optional<std::string> publishDocument(const WebMask& mask, std::string_view target);
+  struct Document {
+    std::filesystem::path file;  // a file in the home, or
+    std::string address;         // a web address
+    std::string instance;        // the instance that opened it; it lives as long
+  };
+  std::optional<Document> document(const std::string& token) const;
+
+  // platform::ContainerServices, routed to the instance whose window asks.
+  int messageBox(platform::Window* owner, std::string_view text, std::string_view caption,
+                 UINT style) override;
+  std::optional<std::vector<std::string>> modalDialog(std::string_view kind,
+                                                      platform::Window* owner) override;
+  void shellOpen(std::string_view target) override;
+  // DeskObserver, routed to the instance that is acting.
+  void onLog(std::string_view module, std::string_view operation, std::string_view text) override;
+  void onRequest(std::string_view name) override;
+
+ private:
+  WebMask* ownerOf(const platform::Window* window);
+  void installServices();
+  void destroy(const std::string& id);
+  void destroyAbandoned();
+
+  const ModuleLoader& module_;
+  UiThread& ui_;
+  std::chrono::milliseconds grace_;
+  std::unique_ptr<SimulatedHost> host_;
+  std::vector<const typelib::ClassDescription*> served_;
+  std::map<std::string, std::unique_ptr<WebMask>> masks_;
+  std::map<std::string, int> busy_;  // handlers of an instance on the stack
+  WebMask* acting_ = nullptr;
+  std::map<std::string, Document> documents_;
+  std::uint64_t nextToken_ = 1;
+};
+
+}  // namespace desk

@@ -1,0 +1,302 @@
+#include "desk/web/WebMask.h"
+
+#include <fstream>
+
+#include "desk/container/TextEncoding.h"
+#include "desk/services/Whiteboard.h"
+#include "desk/web/WebDesk.h"
+#include "desk/web/WindowState.h"
+#include "platform/window/Desktop.h"
+
+namespace desk {
+
+using namespace platform;
+using nlohmann::json;
+
+namespace {
+
+// The page keeps the newest entries of a long session.
+constexpr std::size_t kKeptEntries = 500;
+
+using Sections = std::map<std::string, std::vector<std::pair<std::string, std::string>>>;
+
+Sections readWhiteboard() {
+  Sections sections;
+  std::ifstream file(whiteboardFile());
+  for (std::string line; std::getline(file, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() < 2 || line.front() != '[' || line.back() != ']') continue;
+    const std::string name = line.substr(1, line.size() - 2);
+    if (!sections.contains(name)) sections[name] = whiteboardSection(name);
+  }
+  return sections;
+}
+
+json utf8Pairs(const std::vector<std::pair<std::string, std::string>>& pairs) {
+  json entries = json::array();
+  for (const auto& [key, value] : pairs) {
+    entries.push_back({utf8FromLatin1(key), utf8FromLatin1(value)});
+  }
+  return entries;
+}
+
+}  // namespace
+
+WebMask::WebMask(WebDesk& desk, std::string id, const typelib::ClassDescription& description)
+    : desk_(desk), id_(std::move(id)), whiteboardBefore_(readWhiteboard()) {
+  container_ = std::make_unique<Container>(desk.module(), description, *this, *this);
+}
+
+WebMask::~WebMask() {
+  channel_->close();
+}
+
+bool WebMask::owns(const Window* window) const {
+  if (window == nullptr) return false;
+  const Window* dialog = container_->mask().window();
+  for (; window != nullptr; window = window->parent()) {
+    if (window == dialog) return true;
+  }
+  return false;
+}
+
+void WebMask::rememberFocus() {
+  if (owns(desktop().focus())) focus_ = WindowRef(*desktop().focus());
+}
+
+void WebMask::restoreFocus() {
+  if (owns(desktop().focus())) return;
+  Window* remembered = focus_.get();
+  if (remembered != nullptr && owns(remembered)) desktop().setFocus(remembered);
+}
+
+// What the page shows.
+
+void WebMask::addLog(json entry) {
+  log_.push_back(std::move(entry));
+  if (log_.size() > kKeptEntries) {
+    log_.pop_front();
+    ++logStart_;
+  }
+}
+
+void WebMask::addHostLine(std::string direction, std::string text) {
+  host_.push_back({{"direction", std::move(direction)}, {"text", std::move(text)}});
+  if (host_.size() > kKeptEntries) {
+    host_.pop_front();
+    ++hostStart_;
+  }
+}
+
+json WebMask::state() {
+  rememberFocus();
+  Window* window = container_->mask().window();
+  return {{"instance", id_},
+          {"className", description().name},
+          {"dialog", window != nullptr ? dialogState(*window, focus_.get()) : json(nullptr)},
+          {"modal", modal_.value_or(nullptr)},
+          {"log", {{"start", logStart_}, {"entries", log_}}},
+          {"host", {{"start", hostStart_}, {"lines", host_}}},
+          {"whiteboard", whiteboardView_}};
+}
+
+void WebMask::publish() {
+  std::string state = this->state().dump(-1, ' ', false, json::error_handler_t::replace);
+  if (state == published_) return;  // the page shows this already
+  published_ = state;
+  channel_->publish(std::move(state));
+}
+
+void WebMask::actionDone() {
+  waitingNotice_ = nullptr;
+  if (sent_) followWhiteboard();
+  sent_ = false;
+  publish();
+}
+
+// The sections a Send changed are this mask's; they are shown from then on, as they are after
+// each Send.
+void WebMask::followWhiteboard() {
+  Sections now = readWhiteboard();
+  for (const auto& [name, entries] : now) {
+    const auto before = whiteboardBefore_.find(name);
+    if (before == whiteboardBefore_.end() || before->second != entries) sections_.insert(name);
+  }
+  whiteboardView_ = json::array();
+  for (const std::string& section : sections_) {
+    const auto found = now.find(section);
+    whiteboardView_.push_back(
+        {{"section", utf8FromLatin1(section)},
+         {"entries", utf8Pairs(found != now.end() ? found->second : Sections::mapped_type{})}});
+  }
+  whiteboardBefore_ = std::move(now);
+}
+
+// What the mask does.
+
+void WebMask::eventFired(std::string_view name, const std::vector<std::string>& arguments) {
+  addLog({{"type", "event"}, {"name", name}, {"args", arguments}});
+  SimulatedHost& host = desk_.host();
+  if (name == "Send") {
+    sent_ = true;
+    for (const std::string& command : arguments) addHostLine("in", command);
+  } else if (name == "SendCommand" && !arguments.empty()) {
+    addHostLine("in", arguments[0]);
+    if (auto reply = host.commandReply(arguments[0])) {
+      addHostLine("out", *reply);
+      replyLater("SetResponse", {*reply});
+    } else {
+      addHostLine("note", "the host has no answer to this entry");
+    }
+  } else if (name == "OnEvent" && arguments.size() == 2) {
+    addHostLine("in", "OnEvent " + arguments[0] + " " + arguments[1]);
+    if (arguments[0] != "Run") return;
+    if (auto reply = host.runReply(arguments[1])) {
+      addHostLine("out", *reply);
+      replyLater("SetResponse", {*reply});
+    }
+  } else if (name == "SendTo" && arguments.size() == 3) {
+    addHostLine("in", "SendTo " + arguments[0] + " " + arguments[1] + " " + arguments[2]);
+    if (auto record = host.backOfficeReply(arguments[0], arguments[1], arguments[2])) {
+      while (!record->empty() && (record->back() == '\n' || record->back() == '\r')) {
+        record->pop_back();
+      }
+      addHostLine("out", "receivedFrom " + arguments[1] + " " + arguments[0] + " " + *record);
+      replyLater("receivedFrom", {arguments[1], arguments[0], *record});
+    }
+  } else if (name == "Cancel") {
+    addHostLine("note", "the agent cancelled the mask");
+  }
+}
+
+void WebMask::requested(std::string_view name) {
+  addLog({{"type", "request"}, {"name", name}});
+  addHostLine("in", std::string(name));
+  if (auto reply = desk_.host().requestReply(name)) {
+    addHostLine("out", *reply);
+    replyLater("SetResponse", {*reply});
+  }
+}
+
+// A reply that arrives while the mask waits on a message box or picker is handed over once
+// that is answered, as the host's answer would wait in the desktop's queue.
+void WebMask::replyLater(std::string member, std::vector<std::string> arguments) {
+  const std::string id = id_;
+  WebDesk& desk = desk_;
+  try {
+    desk_.ui().post([&desk, id, member = std::move(member), arguments = std::move(arguments)] {
+      try {
+        WebMask& mask = desk.mask(id);
+        if (mask.waiting()) {
+          mask.deferredReplies_.emplace_back(member, arguments);
+          return;
+        }
+        desk.act(id, [&](WebMask& target) { target.container().call(member, arguments); });
+      } catch (const std::exception&) {
+        // The instance went away: the reply is not wanted any more.
+      }
+    });
+  } catch (const UiThreadStopped&) {
+    // The desk is shutting down: no reply comes any more.
+  }
+}
+
+void WebMask::messageBoxShown(const MessageBoxRequest& box) {
+  addLog({{"type", "msgbox"}, {"text", box.text}, {"caption", box.caption}, {"style", box.style}});
+}
+
+void WebMask::messageBoxClosed(const MessageBoxRequest&, int) {}
+
+void WebMask::modalDialogOpened(std::string_view kind) {
+  addLog({{"type", "dialog"}, {"kind", kind}});
+}
+
+void WebMask::modalDialogClosed(std::string_view kind, const std::optional<ModalAnswer>& answer) {
+  json entry{{"type", "answer"}, {"kind", kind}};
+  if (!answer || answer->cancelled) {
+    entry["cancelled"] = true;
+  } else {
+    entry["words"] = answer->words;
+  }
+  addLog(std::move(entry));
+}
+
+void WebMask::shellOpened(std::string_view target) {
+  json entry{{"type", "open"}, {"target", target}};
+  if (auto address = desk_.publishDocument(*this, target)) entry["href"] = *address;
+  addLog(std::move(entry));
+}
+
+void WebMask::logged(const LogLine& line) {
+  addLog({{"type", "log"},
+          {"module", line.module},
+          {"operation", line.operation},
+          {"text", line.text}});
+}
+
+void WebMask::callReturned(const CallResult& call) {
+  if (call.result == S_OK) return;
+  addLog({{"type", "result"}, {"member", call.member}, {"result", hresultToString(call.result)}});
+}
+
+// Waiting for the page.
+
+json WebMask::waitForAnswer(json modal) {
+  modal["serial"] = ++modalSerial_;
+  modal_ = std::move(modal);
+  modalAnswer_.reset();
+  publish();
+  if (auto notice = std::exchange(waitingNotice_, nullptr)) notice();
+  desk_.ui().runUntil([this] { return modalAnswer_.has_value() || abandoned_; });
+  json answer = modalAnswer_.value_or(json{{"cancel", true}});
+  modal_.reset();
+  modalAnswer_.reset();
+  for (auto& [member, arguments] : std::exchange(deferredReplies_, {})) {
+    replyLater(std::move(member), std::move(arguments));
+  }
+  return answer;
+}
+
+int WebMask::answerMessageBox(const MessageBoxRequest& box) {
+  const json answer = waitForAnswer(
+      {{"kind", "msgbox"}, {"text", box.text}, {"caption", box.caption}, {"style", box.style}});
+  if (answer.contains("button") && answer["button"].is_number_integer()) {
+    return answer["button"].get<int>();
+  }
+  return IDOK;
+}
+
+std::optional<ModalAnswer> WebMask::answerModalDialog(std::string_view kind) {
+  const json answer = waitForAnswer({{"kind", kind}});
+  if (!answer.contains("words")) return ModalAnswer{true, {}};
+  return ModalAnswer{false, answer["words"].get<std::vector<std::string>>()};
+}
+
+bool WebMask::answer(const json& answer) {
+  if (!modal_ || modalAnswer_) return false;
+  if (answer.contains("serial") && answer["serial"] != (*modal_)["serial"]) return false;
+  const bool isBox = (*modal_)["kind"] == "msgbox";
+  if (isBox) {
+    if (!answer.contains("button") || !answer["button"].is_number_integer()) return false;
+    modalAnswer_ = json{{"button", answer["button"]}};
+    return true;
+  }
+  if (answer.contains("cancel")) {
+    modalAnswer_ = json{{"cancel", true}};
+    return true;
+  }
+  if (!answer.contains("words") || !answer["words"].is_array()) return false;
+  std::vector<std::string> words;
+  for (const json& word : answer["words"]) {
+    if (!word.is_string()) return false;
+    words.push_back(word.get<std::string>());
+  }
+  modalAnswer_ = json{{"words", words}};
+  return true;
+}
+
+void WebMask::abandon() {
+  abandoned_ = true;
+}
+
+}  // namespace desk

@@ -1,0 +1,112 @@
+#pragma once
+// One mask instance of the web desk: the container core hosting the mask, what the page shows
+// beside the dialog (the event log, the host pane, the whiteboard section) and the message box
+// or picker the mask waits on. It lives on the UI thread; the page reads it through its state
+// channel and acts on it through WebDesk.
+
+#include <chrono>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "desk/container/Container.h"
+#include "desk/web/StateChannel.h"
+#include "platform/window/WindowRef.h"
+
+namespace desk {
+
+class UiThread;
+class WebDesk;
+
+class WebMask final : public ContainerListener, public DialogAnswerer {
+ public:
+  WebMask(WebDesk& desk, std::string id, const typelib::ClassDescription& description);
+  ~WebMask() override;
+
+  const std::string& id() const { return id_; }
+  const typelib::ClassDescription& description() const { return container_->description(); }
+  Container& container() { return *container_; }
+  platform::Window& dialog() { return container_->openMask(); }
+  const std::shared_ptr<StateChannel>& channel() const { return channel_; }
+
+  // Whether window belongs to this mask's dialog.
+  bool owns(const platform::Window* window) const;
+  // The control the agent last had the focus on in this mask; the desktop's focus goes back
+  // to it when the agent acts on this mask after another one.
+  void rememberFocus();
+  void restoreFocus();
+
+  // A message box or picker the mask waits on.
+  bool waiting() const { return modal_.has_value(); }
+  // Called once when the mask next starts to wait for the page (or dropped when the current
+  // action ends without waiting).
+  void whenWaiting(std::function<void()> notice) { waitingNotice_ = std::move(notice); }
+  // The page's answer: a button for a message box, the words of a picker (nothing: cancel).
+  // False when nothing waits or the answer does not fit what waits.
+  bool answer(const nlohmann::json& answer);
+  // The page went away: what waits is cancelled, and the desk releases the mask once its
+  // handlers have returned.
+  void abandon();
+  bool abandoned() const { return abandoned_; }
+
+  // After every action: the whiteboard view follows a Send, then the page gets the new state.
+  void actionDone();
+  void publish();
+  nlohmann::json state();
+
+  // ContainerListener
+  void eventFired(std::string_view name, const std::vector<std::string>& arguments) override;
+  void messageBoxShown(const MessageBoxRequest& box) override;
+  void messageBoxClosed(const MessageBoxRequest& box, int button) override;
+  void modalDialogOpened(std::string_view kind) override;
+  void modalDialogClosed(std::string_view kind, const std::optional<ModalAnswer>& answer) override;
+  void shellOpened(std::string_view target) override;
+  void logged(const LogLine& line) override;
+  void requested(std::string_view name) override;
+  void callReturned(const CallResult& call) override;
+
+  // DialogAnswerer: the page answers, while the UI thread serves other requests.
+  int answerMessageBox(const MessageBoxRequest& box) override;
+  std::optional<ModalAnswer> answerModalDialog(std::string_view kind) override;
+
+ private:
+  void addLog(nlohmann::json entry);
+  void addHostLine(std::string direction, std::string text);
+  // The host's answer comes after the handler that asked for it has returned.
+  void replyLater(std::string member, std::vector<std::string> arguments);
+  nlohmann::json waitForAnswer(nlohmann::json modal);
+  void followWhiteboard();
+
+  WebDesk& desk_;
+  std::string id_;
+  std::unique_ptr<Container> container_;
+  std::shared_ptr<StateChannel> channel_ = std::make_shared<StateChannel>();
+  platform::WindowRef focus_;
+
+  std::deque<nlohmann::json> log_;
+  std::size_t logStart_ = 0;  // number of entries dropped from the front
+  std::deque<nlohmann::json> host_;
+  std::size_t hostStart_ = 0;
+
+  std::optional<nlohmann::json> modal_;
+  std::optional<nlohmann::json> modalAnswer_;
+  int modalSerial_ = 0;
+  bool abandoned_ = false;
+  std::function<void()> waitingNotice_;
+  std::vector<std::pair<std::string, std::vector<std::string>>> deferredReplies_;
+
+  bool sent_ = false;  // a Send since the last action ended
+  std::map<std::string, std::vector<std::pair<std::string, std::string>>> whiteboardBefore_;
+  std::set<std::string> sections_;  // the whiteboard sections this mask keeps
+  nlohmann::json whiteboardView_ = nlohmann::json::array();
+  std::string published_;  // the state the page was given last
+};
+
+}  // namespace desk

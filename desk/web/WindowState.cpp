@@ -1,0 +1,114 @@
+#include "desk/web/WindowState.h"
+
+#include "desk/container/ControlKind.h"
+#include "desk/container/TextEncoding.h"
+#include "platform/window/Painting.h"
+
+namespace desk {
+
+using namespace platform;
+using nlohmann::json;
+
+namespace {
+
+bool hasEditPart(const Window& control) {
+  return control.windowClass() == WindowClass::Edit ||
+         (control.windowClass() == WindowClass::ComboBox &&
+          control.styleType() != CBS_DROPDOWNLIST);
+}
+
+// Statics say how their text is aligned; every other control aligns it to the left.
+std::string_view alignment(const Window& control) {
+  if (control.windowClass() != WindowClass::Static) return "left";
+  const DWORD type = control.style() & SS_TYPEMASK;
+  if (type == SS_CENTER) return "center";
+  if (type == SS_RIGHT) return "right";
+  return "left";
+}
+
+json fontState(HFONT font) {
+  if (font == nullptr) return nullptr;
+  return {{"face", utf8FromLatin1(font->face)},
+          {"height", font->height},
+          {"bold", font->weight >= FW_BOLD},
+          {"underline", font->underline}};
+}
+
+}  // namespace
+
+json controlState(Window& control) {
+  const Rect& rect = control.rect();
+  json state{{"id", control.id()},
+             {"kind", controlKind(control)},
+             {"x", rect.left},
+             {"y", rect.top},
+             {"width", rect.width()},
+             {"height", rect.height()},
+             {"text", utf8FromLatin1(control.text())},
+             {"enabled", control.isEnabled()},
+             {"visible", control.isVisible()},
+             {"tabstop", (control.style() & WS_TABSTOP) != 0},
+             {"groupStart", (control.style() & WS_GROUP) != 0},
+             {"align", alignment(control)}};
+  const DWORD style = control.style();
+  switch (control.windowClass()) {
+    case WindowClass::Static:
+      state["notify"] = (style & SS_NOTIFY) != 0;
+      break;
+    case WindowClass::Edit:
+      state["upper"] = (style & ES_UPPERCASE) != 0;
+      state["readOnly"] = control.isReadOnly();
+      break;
+    case WindowClass::ComboBox:
+      state["upper"] = (style & CBS_UPPERCASE) != 0;
+      state["dropDownList"] = control.styleType() == CBS_DROPDOWNLIST;
+      break;
+    case WindowClass::Button:
+      state["defaultButton"] = control.styleType() == BS_DEFPUSHBUTTON;
+      break;
+    case WindowClass::Hosted:
+      state["hostedClass"] = utf8FromLatin1(control.hostedClass());
+      break;
+    default:
+      break;
+  }
+  if (hasEditPart(control)) state["limit"] = control.textLimit();
+  if (isCheckable(control)) state["checked"] = control.checkState();
+  if (control.windowClass() == WindowClass::ComboBox ||
+      control.windowClass() == WindowClass::ListBox) {
+    json items = json::array();
+    for (const ListEntry& entry : control.entries()) items.push_back(utf8FromLatin1(entry.text));
+    state["items"] = std::move(items);
+    state["selected"] = control.currentEntry();
+  }
+  if (paintsAsStatic(control)) {
+    const PaintColours colours = staticColours(control);
+    state["color"] = colourToHex(colours.text);
+    state["background"] = colourToHex(colours.transparent ? colours.brush : colours.background);
+  }
+  state["font"] = fontState(control.font());
+  if (!control.toolTip().empty()) state["tooltip"] = utf8FromLatin1(control.toolTip());
+  return state;
+}
+
+json dialogState(Window& dialog, const Window* focus) {
+  json controls = json::array();
+  for (const auto& child : dialog.children()) controls.push_back(controlState(*child));
+  const PaintColours colours = dialogColours(dialog);
+  json state{{"width", dialog.rect().width()},
+             {"height", dialog.rect().height()},
+             {"enabled", dialog.isEnabled()},
+             {"background", colourToHex(colours.brush)},
+             {"font", fontState(dialog.font())},
+             {"controls", std::move(controls)},
+             {"focus", nullptr}};
+  if (focus != nullptr && focus->parent() == &dialog) {
+    state["focus"] = focus->id();
+    if (hasEditPart(*focus)) {
+      state["selection"] = {focus->selection().start, focus->selection().end};
+    }
+  }
+  return state;
+}
+
+}  // namespace desk

@@ -1,0 +1,17 @@
+#pragma once
+// A dialog's live window tree as the web page renders it: for the dialog its size and
+// background, for every control its id, kind, rectangle in pixels, text, states, styles that
+// change what an agent sees or can type, list entries, colours, font and tooltip; then the
+// focused control and its selection. Texts are UTF-8.
+
+#include <nlohmann/json.hpp>
+
+#include "platform/window/Window.h"
+
+namespace desk {
+
+nlohmann::json controlState(platform::Window& control);
+// focus: the mask's focused control (null when none is in this dialog).
+nlohmann::json dialogState(platform::Window& dialog, const platform::Window* focus);
+
+}  // namespace desk

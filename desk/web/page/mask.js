@@ -1,0 +1,667 @@
+// The mask page: the dialog drawn from the live window tree that the desk streams, every agent
+// action sent back to the desk, and the message boxes and pickers the mask waits on. Every text
+// from the desk is shown as text, never as markup.
+'use strict';
+
+const instance = document.body.dataset.instance;
+const className = document.body.dataset.class;
+const api = `/api/mask/${instance}`;
+const dialogNode = document.getElementById('dialog');
+const modalLayer = document.getElementById('modal-layer');
+const logNode = document.querySelector('[data-event-log]');
+const hostNode = document.querySelector('[data-host-log]');
+const whiteboardNode = document.querySelector('[data-whiteboard]');
+const connection = document.getElementById('connection');
+
+const controls = new Map();  // id -> { kind, element, input, label }
+let current = null;          // the last state shown
+let shownLog = 0;            // absolute index of the next log entry to show
+let shownHost = 0;
+let appliedFocus = null;     // the focus and selection last applied from the desk
+let applyingFocus = false;
+let shownModal = null;
+
+function element(tag, attributes = {}, text) {
+  const node = document.createElement(tag);
+  for (const [name, value] of Object.entries(attributes)) node.setAttribute(name, value);
+  if (text !== undefined) node.textContent = text;
+  return node;
+}
+
+async function send(path, body) {
+  const response = await fetch(`${api}/${path}`, {
+    method: 'POST', headers: { 'Content-Type': 'application/json' }, body: JSON.stringify(body),
+  });
+  if (!response.ok && response.status !== 202) {
+    const answer = await response.json().catch(() => ({}));
+    connection.textContent = answer.error || `error ${response.status}`;
+  }
+  return response;
+}
+
+// Actions go to the desk one after the other, in the order the agent made them. While some are
+// on their way, the text control being typed in shows the agent's edits at once and takes the
+// desk's state again when the desk has caught up.
+let pending = 0;
+let chain = Promise.resolve();
+let latest = null;          // the newest state streamed
+let latestVersion = 0;
+let awaitedVersion = 0;     // the state that holds the last answered action
+
+function act(action) {
+  pending += 1;
+  chain = chain.then(async () => {
+    try {
+      const response = await send('act', action);
+      const answer = await response.json().catch(() => ({}));
+      if (answer.version) awaitedVersion = Math.max(awaitedVersion, answer.version);
+    } catch (error) {
+      connection.textContent = 'The desk does not answer.';
+    } finally {
+      pending -= 1;
+      if (pending === 0 && latest && latestVersion >= awaitedVersion) render(latest);
+    }
+  });
+  return chain;
+}
+
+// What an edit does to the text, as the desk will do it: upper case, the limit.
+function editLocally(control, start, end, text) {
+  const input = control.input;
+  const value = input.value;
+  if (control.upper) text = text.toUpperCase();
+  if (control.limit > 0) {
+    const room = control.limit - (value.length - (end - start));
+    text = text.slice(0, Math.max(0, room));
+  }
+  input.value = value.slice(0, start) + text + value.slice(end);
+  input.setSelectionRange(start + text.length, start + text.length);
+}
+
+function edit(control, id, start, end, text) {
+  editLocally(control, start, end, text);
+  act({ do: 'edit', control: id, start, end, text });
+}
+
+// Controls.
+
+function idOf(node) {
+  const holder = node.closest('[data-control]');
+  return holder ? Number(holder.dataset.control) : null;
+}
+
+function makeControl(state) {
+  const id = String(state.id);
+  let element_;
+  let input = null;
+  let label = null;
+  switch (state.kind) {
+    case 'edit':
+      element_ = input = element('input', { type: 'text' });
+      input.spellcheck = false;
+      input.autocomplete = 'off';
+      break;
+    case 'combo':
+      if (state.dropDownList) {
+        element_ = input = element('select');
+      } else {
+        element_ = element('span', { class: 'combo' });
+        input = element('input', { type: 'text', autocomplete: 'off' });
+        input.spellcheck = false;
+        const chooser = element('select', { class: 'combo-list', tabindex: '-1', 'aria-label': 'entries' });
+        chooser.addEventListener('change', () => act({ do: 'choose', control: state.id, index: chooser.selectedIndex }));
+        element_.append(input, chooser);
+      }
+      break;
+    case 'list':
+      element_ = input = element('select', { size: '4' });
+      break;
+    case 'button':
+      element_ = input = element('button', { type: 'button' });
+      break;
+    case 'check':
+    case 'radio':
+      element_ = element('label', { class: state.kind });
+      input = element('input', { type: state.kind === 'check' ? 'checkbox' : 'radio' });
+      label = element('span');
+      element_.append(input, label);
+      break;
+    case 'group':
+      element_ = element('fieldset', { class: 'group' });
+      label = element('legend');
+      element_.append(label);
+      break;
+    case 'hosted':
+      element_ = element('div', { class: 'hosted' });
+      break;
+    default:
+      element_ = element('div', { class: 'static' });
+  }
+  element_.classList.add('control', `kind-${state.kind}`);
+  (input || element_).setAttribute('data-control', id);
+  if (input && input !== element_) element_.setAttribute('data-control-box', id);
+  const control = { kind: state.kind, element: element_, input, label };
+  wireControl(control, state);
+  controls.set(state.id, control);
+  dialogNode.append(element_);
+  return control;
+}
+
+function textRange(input) {
+  return [input.selectionStart ?? 0, input.selectionEnd ?? 0];
+}
+
+function wireControl(control, state) {
+  const id = state.id;
+  const target = control.input || control.element;
+  const isText = control.input && control.input.tagName !== 'SELECT' && control.input.tagName !== 'BUTTON' &&
+    control.input.type !== 'checkbox' && control.input.type !== 'radio';
+  if (isText) {
+    control.input.addEventListener('beforeinput', (event) => {
+      event.preventDefault();
+      const [start, end] = textRange(control.input);
+      const length = control.input.value.length;
+      switch (event.inputType) {
+        case 'insertText':
+        case 'insertReplacementText':
+        case 'insertFromPaste':
+        case 'insertFromDrop': {
+          const text = event.data ?? (event.dataTransfer ? event.dataTransfer.getData('text/plain') : '');
+          if (text) edit(control, id, start, end, text.replace(/[\r\n]+/g, ' '));
+          break;
+        }
+        case 'deleteContentBackward':
+        case 'deleteWordBackward':
+        case 'deleteSoftLineBackward':
+        case 'deleteHardLineBackward':
+          if (start !== end) edit(control, id, start, end, '');
+          else if (start > 0) edit(control, id, start - 1, start, '');
+          break;
+        case 'deleteContentForward':
+        case 'deleteWordForward':
+        case 'deleteSoftLineForward':
+        case 'deleteHardLineForward':
+        case 'deleteByCut':
+          if (start !== end) edit(control, id, start, end, '');
+          else if (end < length) edit(control, id, start, end + 1, '');
+          break;
+        default:
+          break;
+      }
+    });
+  }
+  if (control.input && control.input.tagName === 'SELECT' && !control.element.classList.contains('combo')) {
+    control.input.addEventListener('change', () => act({ do: 'choose', control: id, index: control.input.selectedIndex }));
+  }
+  if (control.kind === 'button') {
+    control.input.addEventListener('click', () => act({ do: 'click', control: id }));
+  }
+  if (control.kind === 'check' || control.kind === 'radio') {
+    control.element.addEventListener('click', (event) => {
+      event.preventDefault();
+      act({ do: 'click', control: id });
+    });
+  }
+  if (control.kind === 'static') {
+    control.element.addEventListener('click', () => { if (control.notify) act({ do: 'click', control: id }); });
+    control.element.addEventListener('mouseenter', () => { if (control.notify) act({ do: 'hover', control: id, inside: true }); });
+    control.element.addEventListener('mouseleave', () => { if (control.notify) act({ do: 'hover', control: id, inside: false }); });
+  }
+  control.element.addEventListener('dblclick', (event) => {
+    if (control.kind === 'check' || control.kind === 'radio' || control.kind === 'button') return;
+    event.preventDefault();
+    act({ do: 'dblclick', control: id });
+  });
+  target.addEventListener('focus', () => {
+    if (applyingFocus) return;
+    if (current && current.dialog && current.dialog.focus === id) return;
+    act({ do: 'focus', control: id });
+  });
+}
+
+function px(value) {
+  return `${value}px`;
+}
+
+function updateControl(control, state) {
+  const { element: box, input, label } = control;
+  box.style.left = px(state.x);
+  box.style.top = px(state.y);
+  box.style.width = px(state.width);
+  box.style.height = px(state.height);
+  box.hidden = !state.visible;
+  if (state.tooltip) box.title = state.tooltip; else box.removeAttribute('title');
+  control.notify = Boolean(state.notify);
+  box.classList.toggle('link', control.notify);
+  box.classList.toggle('disabled', !state.enabled);
+  if (state.kind === 'static' || state.kind === 'edit') box.style.textAlign = state.align;
+  if (state.color) box.style.color = state.color;
+  if (state.background && state.kind === 'static') box.style.backgroundColor = state.background;
+  if (state.font) {
+    box.style.fontFamily = `"${state.font.face}", Arial, sans-serif`;
+    box.style.fontSize = px(Math.max(9, Math.round(state.font.height * 0.8)));
+    box.style.fontWeight = state.font.bold ? '700' : '';
+    box.style.textDecoration = state.font.underline ? 'underline' : '';
+  }
+  switch (state.kind) {
+    case 'edit':
+      control.upper = Boolean(state.upper);
+      control.limit = state.limit;
+      if (input.value !== state.text && !(pending > 0 && document.activeElement === input)) {
+        input.value = state.text;
+      }
+      input.disabled = !state.enabled;
+      input.readOnly = Boolean(state.readOnly);
+      input.classList.toggle('upper', Boolean(state.upper));
+      input.dataset.limit = state.limit;
+      break;
+    case 'combo': {
+      const list = input.tagName === 'SELECT' ? input : box.querySelector('.combo-list');
+      const texts = state.items;
+      if (list.options.length !== texts.length || texts.some((t, i) => list.options[i].text !== t)) {
+        list.replaceChildren(...texts.map((t) => element('option', {}, t)));
+      }
+      list.selectedIndex = state.selected;
+      list.disabled = !state.enabled;
+      if (input !== list) {
+        control.upper = Boolean(state.upper);
+        control.limit = state.limit;
+        if (input.value !== state.text && !(pending > 0 && document.activeElement === input)) {
+          input.value = state.text;
+        }
+        input.disabled = !state.enabled;
+        input.classList.toggle('upper', Boolean(state.upper));
+      }
+      break;
+    }
+    case 'list':
+      if (input.options.length !== state.items.length || state.items.some((t, i) => input.options[i].text !== t)) {
+        input.replaceChildren(...state.items.map((t) => element('option', {}, t)));
+      }
+      input.selectedIndex = state.selected;
+      input.disabled = !state.enabled;
+      break;
+    case 'button':
+      input.textContent = state.text.replace(/&(.)/g, '$1');
+      input.disabled = !state.enabled;
+      input.classList.toggle('default', Boolean(state.defaultButton));
+      break;
+    case 'check':
+    case 'radio':
+      label.textContent = state.text.replace(/&(.)/g, '$1');
+      input.checked = state.checked === 1;
+      input.disabled = !state.enabled;
+      break;
+    case 'group':
+      label.textContent = state.text.replace(/&(.)/g, '$1');
+      break;
+    case 'hosted':
+      box.textContent = state.hostedClass ? `[${state.hostedClass}]` : '';
+      break;
+    default:
+      box.textContent = state.text;
+      box.tabIndex = control.notify && state.enabled ? 0 : -1;
+  }
+}
+
+function applyFocus(dialog) {
+  const key = JSON.stringify([dialog.focus, dialog.selection]);
+  if (dialog.focus === null || shownModal) return;
+  const control = controls.get(dialog.focus);
+  if (!control) return;
+  const target = control.input || control.element;
+  const focusMoved = document.activeElement !== target;
+  if (!focusMoved && key === appliedFocus) return;
+  appliedFocus = key;
+  applyingFocus = true;
+  try {
+    if (focusMoved) target.focus();
+    if (dialog.selection && typeof target.setSelectionRange === 'function') {
+      target.setSelectionRange(dialog.selection[0], dialog.selection[1]);
+    }
+  } finally {
+    applyingFocus = false;
+  }
+}
+
+function renderDialog(dialog) {
+  if (!dialog) return;
+  dialogNode.style.width = px(dialog.width);
+  dialogNode.style.height = px(dialog.height);
+  dialogNode.style.backgroundColor = dialog.background;
+  dialogNode.classList.toggle('disabled', !dialog.enabled);
+  const seen = new Set();
+  for (const state of dialog.controls) {
+    seen.add(state.id);
+    const control = controls.get(state.id) || makeControl(state);
+    updateControl(control, state);
+    if (!dialog.enabled && control.input) control.input.disabled = true;
+  }
+  for (const [id, control] of controls) {
+    if (!seen.has(id)) {
+      control.element.remove();
+      controls.delete(id);
+    }
+  }
+}
+
+// The event log, the host pane and the whiteboard.
+
+function describe(entry) {
+  switch (entry.type) {
+    case 'event': return `${entry.name}(${entry.args.join(', ')})`;
+    case 'msgbox': return `Message box "${entry.caption}": ${entry.text}`;
+    case 'dialog': return `Picker opened: ${entry.kind}`;
+    case 'answer': return entry.cancelled ? `Picker ${entry.kind} cancelled` : `Picker ${entry.kind}: ${entry.words.join(' ')}`;
+    case 'request': return `Request to the desktop: ${entry.name}`;
+    case 'log': return `Log ${entry.module} ${entry.operation}: ${entry.text}`;
+    case 'open': return `Opened ${entry.target}`;
+    case 'result': return `${entry.member} returned ${entry.result}`;
+    default: return JSON.stringify(entry);
+  }
+}
+
+function renderLog(log, first) {
+  if (shownLog < log.start) shownLog = log.start;
+  for (let index = shownLog - log.start; index < log.entries.length; index += 1) {
+    const entry = log.entries[index];
+    const item = element('li', { 'data-entry': entry.type }, describe(entry));
+    if (entry.type === 'event') {
+      item.setAttribute('data-event', entry.name);
+      item.setAttribute('data-args', JSON.stringify(entry.args));
+    }
+    if (entry.type === 'open' && entry.href) {
+      const link = element('a', { href: entry.href, target: '_blank', rel: 'noopener' }, ' (open again)');
+      item.append(link);
+      if (!first) window.open(entry.href, '_blank', 'noopener');
+    }
+    logNode.append(item);
+  }
+  shownLog = log.start + log.entries.length;
+  while (logNode.children.length > 500) logNode.firstChild.remove();
+  logNode.scrollTop = logNode.scrollHeight;
+}
+
+function renderHost(host) {
+  if (shownHost < host.start) shownHost = host.start;
+  for (let index = shownHost - host.start; index < host.lines.length; index += 1) {
+    const line = host.lines[index];
+    const marks = { in: '> ', out: '< ', note: '# ' };
+    hostNode.append(element('li', { class: `host-${line.direction}` }, (marks[line.direction] || '') + line.text));
+  }
+  shownHost = host.start + host.lines.length;
+  hostNode.scrollTop = hostNode.scrollHeight;
+}
+
+function renderWhiteboard(sections) {
+  if (!sections.length) return;
+  whiteboardNode.replaceChildren();
+  for (const section of sections) {
+    const table = element('table', { 'data-section': section.section });
+    table.append(element('caption', {}, `[${section.section}]`));
+    for (const [key, value] of section.entries) {
+      const row = element('tr');
+      row.append(element('th', {}, key), element('td', {}, value));
+      table.append(row);
+    }
+    whiteboardNode.append(table);
+  }
+}
+
+// Message boxes and pickers.
+
+const months = ['January', 'February', 'March', 'April', 'May', 'June', 'July', 'August',
+  'September', 'October', 'November', 'December'];
+
+function answer(body) {
+  return send('answer', { ...body, serial: shownModal });
+}
+
+function buttonsFor(style) {
+  switch (style & 0xF) {
+    case 1: return [['OK', 1], ['Cancel', 2]];
+    case 3: return [['Yes', 6], ['No', 7], ['Cancel', 2]];
+    case 4: return [['Yes', 6], ['No', 7]];
+    default: return [['OK', 1]];
+  }
+}
+
+function iconFor(style) {
+  switch (style & 0xF0) {
+    case 0x10: return ['stop', '\u2716'];
+    case 0x20: return ['question', '?'];
+    case 0x30: return ['warning', '!'];
+    case 0x40: return ['information', 'i'];
+    default: return null;
+  }
+}
+
+function messageBox(modal) {
+  const box = element('div', { role: 'alertdialog', 'aria-modal': 'true', class: 'window msgbox',
+    'data-caption': modal.caption, 'aria-labelledby': 'msgbox-caption', 'aria-describedby': 'msgbox-text' });
+  box.append(element('div', { class: 'caption', id: 'msgbox-caption' }, modal.caption));
+  const body = element('div', { class: 'msgbox-body' });
+  const icon = iconFor(modal.style);
+  if (icon) body.append(element('span', { class: `icon icon-${icon[0]}`, 'aria-label': icon[0], 'data-icon': icon[0] }, icon[1]));
+  body.append(element('p', { id: 'msgbox-text', class: 'msgbox-text' }, modal.text));
+  box.append(body);
+  const row = element('div', { class: 'buttons' });
+  for (const [text, button] of buttonsFor(modal.style)) {
+    const node = element('button', { type: 'button' }, text);
+    node.addEventListener('click', () => answer({ button }));
+    row.append(node);
+  }
+  box.append(row);
+  box.addEventListener('keydown', (event) => {
+    if (event.key === 'Escape' && buttonsFor(modal.style).length === 1) answer({ button: 1 });
+  });
+  return box;
+}
+
+function pickerFrame(kind, title) {
+  const box = element('div', { role: 'dialog', 'aria-modal': 'true', class: `window picker picker-${kind}`,
+    'data-dialog': kind, 'aria-label': title });
+  box.append(element('div', { class: 'caption' }, title));
+  box.addEventListener('keydown', (event) => {
+    if (event.key === 'Escape') { event.preventDefault(); answer({ cancel: true }); }
+  });
+  return box;
+}
+
+function actionRow(onOk) {
+  const row = element('div', { class: 'buttons' });
+  const ok = element('button', { type: 'button', 'data-answer': 'ok' }, 'OK');
+  const cancel = element('button', { type: 'button', 'data-answer': 'cancel' }, 'Cancel');
+  ok.addEventListener('click', onOk);
+  cancel.addEventListener('click', () => answer({ cancel: true }));
+  row.append(ok, cancel);
+  return row;
+}
+
+function calendar() {
+  const box = pickerFrame('calendar', 'Month');
+  const today = new Date();
+  let year = today.getFullYear();
+  let month = today.getMonth();
+  let day = today.getDate();
+  const heading = element('div', { class: 'month-heading' });
+  const previous = element('button', { type: 'button', 'aria-label': 'Previous month' }, '\u25C0');
+  const title = element('span', { class: 'month-title', 'aria-live': 'polite' });
+  const next = element('button', { type: 'button', 'aria-label': 'Next month' }, '\u25B6');
+  heading.append(previous, title, next);
+  const grid = element('div', { class: 'days', role: 'grid' });
+  const choose = () => answer({ words: [String(day), String(month + 1), String(year)] });
+  function draw(focusDay) {
+    title.textContent = `${months[month]} ${year}`;
+    grid.replaceChildren(...['Mo', 'Tu', 'We', 'Th', 'Fr', 'Sa', 'Su'].map((d) => element('span', { class: 'weekday' }, d)));
+    const first = (new Date(year, month, 1).getDay() + 6) % 7;
+    for (let blank = 0; blank < first; blank += 1) grid.append(element('span'));
+    const days = new Date(year, month + 1, 0).getDate();
+    day = Math.min(day, days);
+    for (let d = 1; d <= days; d += 1) {
+      const cell = element('button', { type: 'button', 'data-day': String(d), 'aria-label': `${d} ${months[month]} ${year}` }, String(d));
+      if (d === day) cell.classList.add('chosen');
+      cell.addEventListener('click', () => { day = d; draw(true); });
+      cell.addEventListener('dblclick', () => { day = d; choose(); });
+      grid.append(cell);
+    }
+    if (focusDay) grid.querySelector('.chosen').focus();
+  }
+  function shift(months_) {
+    month += months_;
+    while (month < 0) { month += 12; year -= 1; }
+    while (month > 11) { month -= 12; year += 1; }
+    draw(false);
+  }
+  previous.addEventListener('click', () => shift(-1));
+  next.addEventListener('click', () => shift(1));
+  grid.addEventListener('keydown', (event) => {
+    const steps = { ArrowLeft: -1, ArrowRight: 1, ArrowUp: -7, ArrowDown: 7 };
+    if (event.key === 'Enter') { event.preventDefault(); choose(); return; }
+    if (!(event.key in steps)) return;
+    event.preventDefault();
+    const date = new Date(year, month, day + steps[event.key]);
+    year = date.getFullYear(); month = date.getMonth(); day = date.getDate();
+    draw(true);
+  });
+  box.append(heading, grid, actionRow(choose));
+  draw(false);
+  setTimeout(() => { const chosen = grid.querySelector('.chosen'); if (chosen) chosen.focus(); });
+  return box;
+}
+
+function coder() {
+  const box = pickerFrame('coder', 'Code lookup');
+  const tables = element('select', { 'aria-label': 'Code table', 'data-coder-table': '' });
+  const search = element('input', { type: 'search', 'aria-label': 'Code or description', placeholder: 'Code or description', 'data-coder-search': '' });
+  const results = element('select', { size: '12', class: 'coder-results', 'aria-label': 'Codes', 'data-coder-results': '' });
+  let entries = [];
+  const choose = () => {
+    const entry = entries[results.selectedIndex];
+    if (entry) answer({ words: [entry[0], entry[1]] });
+  };
+  async function look() {
+    if (!tables.value) return;
+    const query = new URLSearchParams({ table: tables.value, q: search.value });
+    const found = await (await fetch(`/api/coder?${query}`)).json();
+    entries = found.entries;
+    results.replaceChildren(...entries.map(([code, description]) => element('option', { 'data-code': code }, `${code}  ${description}`)));
+    if (entries.length) results.selectedIndex = 0;
+  }
+  fetch('/api/coder').then((r) => r.json()).then((found) => {
+    tables.replaceChildren(...found.tables.map((t) => element('option', { value: t }, t)));
+    if (!found.tables.length) results.replaceChildren(element('option', { disabled: '' }, 'The desk holds no code tables.'));
+    look();
+  });
+  tables.addEventListener('change', look);
+  search.addEventListener('input', look);
+  search.addEventListener('keydown', (event) => {
+    if (event.key === 'Enter') { event.preventDefault(); choose(); }
+    if (event.key === 'ArrowDown') { event.preventDefault(); results.focus(); }
+  });
+  results.addEventListener('dblclick', choose);
+  results.addEventListener('keydown', (event) => { if (event.key === 'Enter') { event.preventDefault(); choose(); } });
+  const row = element('div', { class: 'coder-search' });
+  row.append(tables, search);
+  box.append(row, results, actionRow(choose));
+  setTimeout(() => search.focus());
+  return box;
+}
+
+// Pickers the web desk has no form for yet: the answer's words are typed as the drive takes them.
+function genericPicker(kind) {
+  const box = pickerFrame(kind, `Picker: ${kind}`);
+  box.append(element('p', {}, 'Type the answer\u2019s words, separated by blanks (for example "ok 000000000 LIST"), or cancel.'));
+  const words = element('input', { type: 'text', 'aria-label': 'Answer', 'data-answer-words': '' });
+  const ok = () => answer({ words: words.value.split(' ').filter((w) => w.length) });
+  words.addEventListener('keydown', (event) => { if (event.key === 'Enter') { event.preventDefault(); ok(); } });
+  box.append(words, actionRow(ok));
+  setTimeout(() => words.focus());
+  return box;
+}
+
+function renderModal(modal) {
+  const serial = modal ? modal.serial : null;
+  if (serial === shownModal) return;
+  shownModal = serial;
+  modalLayer.replaceChildren();
+  modalLayer.hidden = !modal;
+  dialogNode.inert = Boolean(modal);
+  if (!modal) return;
+  let box;
+  if (modal.kind === 'msgbox') box = messageBox(modal);
+  else if (modal.kind === 'calendar') box = calendar();
+  else if (modal.kind === 'coder') box = coder();
+  else box = genericPicker(modal.kind);
+  modalLayer.append(box);
+  if (modal.kind === 'msgbox') box.querySelector('button').focus();
+}
+
+// The desk's state, as it changes.
+
+function render(state) {
+  const first = current === null;
+  renderDialog(state.dialog);
+  current = state;
+  renderModal(state.modal);
+  renderLog(state.log, first);
+  renderHost(state.host);
+  renderWhiteboard(state.whiteboard);
+  if (state.dialog && !state.modal && pending === 0) applyFocus(state.dialog);
+  document.body.dataset.version = String((Number(document.body.dataset.version) || 0) + 1);
+}
+
+document.addEventListener('keydown', (event) => {
+  if (shownModal) return;
+  const id = idOf(event.target);
+  const control = id === null ? null : { control: id };
+  let key = null;
+  if (event.key === 'Enter' && !event.altKey) key = 'Enter';
+  else if (event.key === 'ArrowUp' && event.altKey) key = 'Alt+Up';
+  else if (event.key === 'F1') key = 'F1';
+  else if (event.key === 'Escape') key = 'Escape';
+  else if (event.key === ' ' && id !== null && controls.get(id) && controls.get(id).kind === 'static') key = 'Space';
+  if (!key) return;
+  event.preventDefault();
+  act({ do: 'key', key, ...control });
+});
+
+// The browser's own help key would open its help.
+window.addEventListener('help', (event) => event.preventDefault());
+
+const stream = new EventSource(`${api}/stream`);
+stream.onmessage = (message) => {
+  connection.textContent = '';
+  latest = JSON.parse(message.data);
+  latestVersion = Number(message.lastEventId) || latestVersion;
+  render(latest);
+};
+stream.addEventListener('closed', () => {
+  stream.close();
+  connection.textContent = 'This mask was closed. Open it again from the desk.';
+  dialogNode.inert = true;
+});
+stream.onerror = () => {
+  if (stream.readyState === EventSource.CLOSED) {
+    connection.textContent = 'This mask is no longer open. Open it again from the desk.';
+  } else {
+    connection.textContent = 'Reconnecting to the desk\u2026';
+  }
+};
+
+// A page brought back from the browser's cache shows a released instance: open a new one.
+window.addEventListener('pageshow', (event) => { if (event.persisted) window.location.reload(); });
+
+window.addEventListener('pagehide', () => {
+  stream.close();
+  navigator.sendBeacon(`${api}/close`);
+});
+
+fetch('/api/desk').then((r) => r.json()).then((desk) => {
+  const language = document.getElementById('language');
+  language.replaceChildren(...desk.languages.map((code) => element('option', { value: code }, code)));
+  language.value = desk.language;
+  language.addEventListener('change', () => {
+    window.location.assign(`/mask/${encodeURIComponent(className)}?lang=${encodeURIComponent(language.value)}`);
+  });
+});

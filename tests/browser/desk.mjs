@@ -1,0 +1,38 @@
+// Starts `quillet serve` on a free port with a fresh home, and a headless chromium.
+import { spawn } from 'node:child_process';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { createInterface } from 'node:readline';
+import { chromium } from 'playwright-core';
+
+export async function startDesk(binary, environment = {}) {
+  const home = mkdtempSync(join(tmpdir(), 'quillet-web-'));
+  const server = spawn(binary, ['serve', '--port', '0', '--home', join(home, 'home')], {
+    env: { ...process.env, ...environment }, stdio: ['ignore', 'pipe', 'inherit'],
+  });
+  const address = await new Promise((resolve, reject) => {
+    const lines = createInterface({ input: server.stdout });
+    lines.once('line', (line) => {
+      const match = /^Quillet desk: (http:\/\/\S+\/)$/.exec(line);
+      if (match) resolve(match[1]); else reject(new Error(`unexpected first line: ${line}`));
+    });
+    server.once('exit', (code) => reject(new Error(`quillet serve ended with ${code}`)));
+  });
+  const profile = mkdtempSync(join(tmpdir(), 'quillet-chromium-'));
+  const browser = await chromium.launchPersistentContext(profile, {
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  });
+  async function stop() {
+    await browser.close();
+    const exited = new Promise((resolve) => server.once('exit', (code) => resolve(code)));
+    server.kill('SIGTERM');
+    const code = await exited;
+    rmSync(home, { recursive: true, force: true });
+    rmSync(profile, { recursive: true, force: true });
+    return code;
+  }
+  return { address, context: browser, stop, server };
+}

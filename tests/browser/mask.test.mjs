@@ -1,0 +1,186 @@
+// The web desk in a browser: the desk's list, typing and sending, a fault's message box and the
+// cursor it leaves, Recall in a second instance, what a tab leaves behind when it closes.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { startDesk } from './desk.mjs';
+
+const binary = process.env.QUILLET || new URL('../../build/bin/quillet', import.meta.url).pathname;
+let desk;
+
+before(async () => { desk = await startDesk(binary, { QUILLET_WEB_GRACE_MS: '1000' }); });
+after(async () => { assert.equal(await desk.stop(), 0, 'quillet serve exits 0 on SIGTERM'); });
+
+async function newPage() {
+  return desk.context.newPage();
+}
+
+async function openMask(page, className) {
+  await page.goto(desk.address);
+  await page.click(`a[data-mask="${className}"]`);
+  await page.waitForSelector('[data-control="304"]');
+}
+
+async function events(page, name) {
+  return page.$$eval(`[data-event-log] [data-event="${name}"]`,
+    (items) => items.map((item) => JSON.parse(item.dataset.args)));
+}
+
+test('the desk lists the masks by family and opens one', async () => {
+  const page = await newPage();
+  await page.goto(desk.address);
+  await page.waitForSelector('a[data-mask="PNRCreationFax"]');
+  assert.ok(await page.$('[data-family="creation"] a[data-mask="PNRCreationFax"]'));
+  assert.ok(await page.$('[data-family="modification"] a[data-mask="PNRModificationFax"]'));
+  await page.click('a[data-mask="PNRCreationFax"]');
+  await page.waitForSelector('[data-control="304"]');
+  assert.match(page.url(), /\/mask\/PNRCreationFax$/);
+  // As the template draws it: the light-blue background, the mandatory label in red with its
+  // tooltip, the edit in upper case with its limit, sizes from dialog units.
+  const look = await page.evaluate(() => {
+    const label = document.querySelector('[data-control="457"]');
+    const edit = document.querySelector('[data-control="304"]');
+    return {
+      background: getComputedStyle(document.getElementById('dialog')).backgroundColor,
+      label: getComputedStyle(label).color, tooltip: label.title,
+      editTag: edit.tagName, editWidth: edit.getBoundingClientRect().width,
+      send: document.querySelector('[data-control="223"]').tagName,
+    };
+  });
+  assert.equal(look.background, 'rgb(155, 204, 255)');
+  assert.equal(look.label, 'rgb(255, 0, 0)');
+  assert.match(look.tooltip, /Fax number/);
+  assert.equal(look.editTag, 'INPUT');
+  assert.equal(look.send, 'BUTTON');
+  assert.ok(look.editWidth > 100);
+  await page.close();
+});
+
+test('typing follows the edit rules, Enter sends, the host and the whiteboard show it', async () => {
+  const page = await newPage();
+  await openMask(page, 'PNRCreationFax');
+  const field = page.locator('[data-control="304"]');
+  await field.click();
+  await page.keyboard.type('555-abc');
+  await page.waitForFunction(() => document.querySelector('[data-control="304"]').value === '555-ABC');
+  await page.keyboard.press('Backspace');
+  await page.keyboard.press('Backspace');
+  await page.keyboard.press('Backspace');
+  await page.keyboard.press('Backspace');
+  await page.keyboard.type('1234');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('[data-event-log] [data-event="Send"]');
+  assert.deepEqual(await events(page, 'Send'), [['9 5551234-F']]);
+  assert.match(await page.textContent('[data-host-log]'), /> 9 5551234-F/);
+  await page.waitForSelector('[data-whiteboard] [data-section="PNR.CREATION.FAX"]');
+  assert.match(await page.textContent('[data-whiteboard]'), /FAXNO\s*5551234/);
+  await page.close();
+});
+
+test('characters past the limit are not taken', async () => {
+  const page = await newPage();
+  await openMask(page, 'PNRCreationFax');
+  await page.locator('[data-control="304"]').click();
+  await page.keyboard.type('1'.repeat(45));
+  await page.waitForFunction(() => {
+    const state = document.querySelector('[data-control="304"]');
+    return state.value.length === 40;
+  });
+  await page.waitForTimeout(200);
+  assert.equal((await page.inputValue('[data-control="304"]')).length, 40);
+  await page.close();
+});
+
+test('a fault shows its message box; after OK the faulty character is selected', async () => {
+  const page = await newPage();
+  await openMask(page, 'PNRCreationFax');
+  await page.locator('[data-control="304"]').click();
+  await page.keyboard.type('55*1');
+  await page.keyboard.press('Enter');
+  const box = page.locator('[role="alertdialog"]');
+  await box.waitFor();
+  assert.equal(await box.getAttribute('data-caption'), 'PNR Creation Information');
+  assert.ok(await box.locator('[data-icon="stop"]').count());
+  assert.match(await box.textContent(), /not allowed/);
+  assert.deepEqual(await events(page, 'Send'), []);
+  await box.getByRole('button', { name: 'OK' }).click();
+  await box.waitFor({ state: 'detached' });
+  await page.waitForFunction(() => {
+    const active = document.activeElement;
+    return active && active.dataset.control === '304' && active.selectionStart === 2 &&
+      active.selectionEnd === 3;
+  });
+  await page.close();
+});
+
+test('Recall in a second instance brings back what the first one sent', async () => {
+  const first = await newPage();
+  await openMask(first, 'PNRCreationFax');
+  await first.locator('[data-control="304"]').click();
+  await first.keyboard.type('7654321');
+  await first.keyboard.press('Enter');
+  await first.waitForSelector('[data-event="Send"]');
+  const second = await newPage();
+  await openMask(second, 'PNRCreationFax');
+  await second.locator('[data-control="304"]').click();
+  await second.keyboard.press('Alt+ArrowUp');
+  await second.waitForFunction(() => document.querySelector('[data-control="304"]').value === '7654321');
+  // The first tab is still live: it sends again while the second one is open.
+  await first.locator('[data-control="304"]').click();
+  await first.keyboard.press('Enter');
+  await first.waitForFunction(() => document.querySelectorAll('[data-event="Send"]').length === 2);
+  await first.close();
+  await second.close();
+});
+
+test('the status line shows only while the mask shows it', async () => {
+  const page = await newPage();
+  await openMask(page, 'PNRCreationFax');
+  assert.equal(await page.isVisible('[data-control="501"]'), false);
+  await page.close();
+});
+
+test('a class the module does not serve gets a 404 page, markup in it stays text', async () => {
+  const page = await newPage();
+  const response = await page.goto(`${desk.address}mask/%3Cimg%20src=x%20onerror=alert(1)%3E`);
+  assert.equal(response.status(), 404);
+  assert.equal(await page.$('img'), null);
+  assert.match(await page.textContent('body'), /serves no mask/);
+  await page.close();
+});
+
+test('the language switch opens the mask anew in that language', async () => {
+  const page = await newPage();
+  await openMask(page, 'PNRCreationFax');
+  await page.selectOption('#language', 'KEY');
+  await page.waitForURL(/lang=KEY/);
+  await page.waitForFunction(() => document.querySelector('[data-control="223"]')?.textContent === 'CAPTION_BUTTON_SEND');
+  await page.selectOption('#language', 'EN1');
+  await page.waitForFunction(() => document.querySelector('[data-control="223"]')?.textContent === 'Send');
+  await page.close();
+});
+
+test('help opens the mask\'s help page in a new tab', async () => {
+  const page = await newPage();
+  await openMask(page, 'PNRCreationFax');
+  const popup = page.waitForEvent('popup');
+  await page.click('[data-control="435"]');
+  const help = await popup;
+  await help.waitForLoadState();
+  assert.match(await help.textContent('body'), /fax/i);
+  await page.close();
+});
+
+test('closing the tab releases the mask instance', async () => {
+  const openCount = async () => (await (await fetch(`${desk.address}api/desk`)).json()).open;
+  const page = await newPage();
+  await openMask(page, 'PNRCreationFax');
+  const before_ = await openCount();
+  await page.close();
+  const deadline = Date.now() + 5000;
+  while (await openCount() >= before_ && Date.now() < deadline) {
+    await new Promise((resolve) => setTimeout(resolve, 100));
+  }
+  assert.ok(await openCount() < before_);
+});
+
+test('a calendar pick lands in a date field', { skip: 'no mask with a date link is on main yet' }, () => {});

@@ -1,0 +1,281 @@
+// The web desk's request handling, over HTTP against a desk running in this process: what it
+// refuses and how, and two tabs working at once while one of them waits on a message box.
+
+#include <gtest/gtest.h>
+#include <httplib.h>
+
+#include <future>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <thread>
+
+#include "desk/home/DeskHome.h"
+#include "desk/web/WebServer.h"
+#include "platform/window/Desktop.h"
+#include "tests/unit/desk/TempHome.h"
+
+namespace desk {
+namespace {
+
+using nlohmann::json;
+
+// A desk serving on a free loopback port; its UI thread is a thread of the test.
+class ServedDesk {
+ public:
+  ServedDesk() {
+    prepareHome(home_.folder() / "home");
+    setHome(home_.folder() / "home");
+    std::promise<int> bound;
+    auto port = bound.get_future();
+    ui_ = std::thread([this, &bound] {
+      WebDesk desk(module_, uiThread_, std::chrono::milliseconds(60000));
+      WebServer server(desk);
+      desk_ = &desk;
+      bound.set_value(server.bind("127.0.0.1", 0));
+      std::thread listener([&server] { server.listen(); });
+      uiThread_.run();
+      server.stop();
+      listener.join();
+      desk.releaseAll();
+    });
+    port_ = port.get();
+  }
+  ~ServedDesk() {
+    uiThread_.stop();
+    ui_.join();
+  }
+
+  httplib::Client client() const {
+    httplib::Client client("127.0.0.1", port_);
+    client.set_read_timeout(10, 0);
+    return client;
+  }
+  std::size_t instances() {
+    return uiThread_.invoke([this] { return desk_->instanceCount(); });
+  }
+  // Runs work as the instance on the UI thread, as the mask's own handlers run.
+  template <typename Work>
+  void runAs(const std::string& id, Work work) {
+    uiThread_.invoke([&] { desk_->act(id, work); });
+  }
+
+  // Opens a mask page and returns the instance id it carries.
+  std::string open(const std::string& className) {
+    auto page = client().Get("/mask/" + className);
+    EXPECT_EQ(page->status, 200);
+    const std::string marker = "data-instance=\"";
+    const auto at = page->body.find(marker) + marker.size();
+    return page->body.substr(at, page->body.find('"', at) - at);
+  }
+
+  httplib::Result act(const std::string& id, const json& action) {
+    return client().Post("/api/mask/" + id + "/act", action.dump(), "application/json");
+  }
+  json state(const std::string& id) {
+    return json::parse(client().Get("/api/mask/" + id + "/state")->body);
+  }
+  std::string text(const std::string& id, int control) {
+    const json shown = state(id);
+    for (const json& controlState : shown["dialog"]["controls"]) {
+      if (controlState["id"] == control) return controlState["text"];
+    }
+    return "(none)";
+  }
+
+ private:
+  test::TempHome home_;
+  ModuleLoader module_{ModuleLoader::defaultModulePath()};
+  UiThread uiThread_;
+  WebDesk* desk_ = nullptr;
+  std::thread ui_;
+  int port_ = 0;
+};
+
+constexpr int kFaxField = 304;
+
+TEST(WebServer, RefusesWhatItCannotServeWithAClearAnswer) {
+  ServedDesk desk;
+  const std::string id = desk.open("PNRCreationFax");
+  struct Case {
+    const char* what;
+    std::string path;
+    std::string body;
+    int status;
+    const char* says;
+  };
+  const Case cases[] = {
+      {"not JSON", "/api/mask/" + id + "/act", "{do", 400, "not a JSON object"},
+      {"JSON but no object", "/api/mask/" + id + "/act", "[1,2]", 400, "not a JSON object"},
+      {"no action", "/api/mask/" + id + "/act", R"({"control":304})", 400, "is missing"},
+      {"wrong type", "/api/mask/" + id + "/act", R"({"do":"click","control":"304"})", 400,
+       "wrong type"},
+      {"unknown action", "/api/mask/" + id + "/act", R"({"do":"paint"})", 400, "unknown action"},
+      {"unknown control", "/api/mask/" + id + "/act", R"({"do":"click","control":9999})", 404,
+       "no control 9999"},
+      {"unknown key", "/api/mask/" + id + "/act", R"({"do":"key","key":"F13"})", 400,
+       "unknown key"},
+      {"entry out of range", "/api/mask/" + id + "/act",
+       R"({"do":"choose","control":304,"index":7})", 400, "no entry"},
+      {"unknown instance", "/api/mask/0123456789abcdef/act", R"({"do":"click","control":223})", 404,
+       "no open mask"},
+      {"no box to answer", "/api/mask/" + id + "/answer", R"({"button":1})", 409, "no such answer"},
+      {"unknown language", "/api/desk", R"({"lang":"../EN1"})", 400, "no language"},
+      {"unknown demo PNR", "/api/desk", R"({"pnr":"../../etc"})", 400, "no demo PNR"},
+  };
+  for (const Case& test : cases) {
+    auto answer = desk.client().Post(test.path, test.body, "application/json");
+    ASSERT_TRUE(answer) << test.what;
+    EXPECT_EQ(answer->status, test.status) << test.what;
+    EXPECT_NE(answer->body.find(test.says), std::string::npos) << test.what << ": " << answer->body;
+  }
+  EXPECT_EQ(desk.text(id, kFaxField), "") << "a refused request changes nothing";
+}
+
+TEST(WebServer, UnknownClassesAndNamesOfFilesGetNotFoundPages) {
+  ServedDesk desk;
+  for (const std::string path :
+       {"/mask/NoSuchMask", "/mask/%3Cscript%3Ealert(1)%3C%2Fscript%3E", "/mask/DriveSession",
+        "/assets/../VLwhiteboard.ini", "/assets/desk.html", "/open/1", "/VLwhiteboard.ini",
+        "/open/..%2F..%2Fetc%2Fpasswd"}) {
+    auto page = desk.client().Get(path);
+    ASSERT_TRUE(page) << path;
+    EXPECT_EQ(page->status, 404) << path;
+    EXPECT_EQ(page->body.find("<script>"), std::string::npos) << path;
+    EXPECT_EQ(page->body.find("SHARKDOLPHIN"), std::string::npos) << path;
+  }
+  auto page = desk.client().Get("/mask/%3Cb%3EFax");
+  EXPECT_NE(page->body.find("&lt;b&gt;Fax"), std::string::npos) << "the class name is text";
+  EXPECT_EQ(desk.instances(), 0u);
+}
+
+TEST(WebServer, AnswersOnlyItsOwnAddressAndOnlyJsonChanges) {
+  ServedDesk desk;
+  const std::string id = desk.open("PNRCreationFax");
+  auto client = desk.client();
+  auto foreign = client.Get("/api/desk", {{"Host", "attacker.example:8080"}});
+  EXPECT_EQ(foreign->status, 421);
+  auto form = client.Post("/api/mask/" + id + "/act", R"({"do":"type","control":304,"text":"5"})",
+                          "text/plain");
+  EXPECT_EQ(form->status, 415);
+  EXPECT_EQ(desk.text(id, kFaxField), "");
+  EXPECT_EQ(client.Get("/api/desk", {{"Host", "localhost"}})->status, 200);
+}
+
+TEST(WebServer, RefusesBodiesLargerThanAMaskCanUse) {
+  ServedDesk desk;
+  const std::string id = desk.open("PNRCreationFax");
+  const std::string text(WebServer::kLargestBody, '5');
+  auto answer = desk.act(id, {{"do", "type"}, {"control", kFaxField}, {"text", text}});
+  ASSERT_TRUE(answer);
+  EXPECT_EQ(answer->status, 413);
+  EXPECT_EQ(desk.text(id, kFaxField), "");
+  // The desk goes on serving.
+  EXPECT_EQ(desk.act(id, {{"do", "type"}, {"control", kFaxField}, {"text", "55"}})->status, 200);
+  EXPECT_EQ(desk.text(id, kFaxField), "55");
+}
+
+TEST(WebServer, TwoTabsTypeAtOnceAndStayApart) {
+  ServedDesk desk;
+  const std::string first = desk.open("PNRCreationFax");
+  const std::string second = desk.open("PNRCreationFax");
+  auto typeInto = [&desk](const std::string& id, char digit) {
+    for (int count = 0; count < 30; ++count) {
+      auto answer =
+          desk.act(id, {{"do", "type"}, {"control", kFaxField}, {"text", std::string(1, digit)}});
+      ASSERT_TRUE(answer);
+      ASSERT_EQ(answer->status, 200) << answer->body;
+    }
+  };
+  std::thread one(typeInto, first, '1');
+  std::thread two(typeInto, second, '2');
+  one.join();
+  two.join();
+  EXPECT_EQ(desk.text(first, kFaxField), std::string(30, '1'));
+  EXPECT_EQ(desk.text(second, kFaxField), std::string(30, '2'));
+}
+
+TEST(WebServer, AMessageBoxWaitsForItsTabWhileTheOtherTabWorks) {
+  ServedDesk desk;
+  const std::string faulty = desk.open("PNRCreationFax");
+  const std::string other = desk.open("PNRCreationFax");
+  desk.act(faulty, {{"do", "type"}, {"control", kFaxField}, {"text", "55*1"}});
+  auto send = desk.act(faulty, {{"do", "key"}, {"key", "Enter"}, {"control", kFaxField}});
+  ASSERT_EQ(send->status, 202) << "the action answers as soon as the mask waits";
+  const json box = desk.state(faulty)["modal"];
+  EXPECT_EQ(box["kind"], "msgbox");
+  EXPECT_EQ(box["caption"], "PNR Creation Information");
+  EXPECT_EQ(box["style"], 0x10);
+
+  // The waiting mask takes nothing else; the other one works on.
+  EXPECT_EQ(desk.act(faulty, {{"do", "type"}, {"control", kFaxField}, {"text", "9"}})->status, 409);
+  EXPECT_EQ(desk.act(other, {{"do", "type"}, {"control", kFaxField}, {"text", "5551234"}})->status,
+            200);
+  EXPECT_EQ(desk.act(other, {{"do", "key"}, {"key", "Enter"}})->status, 200);
+  EXPECT_EQ(desk.state(other)["log"]["entries"][0]["args"][0], "9 5551234-F");
+
+  auto answered =
+      desk.client().Post("/api/mask/" + faulty + "/answer", R"({"button":1})", "application/json");
+  EXPECT_EQ(answered->status, 200);
+  const json after = desk.state(faulty);
+  EXPECT_TRUE(after["modal"].is_null());
+  EXPECT_EQ(after["dialog"]["focus"], kFaxField);
+  EXPECT_EQ(after["dialog"]["selection"], json::array({2, 3}));
+}
+
+TEST(WebServer, APickerWaitsForThePagesAnswer) {
+  ServedDesk desk;
+  const std::string id = desk.open("PNRCreationFax");
+  struct Case {
+    const char* kind;
+    const char* answer;
+    std::optional<std::vector<std::string>> result;
+  };
+  const Case cases[] = {
+      {"calendar", R"({"words":["5","3","2027"]})", std::vector<std::string>{"5", "3", "2027"}},
+      {"coder", R"x({"words":["SG","Singapore (SGP)"]})x",
+       std::vector<std::string>{"SG", "Singapore (SGP)"}},
+      {"calendar", R"({"cancel":true})", std::nullopt},
+  };
+  for (const Case& test : cases) {
+    std::optional<std::vector<std::string>> result;
+    std::thread handler([&] {
+      desk.runAs(id,
+                 [&](WebMask& mask) { result = platform::modalDialog(test.kind, &mask.dialog()); });
+    });
+    json modal;
+    for (int tries = 0; tries < 500 && modal.is_null(); ++tries) {
+      modal = desk.state(id)["modal"];
+      if (modal.is_null()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_EQ(modal["kind"], test.kind);
+    EXPECT_EQ(desk.client()
+                  .Post("/api/mask/" + id + "/answer", R"({"button":1})", "application/json")
+                  ->status,
+              409)
+        << "a picker is answered with words or a cancel";
+    EXPECT_EQ(
+        desk.client().Post("/api/mask/" + id + "/answer", test.answer, "application/json")->status,
+        200);
+    handler.join();
+    EXPECT_EQ(result, test.result) << test.kind << " " << test.answer;
+    const json log = desk.state(id)["log"]["entries"];
+    EXPECT_EQ(log[log.size() - 2]["kind"], test.kind) << "the log shows the picker and its answer";
+  }
+}
+
+TEST(WebServer, ClosingAnInstanceReleasesIt) {
+  ServedDesk desk;
+  const std::string waiting = desk.open("PNRCreationFax");
+  const std::string plain = desk.open("PNRModificationFax");
+  desk.act(waiting, {{"do", "type"}, {"control", kFaxField}, {"text", "*"}});
+  ASSERT_EQ(desk.act(waiting, {{"do", "key"}, {"key", "Enter"}})->status, 202);
+  EXPECT_EQ(desk.instances(), 2u);
+  for (const std::string& id : {plain, waiting}) {
+    EXPECT_EQ(desk.client().Post("/api/mask/" + id + "/close", "", "text/plain")->status, 200);
+    EXPECT_EQ(desk.client().Get("/api/mask/" + id + "/state")->status, 404);
+  }
+  EXPECT_EQ(desk.instances(), 0u) << "a mask that waited on a box is released too";
+}
+
+}  // namespace
+}  // namespace desk
