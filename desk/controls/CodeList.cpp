@@ -1,0 +1,119 @@
+#include "desk/controls/CodeList.h"
+
+#include <pugixml.hpp>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/files/PathResolver.h"
+
+namespace desk {
+namespace {
+
+// Code tables are small; a file beyond this is no code table.
+constexpr std::uintmax_t kLargestTable = 16 * 1024 * 1024;
+
+char lowerCase(char c) {
+  return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return lowerCase(x) == lowerCase(y);
+         });
+}
+
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+  return prefix.size() <= text.size() && equalIgnoringCase(text.substr(0, prefix.size()), prefix);
+}
+
+bool containsIgnoringCase(std::string_view text, std::string_view part) {
+  const auto found = std::search(text.begin(), text.end(), part.begin(), part.end(),
+                                 [](char x, char y) { return lowerCase(x) == lowerCase(y); });
+  return found != text.end() || part.empty();
+}
+
+std::string_view trimmedBlanks(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The file's UTF-8 text as the masks' Latin-1, without blanks at either end; a character
+// beyond Latin-1 reads as '?'.
+std::string latin1(const char* utf8) {
+  std::string text;
+  for (const auto* byte = reinterpret_cast<const unsigned char*>(utf8); *byte != 0;) {
+    char32_t code = *byte++;
+    int following = code >= 0xF0 ? 3 : code >= 0xE0 ? 2 : code >= 0xC0 ? 1 : 0;
+    if (following > 0) code &= 0x3Fu >> following;
+    for (; following > 0 && (*byte & 0xC0) == 0x80; --following) {
+      code = (code << 6) | (*byte++ & 0x3Fu);
+    }
+    text.push_back(code <= 0xFF ? static_cast<char>(code) : '?');
+  }
+  return std::string(trimmedBlanks(text));
+}
+
+}  // namespace
+
+CodeListStatus CodeList::load(std::string_view path) {
+  entries_.clear();
+  path_ = std::string(path);
+  if (trimmedBlanks(path).empty()) return status_ = CodeListStatus::Unnamed;
+  const std::filesystem::path file = platform::resolvePath(path);
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error) ||
+      std::filesystem::file_size(file, error) > kLargestTable || error) {
+    return status_ = CodeListStatus::Missing;
+  }
+  pugi::xml_document document;
+  const pugi::xml_parse_result parsed = document.load_file(file.c_str());
+  if (parsed.status == pugi::status_file_not_found || parsed.status == pugi::status_io_error) {
+    return status_ = CodeListStatus::Missing;
+  }
+  if (!parsed) return status_ = CodeListStatus::Malformed;
+  for (const pugi::xpath_node& node : document.select_nodes("//Coder/T")) {
+    CodeEntry entry{latin1(node.node().child_value("C")), latin1(node.node().child_value("D"))};
+    if (!entry.code.empty()) entries_.push_back(std::move(entry));
+  }
+  return status_ = entries_.empty() ? CodeListStatus::Empty : CodeListStatus::Loaded;
+}
+
+std::string CodeList::statusText() const {
+  switch (status_) {
+    case CodeListStatus::Loaded:
+      return {};
+    case CodeListStatus::Unnamed:
+      return "No code table is set up for this lookup.";
+    case CodeListStatus::Missing:
+      return "The code table " + path_ + " is missing.";
+    case CodeListStatus::Malformed:
+      return "The code table " + path_ + " cannot be read: it is not well-formed XML.";
+    case CodeListStatus::Empty:
+      return "The code table " + path_ + " holds no codes.";
+  }
+  return {};
+}
+
+std::vector<const CodeEntry*> CodeList::search(std::string_view text) const {
+  const std::string_view wanted = trimmedBlanks(text);
+  std::vector<const CodeEntry*> found;
+  for (const CodeEntry& entry : entries_) {
+    if (startsWithIgnoringCase(entry.code, wanted) ||
+        containsIgnoringCase(entry.description, wanted)) {
+      found.push_back(&entry);
+    }
+  }
+  return found;
+}
+
+const CodeEntry* CodeList::find(std::string_view code) const {
+  const auto found = std::ranges::find_if(
+      entries_, [&](const CodeEntry& entry) { return equalIgnoringCase(entry.code, code); });
+  return found == entries_.end() ? nullptr : &*found;
+}
+
+}  // namespace desk
