@@ -59,11 +59,15 @@ std::string latin1(const char* utf8) {
 
 }  // namespace
 
-CodeListStatus CodeList::load(std::string_view path) {
+CodeListStatus CodeList::load(std::string_view path, const std::filesystem::path& folder) {
   entries_.clear();
   path_ = std::string(path);
   if (trimmedBlanks(path).empty()) return status_ = CodeListStatus::Unnamed;
-  const std::filesystem::path file = platform::resolvePath(path);
+  const bool relative = path.front() != '/' && path.front() != '\\';
+  const std::filesystem::path file =
+      relative && !folder.empty()
+          ? platform::resolvePath((folder.string() + "/").append(path))
+          : platform::resolvePath(path);
   std::error_code error;
   if (!std::filesystem::is_regular_file(file, error) ||
       std::filesystem::file_size(file, error) > kLargestTable || error) {

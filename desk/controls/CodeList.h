@@ -3,6 +3,7 @@
 // elements, each with its code in "C" and its description in "D". The agent searches it by
 // code or by description and chooses one entry.
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,9 +25,10 @@ enum class CodeListStatus {
 
 class CodeList {
  public:
-  // Reads the table; path as the masks form it (either slash, any letter case). Texts are
-  // kept as Latin-1, as the masks use them; entries without a code are left out.
-  CodeListStatus load(std::string_view path);
+  // Reads the table; path as the masks form it (either slash, any letter case), a relative
+  // one starting at folder. Texts are kept as Latin-1, as the masks use them; entries
+  // without a code are left out.
+  CodeListStatus load(std::string_view path, const std::filesystem::path& folder = {});
 
   CodeListStatus status() const { return status_; }
   const std::string& path() const { return path_; }

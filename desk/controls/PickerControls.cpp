@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "desk/home/DeskHome.h"
 #include "platform/com/OutsideControls.h"
 
 namespace desk {
@@ -230,7 +231,8 @@ HRESULT CoderControl::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS
 }
 
 void CoderControl::setTable(std::string_view name) {
-  if (table_.load(name) != CodeListStatus::Loaded) fire(kStatus, {table_.statusText()});
+  // A table named without a folder lies in the desk home.
+  if (table_.load(name, home()) != CodeListStatus::Loaded) fire(kStatus, {table_.statusText()});
 }
 
 bool CoderControl::choose(std::string_view code, std::string_view description) {

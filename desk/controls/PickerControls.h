@@ -102,7 +102,8 @@ class CoderControl final : public OutsideControl {
   HRESULT Invoke(DISPID member, REFIID iid, LCID locale, WORD flags, DISPPARAMS* params,
                  VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
 
-  // Loads the named table; reports a table that offers nothing with event 3.
+  // Loads the named table (a relative name starts at the desk home); reports a table that
+  // offers nothing with event 3.
   void setTable(std::string_view name);
   const CodeList& table() const { return table_; }
   // What the agent does: chooses an entry (false when the table offers none, nothing fired),
