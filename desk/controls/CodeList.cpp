@@ -1,13 +1,12 @@
 #include "desk/controls/CodeList.h"
 
-#include <pugixml.hpp>
-
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <system_error>
 
 #include "platform/files/PathResolver.h"
+#include "platform/xml/XmlDocument.h"
 
 namespace desk {
 namespace {
@@ -41,22 +40,6 @@ std::string_view trimmedBlanks(std::string_view text) {
   return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// The file's UTF-8 text as the masks' Latin-1, without blanks at either end; a character
-// beyond Latin-1 reads as '?'.
-std::string latin1(const char* utf8) {
-  std::string text;
-  for (const auto* byte = reinterpret_cast<const unsigned char*>(utf8); *byte != 0;) {
-    char32_t code = *byte++;
-    int following = code >= 0xF0 ? 3 : code >= 0xE0 ? 2 : code >= 0xC0 ? 1 : 0;
-    if (following > 0) code &= 0x3Fu >> following;
-    for (; following > 0 && (*byte & 0xC0) == 0x80; --following) {
-      code = (code << 6) | (*byte++ & 0x3Fu);
-    }
-    text.push_back(code <= 0xFF ? static_cast<char>(code) : '?');
-  }
-  return std::string(trimmedBlanks(text));
-}
-
 }  // namespace
 
 CodeListStatus CodeList::load(std::string_view path, const std::filesystem::path& folder) {
@@ -65,22 +48,18 @@ CodeListStatus CodeList::load(std::string_view path, const std::filesystem::path
   if (trimmedBlanks(path).empty()) return status_ = CodeListStatus::Unnamed;
   const bool relative = path.front() != '/' && path.front() != '\\';
   const std::filesystem::path file =
-      relative && !folder.empty()
-          ? platform::resolvePath((folder.string() + "/").append(path))
-          : platform::resolvePath(path);
+      relative && !folder.empty() ? platform::resolvePath((folder.string() + "/").append(path))
+                                  : platform::resolvePath(path);
   std::error_code error;
   if (!std::filesystem::is_regular_file(file, error) ||
       std::filesystem::file_size(file, error) > kLargestTable || error) {
     return status_ = CodeListStatus::Missing;
   }
-  pugi::xml_document document;
-  const pugi::xml_parse_result parsed = document.load_file(file.c_str());
-  if (parsed.status == pugi::status_file_not_found || parsed.status == pugi::status_io_error) {
-    return status_ = CodeListStatus::Missing;
-  }
-  if (!parsed) return status_ = CodeListStatus::Malformed;
-  for (const pugi::xpath_node& node : document.select_nodes("//Coder/T")) {
-    CodeEntry entry{latin1(node.node().child_value("C")), latin1(node.node().child_value("D"))};
+  platform::XmlDocument document;
+  if (!document.loadFile(file.string())) return status_ = CodeListStatus::Malformed;
+  for (const platform::XmlNode& node : document.selectNodes("//Coder/T")) {
+    CodeEntry entry{std::string(trimmedBlanks(node.childText("C"))),
+                    std::string(trimmedBlanks(node.childText("D")))};
     if (!entry.code.empty()) entries_.push_back(std::move(entry));
   }
   return status_ = entries_.empty() ? CodeListStatus::Empty : CodeListStatus::Loaded;
