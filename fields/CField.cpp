@@ -164,6 +164,8 @@ int CField::SetLabelMode(int mode, std::string_view lookupName) {
       label_.Attach(*labelControl, label_.ToolTipText());
       label_.ApplyFont();
     }
+    // The plain colours follow the flag as it is now, also when it changed in link mode.
+    SetMandatory(mandatory_);
     return 1;
   }
   linkLabel_.SetCalendar(mode == 1);
