@@ -1,11 +1,11 @@
 #include "desk/controls/CodeList.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <system_error>
 
 #include "platform/files/PathResolver.h"
+#include "platform/text/TextRules.h"
 #include "platform/xml/XmlDocument.h"
 
 namespace desk {
@@ -14,30 +14,10 @@ namespace {
 // Code tables are small; a file beyond this is no code table.
 constexpr std::uintmax_t kLargestTable = 16 * 1024 * 1024;
 
-char lowerCase(char c) {
-  return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return lowerCase(x) == lowerCase(y);
-         });
-}
-
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-  return prefix.size() <= text.size() && equalIgnoringCase(text.substr(0, prefix.size()), prefix);
-}
-
+// Letter case as the platform's text rules compare it: ASCII letters only.
 bool containsIgnoringCase(std::string_view text, std::string_view part) {
-  const auto found = std::search(text.begin(), text.end(), part.begin(), part.end(),
-                                 [](char x, char y) { return lowerCase(x) == lowerCase(y); });
-  return found != text.end() || part.empty();
-}
-
-std::string_view trimmedBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+  const std::string lowerText = platform::lowerAscii(text);
+  return lowerText.find(platform::lowerAscii(part)) != std::string::npos;
 }
 
 }  // namespace
@@ -45,7 +25,7 @@ std::string_view trimmedBlanks(std::string_view text) {
 CodeListStatus CodeList::load(std::string_view path, const std::filesystem::path& folder) {
   entries_.clear();
   path_ = std::string(path);
-  if (trimmedBlanks(path).empty()) return status_ = CodeListStatus::Unnamed;
+  if (platform::trimBlanks(path).empty()) return status_ = CodeListStatus::Unnamed;
   const bool relative = path.front() != '/' && path.front() != '\\';
   const std::filesystem::path file =
       relative && !folder.empty() ? platform::resolvePath((folder.string() + "/").append(path))
@@ -58,8 +38,8 @@ CodeListStatus CodeList::load(std::string_view path, const std::filesystem::path
   platform::XmlDocument document;
   if (!document.loadFile(file.string())) return status_ = CodeListStatus::Malformed;
   for (const platform::XmlNode& node : document.selectNodes("//Coder/T")) {
-    CodeEntry entry{std::string(trimmedBlanks(node.childText("C"))),
-                    std::string(trimmedBlanks(node.childText("D")))};
+    CodeEntry entry{std::string(platform::trimBlanks(node.childText("C"))),
+                    std::string(platform::trimBlanks(node.childText("D")))};
     if (!entry.code.empty()) entries_.push_back(std::move(entry));
   }
   return status_ = entries_.empty() ? CodeListStatus::Empty : CodeListStatus::Loaded;
@@ -82,10 +62,10 @@ std::string CodeList::statusText() const {
 }
 
 std::vector<const CodeEntry*> CodeList::search(std::string_view text) const {
-  const std::string_view wanted = trimmedBlanks(text);
+  const std::string_view wanted = platform::trimBlanks(text);
   std::vector<const CodeEntry*> found;
   for (const CodeEntry& entry : entries_) {
-    if (startsWithIgnoringCase(entry.code, wanted) ||
+    if (platform::startsWithIgnoringCase(entry.code, wanted) ||
         containsIgnoringCase(entry.description, wanted)) {
       found.push_back(&entry);
     }
@@ -94,8 +74,9 @@ std::vector<const CodeEntry*> CodeList::search(std::string_view text) const {
 }
 
 const CodeEntry* CodeList::find(std::string_view code) const {
-  const auto found = std::ranges::find_if(
-      entries_, [&](const CodeEntry& entry) { return equalIgnoringCase(entry.code, code); });
+  const auto found = std::ranges::find_if(entries_, [&](const CodeEntry& entry) {
+    return platform::equalIgnoringCase(entry.code, code);
+  });
   return found == entries_.end() ? nullptr : &*found;
 }
 
