@@ -154,8 +154,8 @@ DWORD connect(IDispatch& control, EventRecorder& recorder) {
 
 TEST_F(CodeListTest, LookupReportsATableWithoutCodesAndOffersNothingFromIt) {
   home_.write("coder/carrier.xml", "<Coder><T><C>SQ</C><D>Singapore Airlines</D></T></Coder>");
+  EventRecorder recorder;  // outlives the control, which holds it
   ComPtr<IDispatch> control = CoderControl::create();
-  EventRecorder recorder;
   connect(*control.get(), recorder);
   CoderControl* lookup = CoderControl::of(*control.get());
   ASSERT_NE(lookup, nullptr);
@@ -185,8 +185,8 @@ TEST_F(CodeListTest, LookupReportsATableWithoutCodesAndOffersNothingFromIt) {
 }
 
 TEST(MonthControlTest, ReportsTheChosenDateThroughItsFirstThreeProperties) {
+  EventRecorder recorder;  // outlives the control, which holds it
   ComPtr<IDispatch> control = MonthControl::create();
-  EventRecorder recorder;
   connect(*control.get(), recorder);
   MonthControl* calendar = MonthControl::of(*control.get());
   ASSERT_NE(calendar, nullptr);
