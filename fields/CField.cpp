@@ -35,6 +35,7 @@ int CField::Create(Window& dialog, int labelId, int editId, int mandatory, int m
   const std::optional<std::string> toolTip = languageText(tipKey);
   hasLabel_ = labelId != -1 ? 1 : 0;
   if (hasLabel_ != 0) {
+    linkLabel_.PrepareLink(editId, mandatory, labKey, tipKey);
     if (Window* labelControl = dialog.child(labelId)) {
       label_.Attach(*labelControl, toolTip);
       label_.ApplyFont();
@@ -124,7 +125,7 @@ void CField::Enable(int flag) {
 
 int CField::ShowLabel(int command) {
   if (hasLabel_ == 0) return 0;
-  Window* labelControl = label_.window();
+  Window* labelControl = LabelWindow();
   if (labelControl == nullptr) return 0;
   const int wasVisible = labelControl->isVisible() ? 1 : 0;
   labelControl->show(command);
@@ -143,8 +144,41 @@ void CField::Show(int command) {
 int CField::SetMandatory(int flag) {
   if (hasLabel_ == 0) return 0;
   mandatory_ = flag;
+  if (labelMode_ != 0) {
+    linkLabel_.SetColours(flag == 1 ? kLinkMandatoryColour : kLinkColour, kLinkHoverColour);
+    return 1;
+  }
   label_.SetTextColour(flag != 0 ? kMandatoryColour : kOptionalColour);
   label_.SetBackgroundColour(framework::kMaskBackground);
+  return 1;
+}
+
+int CField::SetLabelMode(int mode, std::string_view lookupName) {
+  if (mode < 0 || mode > 2) return 0;
+  Window* labelControl = labelMode_ != 0 ? linkLabel_.Detach() : label_.Detach();
+  labelMode_ = mode;
+  edit_.SetCalendar(mode == 1);
+  edit_.SetLookupTable(mode == 2 ? std::optional<std::string>(lookupName) : std::nullopt);
+  if (mode == 0) {
+    if (labelControl != nullptr) {
+      label_.Attach(*labelControl, label_.ToolTipText());
+      label_.ApplyFont();
+    }
+    // The plain colours follow the flag as it is now, also when it changed in link mode.
+    SetMandatory(mandatory_);
+    return 1;
+  }
+  linkLabel_.SetCalendar(mode == 1);
+  if (mode == 2) {
+    linkLabel_.SetLookupTable(lookupName);
+  } else {
+    linkLabel_.ClearLookupTable();
+  }
+  if (labelControl != nullptr) {
+    linkLabel_.Attach(*labelControl);
+    linkLabel_.Initialise();
+  }
+  SetMandatory(mandatory_);
   return 1;
 }
 

@@ -10,6 +10,7 @@
 
 #include "fields/CFieldEdit.h"
 #include "fields/CFieldLabel.h"
+#include "fields/CLinkLabel.h"
 #include "framework/services/CTorvanProfile.h"
 #include "platform/window/Window.h"
 
@@ -65,16 +66,25 @@ class CField {
   void ShowEdit(int command);
   void Show(int command);
   int SetMandatory(int flag);
+  // 0 plain label, 1 a link that opens the calendar, 2 a link that opens the code lookup of
+  // the table lookupName; the value control opens the same picker on F1 and a double click.
+  // 0 for a mode outside 0 to 2, which changes nothing.
+  int SetLabelMode(int mode, std::string_view lookupName = {});
+  int LabelMode() const { return labelMode_; }
 
   int IsMandatory() const { return mandatory_; }
   int IsModification() const { return modification_; }
   platform::Window* Dialog() const { return dialog_; }
   platform::Window* EditWindow() const { return edit_.window(); }
-  platform::Window* LabelWindow() const { return label_.window(); }
+  // The label control, whichever wrapper holds it.
+  platform::Window* LabelWindow() const {
+    return labelMode_ != 0 ? linkLabel_.window() : label_.window();
+  }
 
  private:
   platform::Window* dialog_ = nullptr;
   int labelMode_ = 0;
+  CLinkLabel linkLabel_;
   CFieldLabel label_;
   CFieldEdit edit_;
   int mandatory_ = 0;

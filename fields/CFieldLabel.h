@@ -23,6 +23,7 @@ class CFieldLabel : public WindowWrapper {
   void SetTextColour(platform::COLORREF colour) { textColour_ = colour; }
   void SetBackgroundColour(platform::COLORREF colour);
   platform::COLORREF TextColour() const { return textColour_; }
+  const std::optional<std::string>& ToolTipText() const { return toolTipText_; }
   // Gives the label the field font.
   void ApplyFont();
 

@@ -72,8 +72,8 @@ void TorvanMaskBase::ShowHelp(std::string_view className) const {
   showHelp(className, languageCode_);
 }
 
-void TorvanMaskBase::report(Window& dialog, int controlId, std::string_view caption,
-                            std::string_view errorKey) const {
+void TorvanMaskBase::ReportFault(Window& dialog, int controlId, std::string_view caption,
+                                 std::string_view errorKey) const {
   std::string text;
   GetLangText(errorKey, text);
   messageBox(&dialog, text, caption, MB_ICONHAND);
@@ -83,14 +83,14 @@ void TorvanMaskBase::report(Window& dialog, int controlId, std::string_view capt
 int TorvanMaskBase::CheckMandatory(Window& dialog, int controlId, std::string_view caption,
                                    std::string_view errorKey) const {
   if (!trimWhiteSpace(itemText(dialog, controlId, kTextBuffer)).empty()) return 1;
-  report(dialog, controlId, caption, errorKey);
+  ReportFault(dialog, controlId, caption, errorKey);
   return 0;
 }
 
 int TorvanMaskBase::CheckMinLength(Window& dialog, int controlId, std::string_view caption,
                                    std::string_view errorKey, int minLength) const {
   if (static_cast<int>(itemText(dialog, controlId, kTextBuffer).size()) >= minLength) return 1;
-  report(dialog, controlId, caption, errorKey);
+  ReportFault(dialog, controlId, caption, errorKey);
   return 0;
 }
 
@@ -100,7 +100,7 @@ int TorvanMaskBase::CheckAlphanumericEx(Window& dialog, int controlId, std::stri
   if (CTorvanValidate().IsAlphanumericEx(itemText(dialog, controlId, kTextBuffer), extraChars)) {
     return 1;
   }
-  report(dialog, controlId, caption, errorKey);
+  ReportFault(dialog, controlId, caption, errorKey);
   return 0;
 }
 
@@ -109,7 +109,7 @@ int TorvanMaskBase::CheckNumericEx(Window& dialog, int controlId, std::string_vi
   if (CTorvanValidate().IsNumericEx(itemText(dialog, controlId, kTextBuffer), extraChars)) {
     return 1;
   }
-  report(dialog, controlId, caption, errorKey);
+  ReportFault(dialog, controlId, caption, errorKey);
   return 0;
 }
 

@@ -57,6 +57,10 @@ class TorvanMaskBase {
                      std::string_view errorKey, std::string_view extraChars) const;
   // 1 when the control's trimmed text is empty; reports nothing.
   int IsFieldEmpty(platform::Window& dialog, int controlId) const;
+  // The message box of a fault with the language text of errorKey, then the focus on the
+  // control: what every failing check does.
+  void ReportFault(platform::Window& dialog, int controlId, std::string_view caption,
+                   std::string_view errorKey) const;
 
   // Whiteboard operations over a profile already set to the mask's section.
   void SaveItemText(platform::Window& dialog, int controlId, std::string_view key,
@@ -70,9 +74,6 @@ class TorvanMaskBase {
   bool ProcessWindowMessage(const platform::Message& message, platform::LRESULT& result);
 
  private:
-  void report(platform::Window& dialog, int controlId, std::string_view caption,
-              std::string_view errorKey) const;
-
   platform::Window* statusLine_ = nullptr;
   std::string maskName_;
   std::string languageCode_;

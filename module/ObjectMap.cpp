@@ -5,6 +5,7 @@
 
 #include "masks/lineitem/PNRDeleteEmail.h"
 #include "masks/passenger/PNRModificationDivide.h"
+#include "masks/retrieval/PNRRetrieval.h"
 #include "masks/simple/PNRCreationFax.h"
 #include "masks/simple/PNRModificationFax.h"
 #include "masks/simple/PNRModificationGIT.h"
@@ -38,10 +39,9 @@ std::span<const ObjectMapEntry> objectMap() {
   static const std::vector<ObjectMapEntry> entries = [] {
     const std::array registered{
         entryOf<CPNRCreationFax>(),        entryOf<CPNRDeleteEmail>(),
-        entryOf<CPNRModificationDivide>(),
-        entryOf<CPNRModificationFax>(),
+        entryOf<CPNRModificationDivide>(), entryOf<CPNRModificationFax>(),
         entryOf<CPNRModificationGIT>(),    entryOf<CPNRModificationIncrease>(),
-        entryOf<CPNRModificationReduce>(),
+        entryOf<CPNRModificationReduce>(), entryOf<CPNRRetrieval>(),
     };
     std::vector<ObjectMapEntry> ordered;
     for (const typelib::ClassDescription& description : typelib::classes()) {

@@ -1,6 +1,7 @@
 #include "desk/container/Container.h"
 
 #include "desk/container/TextEncoding.h"
+#include "desk/controls/PickerControls.h"
 
 namespace desk {
 
@@ -16,6 +17,7 @@ Container::Container(const ModuleLoader& module, const typelib::ClassDescription
                                                 Rect{0, 0, 800, 600})) {
   desktop().setContainer(this);
   setObserver(this);
+  registerPickerControls();
   mask();  // a mask that cannot be created ends the container before it starts
 }
 
@@ -89,6 +91,26 @@ std::optional<std::vector<std::string>> Container::modalDialog(std::string_view 
   std::vector<std::string> words;
   for (const std::string& word : answer->words) words.push_back(latin1FromUtf8(word));
   return words;
+}
+
+void Container::runPicker(std::string_view kind, Window&, IDispatch& control) {
+  openPicker_ = &control;
+  listener_.modalDialogOpened(kind);
+  const std::optional<ModalAnswer> answer = answerer_.answerModalDialog(kind);
+  openPicker_ = nullptr;
+  listener_.modalDialogClosed(kind, answer);
+  std::optional<std::vector<std::string>> words;
+  if (answer && !answer->cancelled) {
+    words.emplace();
+    for (const std::string& word : answer->words) words->push_back(latin1FromUtf8(word));
+  }
+  answerPicker(control, words);
+}
+
+const CodeList* Container::openCodeTable() const {
+  if (openPicker_ == nullptr) return nullptr;
+  const CoderControl* lookup = CoderControl::of(*openPicker_);
+  return lookup != nullptr ? &lookup->table() : nullptr;
 }
 
 void Container::shellOpen(std::string_view target) {

@@ -19,6 +19,7 @@
 #include "desk/container/DialogAnswerer.h"
 #include "desk/container/MaskHost.h"
 #include "desk/container/ModuleLoader.h"
+#include "desk/controls/CodeList.h"
 #include "desk/state/DeskObserver.h"
 #include "platform/window/Desktop.h"
 #include "typelib/TypeLibrary.h"
@@ -63,6 +64,11 @@ class Container final : public platform::ContainerServices, public DeskObserver 
   std::optional<std::vector<std::string>> modalDialog(std::string_view kind,
                                                       platform::Window* owner) override;
   void shellOpen(std::string_view target) override;
+  // The agent answers a picker through the answerer, like any modal dialog.
+  void runPicker(std::string_view kind, platform::Window& dialog, IDispatch& control) override;
+  // The code table the open code lookup shows (for a front end to list and search it), or
+  // null when no code lookup is open.
+  const CodeList* openCodeTable() const;
   // DeskObserver: what the mask asks of the desktop.
   void onLog(std::string_view module, std::string_view operation, std::string_view text) override;
   void onRequest(std::string_view name) override;
@@ -76,6 +82,7 @@ class Container final : public platform::ContainerServices, public DeskObserver 
   DialogAnswerer& answerer_;
   std::unique_ptr<platform::Window> containerWindow_;
   std::unique_ptr<MaskHost> mask_;
+  IDispatch* openPicker_ = nullptr;
 };
 
 }  // namespace desk

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "desk/controls/MonthCalendar.h"
 #include "desk/drive/ScriptLine.h"
 #include "platform/window/Messages.h"
 
@@ -27,7 +28,13 @@ std::vector<std::string> checkedAnswer(const std::string& kind, const std::strin
   std::vector<std::string> words = splitWords(arguments);
   if (kind == "calendar") {
     if (words.size() != 3) throw ScriptError("calendar answers DAY MONTH YEAR or cancel");
-    for (const std::string& word : words) parseNumber<int>(word, "calendar number");
+    const int day = parseNumber<int>(words[0], "calendar number");
+    const int month = parseNumber<int>(words[1], "calendar number");
+    const int year = parseNumber<int>(words[2], "calendar number");
+    // The calendar shows only days that exist.
+    if (!isCalendarDate(day, month, year)) {
+      throw ScriptError("the calendar has no day " + words[0] + " " + words[1] + " " + words[2]);
+    }
     return words;
   }
   if (kind == "coder") {

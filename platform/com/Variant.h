@@ -10,6 +10,7 @@ struct IDispatch;
 using VARTYPE = std::uint16_t;
 
 constexpr VARTYPE VT_EMPTY = 0;
+constexpr VARTYPE VT_I2 = 2;  // the calendar control's day, month and year
 constexpr VARTYPE VT_I4 = 3;
 constexpr VARTYPE VT_BSTR = 8;
 constexpr VARTYPE VT_DISPATCH = 9;
@@ -18,6 +19,7 @@ constexpr VARTYPE VT_UNKNOWN = 13;
 struct VARIANT {
   VARTYPE vt;
   union {
+    std::int16_t iVal;
     LONG lVal;
     BSTR bstrVal;
     IUnknown* punkVal;

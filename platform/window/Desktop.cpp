@@ -87,4 +87,11 @@ std::optional<std::vector<std::string>> modalDialog(std::string_view kind, Windo
   return container->modalDialog(kind, owner);
 }
 
+void runPicker(std::string_view kind, Window& dialog, IDispatch& control) {
+  ContainerServices* container = desktop().container();
+  if (container == nullptr) return;
+  const ModalFocus focus;
+  container->runPicker(kind, dialog, control);
+}
+
 }  // namespace platform

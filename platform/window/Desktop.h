@@ -14,6 +14,8 @@
 #include "platform/window/Window.h"
 #include "platform/window/WindowRef.h"
 
+struct IDispatch;
+
 namespace platform {
 
 // What the container that hosts the masks does for them.
@@ -29,6 +31,13 @@ class ContainerServices {
                                                               Window* owner) = 0;
   // Opens a document or an address with the desktop's "open" verb.
   virtual void shellOpen(std::string_view target) = 0;
+  // Runs a picker dialog ("calendar", "coder") modally: dialog hosts the outside control,
+  // already given its input and listened to. The container lets the agent answer through the
+  // control, whose events end the dialog, and cancels through it when there is no answer.
+  // A container that shows no pickers leaves the dialog without a result.
+  virtual void runPicker(std::string_view kind, Window& dialog, IDispatch& control) {
+    (void)kind, (void)dialog, (void)control;
+  }
 };
 
 class Desktop {
@@ -72,5 +81,7 @@ Desktop& desktop();
 int messageBox(Window* owner, std::string_view text, std::string_view caption, UINT style);
 // Run by the container likewise; cancelled when no container is set.
 std::optional<std::vector<std::string>> modalDialog(std::string_view kind, Window* owner);
+// A picker dialog run by the container likewise; nothing happens when no container is set.
+void runPicker(std::string_view kind, Window& dialog, IDispatch& control);
 
 }  // namespace platform

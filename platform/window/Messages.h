@@ -32,6 +32,8 @@ constexpr UINT WM_KILLFOCUS = 0x0008;
 constexpr UINT WM_ENABLE = 0x000A;
 constexpr UINT WM_SETTEXT = 0x000C;     // lParam: const char* (null: no text)
 constexpr UINT WM_SHOWWINDOW = 0x0018;  // wParam: shown
+constexpr UINT WM_SETCURSOR = 0x0020;   // answered 1 when the window set its own cursor
+constexpr UINT WM_GETDLGCODE = 0x0087;  // which keys a control wants (DLGC_...)
 constexpr UINT WM_KEYDOWN = 0x0100;     // wParam: virtual key
 constexpr UINT WM_CHAR = 0x0102;        // wParam: the character
 constexpr UINT WM_SYSKEYDOWN = 0x0104;
@@ -44,12 +46,16 @@ constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
 constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 constexpr UINT WM_MBUTTONDBLCLK = 0x0209;
+constexpr UINT WM_MOUSELEAVE = 0x02A3;
 constexpr UINT WM_USER = 0x0400;
 constexpr UINT WM_APP = 0x8000;
 // A notification that a dialog reflects back to the control it came from.
 constexpr UINT OCM__BASE = WM_USER + 0x1C00;
 constexpr UINT OCM_COMMAND = OCM__BASE + WM_COMMAND;
 constexpr UINT OCM_CTLCOLORSTATIC = OCM__BASE + WM_CTLCOLORSTATIC;
+
+// Answers to WM_GETDLGCODE: the control takes character messages (Enter and Space).
+constexpr LRESULT DLGC_WANTCHARS = 0x0080;
 
 // Notification codes of WM_COMMAND.
 constexpr int BN_CLICKED = 0;
@@ -85,6 +91,7 @@ constexpr DWORD WS_DISABLED = 0x08000000;
 constexpr DWORD WS_GROUP = 0x00020000;
 constexpr DWORD WS_TABSTOP = 0x00010000;
 constexpr DWORD WS_BORDER = 0x00800000;
+constexpr DWORD WS_VSCROLL = 0x00200000;
 constexpr DWORD DS_SETFONT = 0x40;
 
 constexpr DWORD ES_UPPERCASE = 0x0008;

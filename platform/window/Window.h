@@ -25,6 +25,7 @@ struct Rect {
   int bottom = 0;
   int width() const { return right - left; }
   int height() const { return bottom - top; }
+  bool contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
 };
 
 struct Message {
@@ -60,6 +61,8 @@ class Window {
   std::uint64_t serial() const { return serial_; }
   int id() const { return id_; }
   DWORD style() const { return style_; }
+  // A program changes the style bits (a static that is to notify its clicks).
+  void setStyle(DWORD style) { style_ = style; }
   // The control type bits of a static, button or combo style.
   DWORD styleType() const;
   // Position in the parent's client area, in pixels.

@@ -7,7 +7,9 @@
 
 #include <deque>
 
+#include "desk/controls/PickerControls.h"
 #include "desk/home/DeskHome.h"
+#include "platform/com/OutsideControls.h"
 #include "platform/window/Messages.h"
 #include "tests/unit/desk/TempHome.h"
 
@@ -111,6 +113,48 @@ TEST_F(ContainerTest, ReportsWhatTheMaskAsksAndAnswersFromTheAnswerer) {
                                  "log Fax|Send|\xC3\x80 faire",
                                  "request askForPAX",
                              }));
+}
+
+// Answers the pickers from its queue and notes what code table the open lookup shows.
+class PickerAnswerer final : public DialogAnswerer {
+ public:
+  int answerMessageBox(const MessageBoxRequest&) override { return platform::IDOK; }
+  std::optional<ModalAnswer> answerModalDialog(std::string_view) override {
+    const CodeList* table = container->openCodeTable();
+    tablesShown.push_back(table != nullptr ? table->path() : "none");
+    ModalAnswer next = answers.front();
+    answers.pop_front();
+    return next;
+  }
+  Container* container = nullptr;
+  std::deque<ModalAnswer> answers;
+  std::vector<std::string> tablesShown;
+};
+
+TEST_F(ContainerTest, AnswersPickersThroughTheirControls) {
+  PickerAnswerer answerer;
+  Container container(module_, *typelib::findClass("PNRRetrieval"), listener_, answerer);
+  answerer.container = &container;
+  platform::Window dialog(platform::WindowClass::Dialog, 179, "Month", 0, {});
+
+  ComPtr<IDispatch> month = platform::createOutsideControl(kMonthControlClass);
+  ASSERT_TRUE(month);
+  answerer.answers = {{false, {"5", "3", "2026"}}, {false, {"30", "2", "2026"}}, {true, {}}};
+  container.runPicker("calendar", dialog, *month.get());
+  EXPECT_EQ(MonthControl::of(*month.get())->chosen(), (CalendarDate{5, 3, 2026}));
+  container.runPicker("calendar", dialog, *month.get());  // no such day: cancelled
+  container.runPicker("calendar", dialog, *month.get());
+  EXPECT_EQ(MonthControl::of(*month.get())->chosen(), (CalendarDate{5, 3, 2026}));
+
+  home_.write("coder/city.xml", "<Coder><T><C>SIN</C><D>Singapore</D></T></Coder>");
+  ComPtr<IDispatch> coder = platform::createOutsideControl(kCoderControlClass);
+  CoderControl::of(*coder.get())->setTable("coder/city.xml");
+  answerer.answers = {{false, {"SIN", "Singapore"}}};
+  container.runPicker("coder", dialog, *coder.get());
+  EXPECT_EQ(container.openCodeTable(), nullptr) << "no lookup is open any more";
+  EXPECT_EQ(answerer.tablesShown,
+            (std::vector<std::string>{"none", "none", "none", "coder/city.xml"}));
+  EXPECT_EQ(listener_.lines.back(), "dialog closed coder answered");
 }
 
 TEST_F(ContainerTest, ReportsTheResultsOfItsCalls) {

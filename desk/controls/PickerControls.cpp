@@ -1,0 +1,248 @@
+#include "desk/controls/PickerControls.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "desk/home/DeskHome.h"
+#include "platform/com/OutsideControls.h"
+
+namespace desk {
+namespace {
+
+// Members of the month control.
+constexpr DISPID kDay = 1;
+constexpr DISPID kMonth = 2;
+constexpr DISPID kYear = 3;
+constexpr DISPID kCalendarCancelled = 1;
+constexpr DISPID kDateChosen = 2;
+
+// Members of the code lookup control.
+constexpr DISPID kSetTable = 1;
+constexpr DISPID kCodeChosen = 2;
+constexpr DISPID kStatus = 3;
+constexpr DISPID kLookupClosed = 4;
+
+// The string argument at position index (0 the first) of an automation call.
+const VARIANT* argument(const DISPPARAMS* params, UINT index) {
+  if (params == nullptr || index >= params->cArgs) return nullptr;
+  return &params->rgvarg[params->cArgs - 1 - index];
+}
+
+}  // namespace
+
+void registerPickerControls() {
+  platform::registerOutsideControl(kMonthControlClass, &MonthControl::create);
+  platform::registerOutsideControl(kCoderControlClass, &CoderControl::create);
+}
+
+void answerPicker(IDispatch& control, const std::optional<std::vector<std::string>>& words) {
+  if (MonthControl* calendar = MonthControl::of(control)) {
+    const auto number = [&](std::size_t index) {
+      int value = 0;
+      const std::string& word = (*words)[index];
+      const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+      return error == std::errc() && end == word.data() + word.size() ? value : 0;
+    };
+    if (words && words->size() == 3 && calendar->choose({number(0), number(1), number(2)})) {
+      return;
+    }
+    calendar->cancel();
+  } else if (CoderControl* lookup = CoderControl::of(control)) {
+    if (words && words->size() == 2 && lookup->choose((*words)[0], (*words)[1])) return;
+    lookup->close();
+  }
+}
+
+// OutsideControl
+
+HRESULT OutsideControl::QueryInterface(REFIID iid, void** object) {
+  if (object == nullptr) return E_POINTER;
+  if (iid == IID_IUnknown || iid == IID_IDispatch || iid == ownIid()) {
+    *object = static_cast<IDispatch*>(this);
+  } else if (iid == IID_IConnectionPointContainer) {
+    *object = static_cast<IConnectionPointContainer*>(this);
+  } else if (iid == IID_IConnectionPoint) {
+    *object = static_cast<IConnectionPoint*>(this);
+  } else {
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  AddRef();
+  return S_OK;
+}
+
+ULONG OutsideControl::AddRef() {
+  return ++references_;
+}
+
+ULONG OutsideControl::Release() {
+  const ULONG left = --references_;
+  if (left == 0) delete this;
+  return left;
+}
+
+HRESULT OutsideControl::GetTypeInfoCount(UINT* count) {
+  if (count == nullptr) return E_POINTER;
+  *count = 0;
+  return S_OK;
+}
+
+HRESULT OutsideControl::GetTypeInfo(UINT, LCID, ITypeInfo** typeInfo) {
+  if (typeInfo != nullptr) *typeInfo = nullptr;
+  return E_NOTIMPL;
+}
+
+HRESULT OutsideControl::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
+  return E_NOTIMPL;
+}
+
+HRESULT OutsideControl::EnumConnectionPoints(IEnumConnectionPoints** points) {
+  if (points != nullptr) *points = nullptr;
+  return E_NOTIMPL;
+}
+
+HRESULT OutsideControl::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
+  if (point == nullptr) return E_POINTER;
+  *point = nullptr;
+  if (iid != IID_IDispatch && iid != ownIid()) return CONNECT_E_NOCONNECTION;
+  *point = this;
+  AddRef();
+  return S_OK;
+}
+
+HRESULT OutsideControl::GetConnectionInterface(IID* iid) {
+  if (iid == nullptr) return E_POINTER;
+  *iid = IID_IDispatch;
+  return S_OK;
+}
+
+HRESULT OutsideControl::GetConnectionPointContainer(IConnectionPointContainer** container) {
+  if (container == nullptr) return E_POINTER;
+  *container = this;
+  AddRef();
+  return S_OK;
+}
+
+HRESULT OutsideControl::Advise(IUnknown* sink, DWORD* cookie) {
+  if (sink == nullptr || cookie == nullptr) return E_POINTER;
+  *cookie = 0;
+  ComPtr<IDispatch> dispatch;
+  if (FAILED(sink->QueryInterface(IID_IDispatch, dispatch.outVoid()))) {
+    return CONNECT_E_CANNOTCONNECT;
+  }
+  *cookie = nextCookie_++;
+  connections_.push_back({*cookie, std::move(dispatch)});
+  return S_OK;
+}
+
+HRESULT OutsideControl::Unadvise(DWORD cookie) {
+  const auto found = std::ranges::find(connections_, cookie, &Connection::cookie);
+  if (found == connections_.end()) return CONNECT_E_NOCONNECTION;
+  connections_.erase(found);
+  return S_OK;
+}
+
+HRESULT OutsideControl::EnumConnections(IEnumConnections** connections) {
+  if (connections != nullptr) *connections = nullptr;
+  return E_NOTIMPL;
+}
+
+void OutsideControl::fire(DISPID event, const std::vector<std::string>& arguments) {
+  // A sink may disconnect (and the dialog release the control) while the event runs.
+  ComPtr<IDispatch> self(this);
+  const std::vector<Connection> snapshot = connections_;
+  for (const Connection& connection : snapshot) {
+    std::vector<VARIANT> variants(arguments.size());
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+      VARIANT& variant = variants[arguments.size() - 1 - i];
+      variant.vt = VT_BSTR;
+      variant.bstrVal = bstrFromLatin1(arguments[i]);
+    }
+    DISPPARAMS params{variants.empty() ? nullptr : variants.data(), nullptr,
+                      static_cast<UINT>(variants.size()), 0};
+    connection.sink->Invoke(event, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr,
+                            nullptr, nullptr);
+    for (VARIANT& variant : variants) VariantClear(&variant);
+  }
+}
+
+// MonthControl
+
+const IID MonthControl::kIid{
+    0x5A1D3C20, 0x7E41, 0x4B6A, {0x9C, 0x10, 0x2F, 0x61, 0xD4, 0x0B, 0x91, 0x31}};
+
+ComPtr<IDispatch> MonthControl::create() {
+  return ComPtr<IDispatch>(new MonthControl);
+}
+
+MonthControl* MonthControl::of(IDispatch& control) {
+  ComPtr<IDispatch> found;
+  if (FAILED(control.QueryInterface(kIid, found.outVoid()))) return nullptr;
+  return static_cast<MonthControl*>(found.get());
+}
+
+HRESULT MonthControl::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result,
+                             EXCEPINFO*, UINT*) {
+  if (member < kDay || member > kYear) return DISP_E_MEMBERNOTFOUND;
+  if ((flags & DISPATCH_PROPERTYGET) == 0) return DISP_E_MEMBERNOTFOUND;
+  if (result == nullptr) return E_POINTER;
+  const CalendarDate date = chosen_.value_or(CalendarDate{0, 0, 0});
+  result->vt = VT_I2;
+  result->iVal = static_cast<std::int16_t>(member == kDay     ? date.day
+                                           : member == kMonth ? date.month
+                                                              : date.year);
+  return S_OK;
+}
+
+bool MonthControl::choose(const CalendarDate& date) {
+  if (!isCalendarDate(date.day, date.month, date.year)) return false;
+  chosen_ = date;
+  fire(kDateChosen);
+  return true;
+}
+
+void MonthControl::cancel() {
+  fire(kCalendarCancelled);
+}
+
+// CoderControl
+
+const IID CoderControl::kIid{
+    0x5A1D3C21, 0x7E41, 0x4B6A, {0x9C, 0x10, 0x2F, 0x61, 0xD4, 0x0B, 0x91, 0x32}};
+
+ComPtr<IDispatch> CoderControl::create() {
+  return ComPtr<IDispatch>(new CoderControl);
+}
+
+CoderControl* CoderControl::of(IDispatch& control) {
+  ComPtr<IDispatch> found;
+  if (FAILED(control.QueryInterface(kIid, found.outVoid()))) return nullptr;
+  return static_cast<CoderControl*>(found.get());
+}
+
+HRESULT CoderControl::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT*,
+                             EXCEPINFO*, UINT*) {
+  if (member != kSetTable || (flags & DISPATCH_METHOD) == 0) return DISP_E_MEMBERNOTFOUND;
+  const VARIANT* name = argument(params, 0);
+  if (name == nullptr || params->cArgs != 1) return DISP_E_BADPARAMCOUNT;
+  if (name->vt != VT_BSTR) return DISP_E_TYPEMISMATCH;
+  setTable(latin1FromBstr(name->bstrVal));
+  return S_OK;
+}
+
+void CoderControl::setTable(std::string_view name) {
+  // A table named without a folder lies in the desk home.
+  if (table_.load(name, home()) != CodeListStatus::Loaded) fire(kStatus, {table_.statusText()});
+}
+
+bool CoderControl::choose(std::string_view code, std::string_view description) {
+  if (table_.entries().empty()) return false;
+  fire(kCodeChosen, {std::string(description), std::string(code)});
+  return true;
+}
+
+void CoderControl::close() {
+  fire(kLookupClosed);
+}
+
+}  // namespace desk

@@ -1,0 +1,105 @@
+#pragma once
+// Displays one or more existing PNRs. The agent chooses how to find them (a retrieval mode);
+// the mode enables the fields it uses, marks the mandatory ones and decides the command:
+//   0 by record locator          "*" locator
+//   1 by airline locator         "\u00A4" carrier "/*" locator
+//   2 by passenger name          "*" ["-" pcc] "-" surname ["/" given name]
+//   3 by passenger and flight    "*" carrier flight "/" date [from] [to] "-" surname ["/" given]
+//   4 by group name              "*" ["-" pcc] "-C/" carrier "/" group name
+//   5 by group and flight        "*" carrier flight "/" date [from] [to] "-C/" group carrier
+//                                "/" group name
+//   6 by ticket number           "*TKT" ticket
+//   7 flight manifest            "L" ["G"] secondary code carrier flight class date from to
+//                                ["/" status] ["/" pcc]
+// A logged-style mask: Send fires the command, logs it and then saves the fields; a disabled
+// field is saved empty.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "fields/CField.h"
+#include "framework/StandardMask.h"
+#include "resources/dialogs/RetrievalDialogs.h"
+#include "typelib/MaskInterfaces.h"
+
+class CPNRRetrieval : public framework::StandardMask<CPNRRetrieval, IPNRRetrieval> {
+ public:
+  static constexpr framework::MaskTraits kTraits{
+      "PNRRetrieval",     resources::pnr_retrieval::kDialog, resources::pnr_retrieval::kButtons,
+      "PNR.PNRRETRIEVAL", framework::kRetrievalCaption,      framework::SendStyle::Logged};
+
+  // The fields a mode sets, in the order a mode first disables them.
+  enum Field {
+    kNone,
+    kTicket,
+    kLocator,
+    kSurname,
+    kGroupName,
+    kStatus,
+    kFromCity,
+    kPcc,
+    kFlight,
+    kGivenName,
+    kCarrier,
+    kGroupCarrier,
+    kDate,
+    kToCity,
+    kSecondaryCode,
+    kManifest,
+    kClass,
+    kFieldCount
+  };
+  enum State { kDisabled = 0, kMandatory = 1, kOptional = 2 };
+
+  CPNRRetrieval();
+  void BindFields(platform::Window& dialog);
+  bool ProcessFieldMessages(const platform::Message& message, platform::LRESULT& result);
+  bool ValidateFields();
+  std::string BuildCommand() const;
+  void ClearFields();
+  void SaveFields(CTorvanProfile& profile);
+  void LoadFields(CTorvanProfile& profile);
+
+  // Enables the fields of the selected mode and marks the mandatory ones; empties the
+  // carrier code.
+  void ApplyMode();
+  State StateOf(Field field) const { return states_[field]; }
+
+ private:
+  using TextCheck = bool (*)(std::string_view text);
+
+  int Mode() const;
+  std::string Text(int controlId) const;
+  bool Blank(int controlId) const;
+  bool Fault(int controlId, std::string_view errorKey);
+  // The rules most fields share, skipped whole for a disabled field: a mandatory field must
+  // not be blank; a text that is not blank must pass its character check and have at least
+  // minLength characters.
+  bool CheckField(Field field, int controlId, std::string_view mandatoryKey, TextCheck check,
+                  std::string_view checkKey, int minLength = 0, std::string_view minKey = {});
+  bool CheckFromCity();
+  bool CheckToCity();
+  void SetState(Field field, State state);
+  fields::CField& FieldOf(Field field);
+
+  fields::CField mode_;
+  fields::CField ticket_;
+  fields::CField locator_;
+  fields::CField surname_;
+  fields::CField groupName_;
+  fields::CField status_;
+  fields::CField fromCity_;
+  fields::CField manifestFit_;
+  fields::CField manifestGit_;
+  fields::CField pcc_;
+  fields::CField flight_;
+  fields::CField givenName_;
+  fields::CField carrier_;
+  fields::CField groupCarrier_;
+  fields::CField date_;
+  fields::CField toCity_;
+  fields::CField secondaryCode_;
+  fields::CField class_;
+  std::array<State, kFieldCount> states_{};
+};
