@@ -17,6 +17,8 @@ class CFieldEdit : public WindowWrapper {
   void Attach(platform::Window& dialog, platform::Window& control,
               std::optional<std::string> toolTip);
   int ControlId() const { return controlId_; }
+  // The tooltip shown while the control has the focus (none when absent).
+  void SetToolTip(std::optional<std::string> toolTip) { toolTipText_ = std::move(toolTip); }
 
  protected:
   bool ProcessWindowMessage(const platform::Message& message, platform::LRESULT& result) override;
