@@ -8,10 +8,12 @@
 #include <functional>
 #include <vector>
 
+#include "fields/AddressFields.h"
 #include "fields/EmailField.h"
 #include "fields/NameFields.h"
 #include "fields/NumberFields.h"
 #include "fields/PhoneFields.h"
+#include "fields/RemarkFields.h"
 #include "framework/MaskState.h"
 #include "platform/window/AgentInput.h"
 #include "tests/unit/module/ModuleTestSupport.h"
@@ -295,6 +297,18 @@ TEST_F(CFieldTest, EveryFieldClassBindsWithItsOwnKeysAndLength) {
        single<CFieldGivenName>(0),
        {{kLabel1, "LAB_PNR_GIVENNAME", "TIP_PNR_GIVENNAME", 32, kRed}}},
       {"title", single<CFieldTitle>(0), {{kLabel1, "LAB_PNR_TITLE", "TIP_PNR_TITLE", 12, kRed}}},
+      {"received from",
+       single<CFieldReceivedFrom>(0),
+       {{kLabel1, "LAB_PNR_RECEIVEDFROM", "TIP_PNR_RECEIVEDFROM", 30, kRed}}},
+      {"address",
+       single<CFieldAddress>(0),
+       {{kLabel1, "LAB_PNR_ADDRESS", "TIP_PNR_ADDRESS", 50, kRed}}},
+      {"group name",
+       single<CFieldGrpName>(2, 0),
+       {{kLabel1, "LAB_PNR_GRPNAME", "TIP_PNR_GRPNAME", 40, kRed}}},
+      {"carrier code",
+       single<CFieldCarrierCode>(0),
+       {{kLabel1, "LAB_PNR_CARRIERCODE", "TIP_PNR_CARRIERCODE", 2, kRed}}},
       {"optional name pair",
        [](platform::Window& dialog, Holder& holder) {
          auto name = std::make_shared<CFieldName>();
