@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "fields/FieldParts.h"
 #include "framework/MaskTraits.h"
 #include "framework/TorvanMaskT.h"
 #include "framework/WindowText.h"
@@ -11,17 +12,6 @@
 namespace fields {
 
 using namespace platform;
-
-namespace {
-
-// The language text of a key, or nothing when the table has none.
-std::optional<std::string> languageText(std::string_view key) {
-  std::string text;
-  if (!LANG_getString(key, text, 1024)) return std::nullopt;
-  return text;
-}
-
-}  // namespace
 
 bool CField::ProcessWindowMessage(const Message&, LRESULT&) {
   return false;

@@ -23,6 +23,8 @@ class CFieldEdit : public WindowWrapper {
   bool Calendar() const { return calendar_ != 0; }
   void SetLookupTable(std::optional<std::string> name) { lookupTable_ = std::move(name); }
   const std::optional<std::string>& LookupTable() const { return lookupTable_; }
+  // The tooltip shown while the control has the focus (none when absent).
+  void SetToolTip(std::optional<std::string> toolTip) { toolTipText_ = std::move(toolTip); }
 
  protected:
   bool ProcessWindowMessage(const platform::Message& message, platform::LRESULT& result) override;

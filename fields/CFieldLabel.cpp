@@ -24,6 +24,10 @@ void CFieldLabel::Attach(Window& control, std::optional<std::string> toolTip) {
   }
 }
 
+void CFieldLabel::SetToolTip(std::optional<std::string> toolTip) {
+  if (Window* control = window()) Attach(*control, std::move(toolTip));
+}
+
 void CFieldLabel::SetBackgroundColour(COLORREF colour) {
   backgroundColour_ = colour;
   backgroundBrush_ = Brush{colour};

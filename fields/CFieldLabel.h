@@ -20,6 +20,8 @@ class CFieldLabel : public WindowWrapper {
 
   // Subclasses the label and registers the tooltip text with it (none when absent).
   void Attach(platform::Window& control, std::optional<std::string> toolTip);
+  // Replaces the tooltip text of the attached label (none when absent).
+  void SetToolTip(std::optional<std::string> toolTip);
   void SetTextColour(platform::COLORREF colour) { textColour_ = colour; }
   void SetBackgroundColour(platform::COLORREF colour);
   platform::COLORREF TextColour() const { return textColour_; }

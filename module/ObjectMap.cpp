@@ -6,11 +6,19 @@
 #include "masks/lineitem/PNRDeleteEmail.h"
 #include "masks/passenger/PNRModificationDivide.h"
 #include "masks/retrieval/PNRRetrieval.h"
+#include "masks/simple/PNRCreationEmail.h"
 #include "masks/simple/PNRCreationFax.h"
+#include "masks/simple/PNRCreationPersonal.h"
+#include "masks/simple/PNRCreationRemarks.h"
+#include "masks/simple/PNRCreationSSR.h"
 #include "masks/simple/PNRModificationFax.h"
 #include "masks/simple/PNRModificationGIT.h"
 #include "masks/simple/PNRModificationIncrease.h"
+#include "masks/simple/PNRModificationPersonal.h"
+#include "masks/simple/PNRModificationReceivedFrom.h"
 #include "masks/simple/PNRModificationReduce.h"
+#include "masks/simple/PNRModificationRemarks.h"
+#include "masks/simple/PNRModificationTtl.h"
 #include "module/Registration.h"
 
 namespace module {
@@ -38,10 +46,22 @@ ObjectMapEntry entryOf() {
 std::span<const ObjectMapEntry> objectMap() {
   static const std::vector<ObjectMapEntry> entries = [] {
     const std::array registered{
-        entryOf<CPNRCreationFax>(),        entryOf<CPNRDeleteEmail>(),
-        entryOf<CPNRModificationDivide>(), entryOf<CPNRModificationFax>(),
-        entryOf<CPNRModificationGIT>(),    entryOf<CPNRModificationIncrease>(),
-        entryOf<CPNRModificationReduce>(), entryOf<CPNRRetrieval>(),
+        entryOf<CPNRCreationFax>(),
+        entryOf<CPNRDeleteEmail>(),
+        entryOf<CPNRModificationDivide>(),
+        entryOf<CPNRModificationFax>(),
+        entryOf<CPNRModificationGIT>(),
+        entryOf<CPNRModificationIncrease>(),
+        entryOf<CPNRModificationReduce>(),
+        entryOf<CPNRCreationEmail>(),
+        entryOf<CPNRCreationPersonal>(),
+        entryOf<CPNRCreationRemarks>(),
+        entryOf<CPNRCreationSSR>(),
+        entryOf<CPNRModificationPersonal>(),
+        entryOf<CPNRModificationReceivedFrom>(),
+        entryOf<CPNRModificationRemarks>(),
+        entryOf<CPNRModificationTtl>(),
+        entryOf<CPNRRetrieval>(),
     };
     std::vector<ObjectMapEntry> ordered;
     for (const typelib::ClassDescription& description : typelib::classes()) {

@@ -49,6 +49,51 @@ constexpr std::array<ControlTemplate, 2> labelledEdit(int labelId, std::string_v
        {editId, WindowClass::Edit, "", kEditStyle, 72, y, editWidth, 12}}};
 }
 
+// A label at x and its value control beside it, on one row at y; the label is labelWidth wide.
+constexpr std::array<ControlTemplate, 2> labelledEditAt(int labelId, std::string_view label,
+                                                        int editId, int x, int y, int labelWidth,
+                                                        int editWidth) {
+  return {{{labelId, WindowClass::Static, label, kLabelStyle | platform::WS_VISIBLE, x, y + 2,
+            labelWidth, 8},
+           {editId, WindowClass::Edit, "", kEditStyle, x + labelWidth + 3, y, editWidth, 12}}};
+}
+
+// Combo boxes: an editable drop-down that completes what the agent types, or a fixed list.
+inline constexpr DWORD kTypingComboStyle =
+    platform::CBS_DROPDOWN | platform::CBS_UPPERCASE | platform::WS_TABSTOP | platform::WS_VISIBLE;
+inline constexpr DWORD kListComboStyle =
+    platform::CBS_DROPDOWNLIST | platform::WS_TABSTOP | platform::WS_VISIBLE;
+
+// A label at x and a combo box beside it; the drop-down list opens 60 units deep.
+constexpr std::array<ControlTemplate, 2> labelledComboAt(int labelId, std::string_view label,
+                                                         int comboId, int x, int y, int labelWidth,
+                                                         int comboWidth,
+                                                         DWORD comboStyle = kTypingComboStyle) {
+  return {
+      {{labelId, WindowClass::Static, label, kLabelStyle | platform::WS_VISIBLE, x, y + 2,
+        labelWidth, 8},
+       {comboId, WindowClass::ComboBox, "", comboStyle, x + labelWidth + 3, y, comboWidth, 60}}};
+}
+
+// A check box with its own text.
+constexpr std::array<ControlTemplate, 1> checkBoxAt(int id, std::string_view text, int x, int y,
+                                                    int width) {
+  return {
+      {{id, WindowClass::Button, text,
+        platform::BS_AUTOCHECKBOX | platform::WS_TABSTOP | platform::WS_VISIBLE, x, y, width, 12}}};
+}
+
+// The id of a label that names a row but belongs to no field (painted in the mask's
+// background colour).
+inline constexpr int kPlainLabelId = -1;
+
+// A label without an id of its own.
+constexpr std::array<ControlTemplate, 1> plainLabelAt(std::string_view text, int x, int y,
+                                                      int width) {
+  return {{{kPlainLabelId, WindowClass::Static, text, kLabelStyle | platform::WS_VISIBLE, x, y + 2,
+            width, 8}}};
+}
+
 // Send, Recall, Clear, Cancel and Help in a row at y, then the status line below them.
 constexpr std::array<ControlTemplate, 6> buttonRowAndStatusLine(const ButtonIds& buttons, int y) {
   return {{

@@ -67,6 +67,8 @@ class Window {
   DWORD styleType() const;
   // Position in the parent's client area, in pixels.
   const Rect& rect() const { return rect_; }
+  // Moves the window within its parent (MoveWindow).
+  void setRect(const Rect& rect) { rect_ = rect; }
 
   Window* parent() const { return parent_; }
   // A top-level window (a control's dialog) is placed in its container's window but owned

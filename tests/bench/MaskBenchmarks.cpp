@@ -35,6 +35,20 @@ const MaskInput kMasks[] = {
     {"PNRModificationReduce", {{610, "1"}, {612, "2.1"}}, "2"},
     {"PNRDeleteEmail", {{186, "3"}}, "4", 214},
     {"PNRRetrieval", {{520, "XYZ123"}}, "ABC123", 544},  // by record locator
+    {"PNRCreationRemarks", {{276, "CALL CLIENT"}}, "CALL AGENT"},
+    {"PNRModificationRemarks", {{592, "PAID CASH"}, {565, "6"}}, "PAID CARD"},
+    {"PNRCreationPersonal", {{286, "X1234567"}, {288, "SMITH"}, {290, "JOHN"}}, "X7654321"},
+    {"PNRModificationPersonal",
+     {{577, "E987654"}, {565, "3"}, {579, "LEE"}, {581, "ANN"}},
+     "E456789"},
+    {"PNRCreationEmail",
+     {{306, "JOHN_SMITH@HOST.TEST"}, {308, "OFFICE"}, {310, "1.1"}},
+     "JANE@HOST.TEST"},
+    {"PNRCreationSSR",
+     {{294, "X1234567"}, {296, "US"}, {431, "SMITH"}, {432, "JOHN"}, {433, "01JAN70"}},
+     "X7654321"},
+    {"PNRModificationReceivedFrom", {{569, "MR SMITH"}}, "MRS SMITH"},
+    {"PNRModificationTtl", {{215, "15MAR"}, {219, "100"}}, "16MAR"},
 };
 
 // One desk home for the whole run, filled with the defaults.

@@ -8,8 +8,12 @@
 #include <functional>
 #include <vector>
 
+#include "fields/AddressFields.h"
+#include "fields/EmailField.h"
+#include "fields/NameFields.h"
 #include "fields/NumberFields.h"
 #include "fields/PhoneFields.h"
+#include "fields/RemarkFields.h"
 #include "framework/MaskState.h"
 #include "platform/window/AgentInput.h"
 #include "tests/unit/module/ModuleTestSupport.h"
@@ -24,23 +28,6 @@ using platform::RGB;
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kNearlyBlack = RGB(0, 0, 1);
 constexpr COLORREF kBackground = RGB(155, 204, 255);
-
-// What a label answers to the colour request the dialog reflects to it.
-struct LabelPaint {
-  bool answered;
-  COLORREF text;
-  COLORREF background;
-  platform::HBRUSH brush;
-};
-
-LabelPaint paintOf(platform::Window& label) {
-  platform::DeviceContext context{0x123456, 0x654321};
-  const platform::LRESULT brush =
-      label.send(platform::OCM_CTLCOLORSTATIC, reinterpret_cast<platform::WPARAM>(&context),
-                 reinterpret_cast<platform::LPARAM>(&label));
-  return {brush != 0, context.textColour, context.backgroundColour,
-          reinterpret_cast<platform::HBRUSH>(brush)};
-}
 
 class CFieldTest : public FieldTest {};
 
@@ -303,6 +290,43 @@ TEST_F(CFieldTest, EveryFieldClassBindsWithItsOwnKeysAndLength) {
        {{kLabel1, "LAB_PNR_AGENCYTEL", "TIP_PNR_AGENCYTEL", 40, kRed},
         {kLabel2, "LAB_PNR_AGENCYNAME", "TIP_PNR_AGENCYNAME", 50, kNearlyBlack},
         {kLabel3, "LAB_PNR_AGENTNAME", "TIP_PNR_AGENTNAME", 15, kNearlyBlack}}},
+      {"surname",
+       single<CFieldSurname>(2, 0),
+       {{kLabel1, "LAB_PNR_SURNAME", "TIP_PNR_SURNAME", 30, kRed}}},
+      {"given name",
+       single<CFieldGivenName>(0),
+       {{kLabel1, "LAB_PNR_GIVENNAME", "TIP_PNR_GIVENNAME", 32, kRed}}},
+      {"title", single<CFieldTitle>(0), {{kLabel1, "LAB_PNR_TITLE", "TIP_PNR_TITLE", 12, kRed}}},
+      {"received from",
+       single<CFieldReceivedFrom>(0),
+       {{kLabel1, "LAB_PNR_RECEIVEDFROM", "TIP_PNR_RECEIVEDFROM", 30, kRed}}},
+      {"address",
+       single<CFieldAddress>(0),
+       {{kLabel1, "LAB_PNR_ADDRESS", "TIP_PNR_ADDRESS", 50, kRed}}},
+      {"group name",
+       single<CFieldGrpName>(2, 0),
+       {{kLabel1, "LAB_PNR_GRPNAME", "TIP_PNR_GRPNAME", 40, kRed}}},
+      {"carrier code",
+       single<CFieldCarrierCode>(0),
+       {{kLabel1, "LAB_PNR_CARRIERCODE", "TIP_PNR_CARRIERCODE", 2, kRed}}},
+      {"optional name pair",
+       [](platform::Window& dialog, Holder& holder) {
+         auto name = std::make_shared<CFieldName>();
+         name->Create(dialog, kLabel1, kEdit1, kLabel2, kEdit2, 0, 0);
+         holder.push_back(name);
+       },
+       {{kLabel1, "LAB_PNR_SURNAME", "TIP_PNR_SURNAME", 30, kNearlyBlack},
+        {kLabel2, "LAB_PNR_GIVENNAME", "TIP_PNR_GIVENNAME", 32, kNearlyBlack}}},
+      // Only the address follows the mandatory flag; free text and passenger are optional.
+      {"e-mail",
+       [](platform::Window& dialog, Holder& holder) {
+         auto email = std::make_shared<CFieldEmail>();
+         email->Create(dialog, kLabel1, kEdit1, kLabel2, kEdit2, kLabel3, kEdit3, 1, 0);
+         holder.push_back(email);
+       },
+       {{kLabel1, "LAB_PNR_EMAIL", "TIP_PNR_EMAIL", 40, kRed},
+        {kLabel2, "LAB_PNR_FREETEXT", "TIP_PNR_EMAILFREETEXT", 30, kNearlyBlack},
+        {kLabel3, "LAB_PNR_PAXNAME", "TIP_PNR_PAXNAME", 17, kNearlyBlack}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

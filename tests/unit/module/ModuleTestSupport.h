@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -93,6 +94,57 @@ inline constexpr DWORD kFieldDialogStyle = platform::WS_CHILD | platform::DS_SET
 inline constexpr platform::DialogTemplate kFieldDialog{
     990, "", 240, 100, kFieldDialogStyle, "MS Sans Serif", 8, kFieldControls};
 
+// Controls at a row (0 to 11) of a dialog that a test lays out itself: labels at the left,
+// value controls beside them.
+constexpr platform::ControlTemplate labelAt(int id, int row) {
+  return {id,
+          platform::WindowClass::Static,
+          kTemplateLabel,
+          platform::SS_LEFT | platform::WS_VISIBLE,
+          7,
+          10 + 16 * row,
+          62,
+          8};
+}
+constexpr platform::ControlTemplate editAt(int id, int row) {
+  return {id, platform::WindowClass::Edit, "", kFieldEditStyle, 72, 8 + 16 * row, 150, 12};
+}
+// An editable drop-down combo box.
+constexpr platform::ControlTemplate comboAt(int id, int row) {
+  return {
+      id,
+      platform::WindowClass::ComboBox,
+      "",
+      platform::CBS_DROPDOWN | platform::CBS_UPPERCASE | platform::WS_TABSTOP | platform::WS_VISIBLE,
+      72,
+      8 + 16 * row,
+      150,
+      60};
+}
+constexpr platform::ControlTemplate checkBoxAt(int id, int row) {
+  return {id,      platform::WindowClass::Button,
+          "Check", platform::BS_AUTOCHECKBOX | platform::WS_TABSTOP | platform::WS_VISIBLE,
+          72,      8 + 16 * row,
+          150,     10};
+}
+
+// What a label answers to the colour request the dialog reflects to it.
+struct LabelPaint {
+  bool answered;
+  platform::COLORREF text;
+  platform::COLORREF background;
+  platform::HBRUSH brush;
+};
+
+inline LabelPaint paintOf(platform::Window& label) {
+  platform::DeviceContext context{0x123456, 0x654321};
+  const platform::LRESULT brush =
+      label.send(platform::OCM_CTLCOLORSTATIC, reinterpret_cast<platform::WPARAM>(&context),
+                 reinterpret_cast<platform::LPARAM>(&label));
+  return {brush != 0, context.textColour, context.backgroundColour,
+          reinterpret_cast<platform::HBRUSH>(brush)};
+}
+
 // A desk home, the key language and a recording container, with a fresh field dialog.
 class FieldTest : public testing::Test {
  protected:
@@ -112,6 +164,13 @@ class FieldTest : public testing::Test {
   // A new dialog and no boxes yet, for the next case of a table.
   void freshDialog() {
     dialog_ = platform::buildDialog(kFieldDialog, nullptr);
+    container_.boxes.clear();
+  }
+  // A new dialog of the test's own controls and no boxes yet.
+  void freshDialog(std::span<const platform::ControlTemplate> controls) {
+    const platform::DialogTemplate shape{991, "",      400, 220, kFieldDialogStyle, "MS Sans Serif",
+                                         8,   controls};
+    dialog_ = platform::buildDialog(shape, nullptr);
     container_.boxes.clear();
   }
   platform::Window& control(int id) const {
