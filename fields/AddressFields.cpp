@@ -84,6 +84,8 @@ int CFieldCarrierCode::Create(Window& dialog, int labelId, int valueId, int mand
   settings.setSectionName("ENCODER");
   settings.setKeyName("ENCODER_CARRIER");
   settings.getValue(lookupTable_, "", kSaveBuffer);
+  // The label is a link to the carriers' code lookup.
+  SetLabelMode(2, lookupTable_);
   return 1;
 }
 

@@ -84,6 +84,9 @@ int CFieldSsrPassport::Create(Window& dialog, int typeLabelId, int typeComboId, 
                      "TIP_PNR_NAMESELECT", modification);
   dateOfBirth_.Create(dialog, dobLabelId, dobEditId, 0, 7, "LAB_PNR_DOB", "TIP_PNR_DOB",
                       modification);
+  // The nationality opens the countries' code lookup, the date of birth the calendar.
+  nationality_.SetLabelMode(2, nationalityTable_);
+  dateOfBirth_.SetLabelMode(1);
   bindLabel(genderLabel_, dialog, genderLabelId, "LAB_PNR_GENDER", "TIP_PNR_GENDER", 0);
   type_.Create(dialog, typeComboId, typeMandatory, kRequestTypes);
   genderCombo_ = dialog.child(genderComboId);

@@ -1,3 +1,4 @@
+#include "fields/CLinkLabel.h"
 #include "fields/TtlField.h"
 
 #include <array>
@@ -15,7 +16,6 @@ using namespace platform;
 namespace {
 
 constexpr std::array<std::string_view, 3> kTypes{"TAW", "T-A", "T-TK"};
-constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 
 // Where a control of the row goes: pixels from the row origin.
 struct Placement {
