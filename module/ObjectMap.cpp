@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "masks/lineitem/PNRDeleteEmail.h"
+#include "masks/lineitem/PNRModifyGrpName.h"
 #include "masks/passenger/PNRModificationDivide.h"
 #include "masks/simple/PNRCreationFax.h"
 #include "masks/simple/PNRModificationFax.h"
@@ -31,6 +32,7 @@ std::span<const ObjectMapEntry> objectMap() {
         entryOf<CPNRModificationFax>(),
         entryOf<CPNRModificationGIT>(),    entryOf<CPNRModificationIncrease>(),
         entryOf<CPNRModificationReduce>(),
+        entryOf<CPNRModifyGrpName>(),
     };
     std::vector<ObjectMapEntry> ordered;
     for (const typelib::ClassDescription& description : typelib::classes()) {

@@ -34,6 +34,7 @@ const MaskInput kMasks[] = {
     {"PNRModificationIncrease", {{605, "2"}, {607, "1-3"}}, "3"},
     {"PNRModificationReduce", {{610, "1"}, {612, "2.1"}}, "2"},
     {"PNRDeleteEmail", {{186, "3"}}, "4", 214},
+    {"PNRModifyGrpName", {{751, "SMITH TOUR"}}, "ABC TOURS", 752},
 };
 
 // One desk home for the whole run, filled with the defaults.
