@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "masks/lineitem/PNRAddPhoneFax.h"
 #include "masks/lineitem/PNRDeleteEmail.h"
 #include "masks/lineitem/PNRModifyGrpName.h"
 #include "masks/passenger/PNRModificationDivide.h"
@@ -33,6 +34,7 @@ std::span<const ObjectMapEntry> objectMap() {
         entryOf<CPNRModificationGIT>(),    entryOf<CPNRModificationIncrease>(),
         entryOf<CPNRModificationReduce>(),
         entryOf<CPNRModifyGrpName>(),
+        entryOf<CPNRAddPhoneFax>(),
     };
     std::vector<ObjectMapEntry> ordered;
     for (const typelib::ClassDescription& description : typelib::classes()) {

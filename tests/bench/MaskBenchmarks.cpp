@@ -35,6 +35,7 @@ const MaskInput kMasks[] = {
     {"PNRModificationReduce", {{610, "1"}, {612, "2.1"}}, "2"},
     {"PNRDeleteEmail", {{186, "3"}}, "4", 214},
     {"PNRModifyGrpName", {{751, "SMITH TOUR"}}, "ABC TOURS", 752},
+    {"PNRAddPhoneFax", {{235, "12345678"}, {237, "TRAVEL CO"}}, "87654321", 247},
 };
 
 // One desk home for the whole run, filled with the defaults.
