@@ -7,6 +7,7 @@
 #include "masks/lineitem/PNRDeleteEmail.h"
 #include "masks/lineitem/PNRModifyGrpName.h"
 #include "masks/passenger/PNRModificationDivide.h"
+#include "masks/passenger/PNRModificationPassenger.h"
 #include "masks/simple/PNRCreationFax.h"
 #include "masks/simple/PNRModificationFax.h"
 #include "masks/simple/PNRModificationGIT.h"
@@ -35,6 +36,7 @@ std::span<const ObjectMapEntry> objectMap() {
         entryOf<CPNRModificationReduce>(),
         entryOf<CPNRModifyGrpName>(),
         entryOf<CPNRAddPhoneFax>(),
+        entryOf<CPNRModificationPassenger>(),
     };
     std::vector<ObjectMapEntry> ordered;
     for (const typelib::ClassDescription& description : typelib::classes()) {

@@ -36,6 +36,7 @@ const MaskInput kMasks[] = {
     {"PNRDeleteEmail", {{186, "3"}}, "4", 214},
     {"PNRModifyGrpName", {{751, "SMITH TOUR"}}, "ABC TOURS", 752},
     {"PNRAddPhoneFax", {{235, "12345678"}, {237, "TRAVEL CO"}}, "87654321", 247},
+    {"PNRModificationPassenger", {{557, "1.1"}, {559, "JOHN"}, {569, "PAX"}}, "2.1"},
 };
 
 // One desk home for the whole run, filled with the defaults.
