@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "masks/lineitem/PNRAddEmail.h"
 #include "masks/lineitem/PNRAddPhoneFax.h"
 #include "masks/lineitem/PNRDeleteEmail.h"
 #include "masks/lineitem/PNRModifyGrpName.h"
@@ -37,6 +38,7 @@ std::span<const ObjectMapEntry> objectMap() {
         entryOf<CPNRModifyGrpName>(),
         entryOf<CPNRAddPhoneFax>(),
         entryOf<CPNRModificationPassenger>(),
+        entryOf<CPNRAddEmail>(),
     };
     std::vector<ObjectMapEntry> ordered;
     for (const typelib::ClassDescription& description : typelib::classes()) {
