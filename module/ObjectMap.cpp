@@ -3,10 +3,14 @@
 #include <array>
 #include <vector>
 
+#include "masks/lineitem/PNRAddEmail.h"
+#include "masks/lineitem/PNRAddPhoneFax.h"
 #include "masks/lineitem/PNRDeleteEmail.h"
+#include "masks/lineitem/PNRModifyGrpName.h"
 #include "masks/passenger/PNRModificationDivide.h"
 #include "masks/retrieval/PNRRetrieval.h"
 #include "masks/simple/PNRCreationEmail.h"
+#include "masks/passenger/PNRModificationPassenger.h"
 #include "masks/simple/PNRCreationFax.h"
 #include "masks/simple/PNRCreationPersonal.h"
 #include "masks/simple/PNRCreationRemarks.h"
@@ -62,6 +66,10 @@ std::span<const ObjectMapEntry> objectMap() {
         entryOf<CPNRModificationRemarks>(),
         entryOf<CPNRModificationTtl>(),
         entryOf<CPNRRetrieval>(),
+        entryOf<CPNRModifyGrpName>(),
+        entryOf<CPNRAddPhoneFax>(),
+        entryOf<CPNRModificationPassenger>(),
+        entryOf<CPNRAddEmail>(),
     };
     std::vector<ObjectMapEntry> ordered;
     for (const typelib::ClassDescription& description : typelib::classes()) {

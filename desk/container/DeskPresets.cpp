@@ -10,9 +10,9 @@ void setPnrGroup(std::string_view groupName) {
 }
 
 void addPnrPassenger(const PnrPassenger& passenger) {
-  openPnr().passengers.push_back({latin1FromUtf8(passenger.nameNumber),
-                                  latin1FromUtf8(passenger.surname),
-                                  latin1FromUtf8(passenger.givenName), passenger.infant});
+  openPnr().passengers.push_back(
+      {latin1FromUtf8(passenger.nameNumber), latin1FromUtf8(passenger.surname),
+       latin1FromUtf8(passenger.givenName), passenger.infant, latin1FromUtf8(passenger.email)});
 }
 
 void addPnrEmail(const PnrEmail& email) {

@@ -191,10 +191,15 @@ void DriveSession::pnrGroup(ScriptLine& line) {
   setPnrGroup(line.text());
 }
 
+// NAMENO|SURNAME|GIVENNAME|INFANT, and optionally |EMAIL, the passenger's own address.
 void DriveSession::pnrPassenger(ScriptLine& line) {
-  const auto parts = fields(line.text(), 4, "NAMENO|SURNAME|GIVENNAME|INFANT");
+  const std::vector<std::string> parts = splitAtBars(line.text());
+  if (parts.size() != 4 && parts.size() != 5) {
+    throw ScriptError("expected NAMENO|SURNAME|GIVENNAME|INFANT[|EMAIL]");
+  }
   if (parts[3] != "Y" && parts[3] != "N") throw ScriptError("INFANT is Y or N");
-  addPnrPassenger({parts[0], parts[1], parts[2], parts[3] == "Y"});
+  addPnrPassenger(
+      {parts[0], parts[1], parts[2], parts[3] == "Y", parts.size() == 5 ? parts[4] : ""});
 }
 
 void DriveSession::pnrEmail(ScriptLine& line) {

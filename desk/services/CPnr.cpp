@@ -14,8 +14,13 @@ std::string fit(std::string_view text) {
 }
 }  // namespace
 
-CPax::CPax(std::string nameNo, std::string surname, std::string givenName, bool infant)
-    : nameNo_(fit(nameNo)), surname_(fit(surname)), givenName_(fit(givenName)), infant_(infant) {}
+CPax::CPax(std::string nameNo, std::string surname, std::string givenName, bool infant,
+           std::string email)
+    : nameNo_(fit(nameNo)),
+      surname_(fit(surname)),
+      givenName_(fit(givenName)),
+      infant_(infant),
+      email_(fit(email)) {}
 
 CEmail::CEmail(std::string address, std::string nameNo, std::string name, std::string remark)
     : address_(fit(address)), nameNo_(fit(nameNo)), name_(fit(name)), remark_(fit(remark)) {}
@@ -30,7 +35,7 @@ void CPnr::retrievePAX(CPNRMaster& master) const {
   master.emails_.clear();
   for (const desk::PnrPassenger& passenger : pnr.passengers) {
     master.passengers_.emplace_back(passenger.nameNumber, passenger.surname, passenger.givenName,
-                                    passenger.infant);
+                                    passenger.infant, passenger.email);
   }
   for (const desk::PnrEmail& email : pnr.emails) {
     master.emails_.emplace_back(email.address, email.nameNumber, email.name, email.remark);

@@ -11,6 +11,7 @@ struct PnrPassenger {
   std::string surname;
   std::string givenName;
   bool infant = false;
+  std::string email = {};  // the passenger's own e-mail address; empty when none
 };
 
 struct PnrEmail {

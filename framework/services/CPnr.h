@@ -12,18 +12,22 @@ class Window;
 
 class CPax {
  public:
-  CPax(std::string nameNo, std::string surname, std::string givenName, bool infant);
+  CPax(std::string nameNo, std::string surname, std::string givenName, bool infant,
+       std::string email = {});
   std::string getNameNo() const { return nameNo_; }  // "1.1"
   std::string getsurname() const { return surname_; }
   std::string getgivenName() const { return givenName_; }
   // "Y" for a passenger with an infant, else "N".
   std::string getInfant() const { return infant_ ? "Y" : "N"; }
+  // The passenger's own e-mail address; empty when the passenger has none.
+  std::string getEmail() const { return email_; }
 
  private:
   std::string nameNo_;
   std::string surname_;
   std::string givenName_;
   bool infant_;
+  std::string email_;
 };
 
 class CEmail {

@@ -179,6 +179,12 @@ int Window::addEntry(std::string text, std::intptr_t data) {
   return static_cast<int>(entries_.size()) - 1;
 }
 
+void Window::clearEntries() {
+  entries_.clear();
+  currentEntry_ = -1;
+  if (isComboBox()) storeText("");
+}
+
 const ListEntry* Window::entry(int index) const {
   if (index < 0 || index >= entryCount()) return nullptr;
   return &entries_[static_cast<std::size_t>(index)];

@@ -111,6 +111,8 @@ class Window {
 
   // Entries of list and combo boxes.
   int addEntry(std::string text, std::intptr_t data = 0);
+  // Removes every entry; nothing is selected, and a combo box shows no text.
+  void clearEntries();
   int entryCount() const { return static_cast<int>(entries_.size()); }
   const std::vector<ListEntry>& entries() const { return entries_; }
   const ListEntry* entry(int index) const;

@@ -25,6 +25,7 @@ struct MaskInput {
   // each round writes the whiteboard file as a real Send does.
   const char* otherFirstText;
   int sendButton = 223;
+  std::vector<int> checked = {};  // check boxes a Send needs checked
 };
 
 const MaskInput kMasks[] = {
@@ -49,6 +50,10 @@ const MaskInput kMasks[] = {
      "X7654321"},
     {"PNRModificationReceivedFrom", {{569, "MR SMITH"}}, "MRS SMITH"},
     {"PNRModificationTtl", {{215, "15MAR"}, {219, "100"}}, "16MAR"},
+    {"PNRModifyGrpName", {{751, "SMITH TOUR"}}, "ABC TOURS", 752},
+    {"PNRAddPhoneFax", {{235, "12345678"}, {237, "TRAVEL CO"}}, "87654321", 247},
+    {"PNRModificationPassenger", {{557, "1.1"}, {559, "JOHN"}, {569, "PAX"}}, "2.1"},
+    {"PNRAddEmail", {{325, "A@B.TEST"}, {303, "1.1"}}, "C@D.TEST", 389, {257}},
 };
 
 // One desk home for the whole run, filled with the defaults.
@@ -93,6 +98,7 @@ void BM_Send(benchmark::State& state, const MaskInput& input) {
   platform::Window* dialog = nullptr;
   mask->GetWindow(&dialog);
   platform::Window* send = dialog->child(input.sendButton);
+  for (int id : input.checked) dialog->child(id)->setCheckState(1);
   bool other = false;
   for (auto _ : state) {
     // Send rewrites a segment range in its normal form, so every round starts from the input.

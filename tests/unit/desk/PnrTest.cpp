@@ -35,9 +35,10 @@ TEST_F(PnrTest, AskingForThePassengersIsARequestToTheContainer) {
 }
 
 TEST_F(PnrTest, RetrievalCopiesTheOpenPnrInOrder) {
-  desk::openPnr() = {"SKI CLUB",
-                     {{"1.1", "SMITH", "JOHN MR", false}, {"2.1", "LEE", "ANN", true}},
-                     {{"A@B.COM", "1.1", "SMITH/JOHN", "WORK"}}};
+  desk::openPnr() = {
+      "SKI CLUB",
+      {{"1.1", "SMITH", "JOHN MR", false}, {"2.1", "LEE", "ANN", true, "ANN@LEE.TEST"}},
+      {{"A@B.COM", "1.1", "SMITH/JOHN", "WORK"}}};
   CPNRMaster master;
   CPnr().retrievePAX(master);
   ASSERT_EQ(master.passengers().size(), 2u);
@@ -45,6 +46,8 @@ TEST_F(PnrTest, RetrievalCopiesTheOpenPnrInOrder) {
   EXPECT_EQ(master.passengers()[1].getsurname(), "LEE");
   EXPECT_EQ(master.passengers()[1].getInfant(), "Y");
   EXPECT_EQ(master.passengers()[0].getInfant(), "N");
+  EXPECT_EQ(master.passengers()[1].getEmail(), "ANN@LEE.TEST");
+  EXPECT_EQ(master.passengers()[0].getEmail(), "");
   ASSERT_EQ(master.emails().size(), 1u);
   EXPECT_EQ(master.emails()[0].getRemark(), "WORK");
   EXPECT_EQ(master.header().getGITName(), "SKI CLUB");

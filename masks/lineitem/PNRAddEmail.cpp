@@ -1,0 +1,389 @@
+#include "masks/lineitem/PNRAddEmail.h"
+
+#include <algorithm>
+
+#include "framework/HostCommand.h"
+#include "framework/WindowText.h"
+#include "framework/services/CPnr.h"
+#include "framework/services/CTorvanValidate.h"
+#include "platform/com/Bstr.h"
+#include "platform/text/TextRules.h"
+
+namespace ids = resources::pnr_add_email;
+using namespace platform;
+
+namespace {
+
+constexpr UINT kGetPnrMessage = 0x0605;
+constexpr int kNoControl = -1;
+constexpr std::size_t kTextBuffer = 1024;
+constexpr int kLineCount = ids::kLineCount;
+
+// The kinds of e-mail, as item data of the type lists' entries.
+constexpr std::intptr_t kNoType = -1;
+constexpr std::intptr_t kFreeTextType = 0;
+constexpr std::intptr_t kCopyType = 1;
+constexpr std::intptr_t kBlindCopyType = 2;
+
+bool isBlank(std::string_view text) {
+  return platform::trimWhiteSpace(text).empty();
+}
+
+// The name number a passenger label begins with: its text before the first blank.
+std::string_view labelNameNumber(std::string_view label) {
+  return label.substr(0, label.find(' '));
+}
+
+void selectEntryWithData(Window& list, std::intptr_t data) {
+  for (int index = 0; index < list.entryCount(); ++index) {
+    if (list.entry(index)->data == data) list.setCurrentEntry(index);
+  }
+}
+
+std::string numbered(std::string_view key, int line) {
+  return std::string(key) + std::to_string(line + 1);
+}
+
+}  // namespace
+
+CPNRAddEmail::CPNRAddEmail() {
+  const auto declareColumn = [&](fields::CField& column, int id, std::string_view labKey,
+                                 std::string_view tipKey) {
+    fields().declare(column, "", id, kNoControl, 0, 0, labKey, tipKey, fields::kModification);
+  };
+  declareColumn(columns_[0], ids::kNameNumberColumn, "LAB_PNR_NAME_NO",
+                "TOOLTIP_TICKETISSUANCE_PAX");
+  declareColumn(columns_[1], ids::kAddressColumn, "LAB_PNR_EMAIL", "TOOLTIP_PNR_EMAIL");
+  declareColumn(columns_[2], ids::kTypeColumn, "LAB_PNR_TYPE", "TOOLTIP_VESPIN5_TYPE");
+  declareColumn(columns_[3], ids::kFreeTextColumn, "LAB_PNR_FREETEXT", "TOOLTIP_PNR_FREETEXT");
+  for (int line = 0; line < kLineCount; ++line) {
+    const ids::EmailLine& lineIds = ids::kLines[line];
+    Line& row = lines_[line];
+    fields().declare(row.select, "", lineIds.select, kNoControl, 0, 0, "",
+                     "TOOLTIP_PNR_SELECT_LINE", fields::kModification);
+    fields().declare(row.nameNumber, "", kNoControl, lineIds.nameNumber, 0, 5, "",
+                     "TOOLTIP_TICKETISSUANCE_PAX", fields::kModification);
+    fields().declare(row.address, "", kNoControl, lineIds.address, 0, 40, "", "TOOLTIP_PNR_EMAIL",
+                     fields::kModification);
+    fields().declare(row.freeText, "", kNoControl, lineIds.freeText, 0, 30, "",
+                     "TOOLTIP_PNR_FREETEXT", fields::kModification);
+  }
+}
+
+bool CPNRAddEmail::ProcessWindowMessage(const Message& message, LRESULT& result) {
+  if (message.code == WM_SHOWWINDOW && firstShow_) OnFirstShow();
+  if (message.code == kGetPnrMessage) {
+    fireEvent(typelib::Event::OnEvent, {"Run", "GetPNR"});
+    return true;
+  }
+  return StandardMask::ProcessWindowMessage(message, result);
+}
+
+// Only the desktop's notice that the PNR is read ends the wait; any other reply while waiting
+// ends it too, and the mask stays disabled.
+HRESULT CPNRAddEmail::SetResponse(BSTR response) {
+  if (!waitingForPassengers_) return S_OK;
+  waitingForPassengers_ = false;
+  if (latin1FromBstr(response) != "GETPNRINFO") return S_OK;
+  dialog()->enable(true);
+  ReadPnr();
+  FillPassengerLists();
+  PrefillLines();
+  return S_OK;
+}
+
+HRESULT CPNRAddEmail::initField(BSTR fieldsText) {
+  fieldsText_ = latin1FromBstr(fieldsText);
+  return S_OK;
+}
+
+HRESULT CPNRAddEmail::initParam(BSTR paramsText) {
+  paramsText_ = latin1FromBstr(paramsText);
+  return S_OK;
+}
+
+void CPNRAddEmail::BindFields(Window&) {
+  const std::array<std::pair<std::string_view, std::intptr_t>, 3> kinds{{
+      {"LAB_PNR_FREETEXT", kFreeTextType},
+      {"LAB_ITINEMAIL_CC", kCopyType},
+      {"LAB_ITINEMAIL_BCC", kBlindCopyType},
+  }};
+  for (const ids::EmailLine& lineIds : ids::kLines) {
+    Window& types = Control(lineIds.type);
+    types.addEntry("", kNoType);
+    for (const auto& [key, data] : kinds) {
+      std::string text;
+      mask().GetLangText(key, text);
+      types.addEntry(text, data);
+    }
+  }
+}
+
+bool CPNRAddEmail::ProcessFieldMessages(const Message& message, LRESULT&) {
+  if (message.code != WM_COMMAND || highWord(message.wParam) != CBN_SELCHANGE) return false;
+  const int id = lowWord(message.wParam);
+  for (int line = 0; line < kLineCount; ++line) {
+    if (ids::kLines[line].type == id) ApplyType(line);
+  }
+  return false;
+}
+
+void CPNRAddEmail::OnFirstShow() {
+  firstShow_ = false;
+  waitingForPassengers_ = true;
+  dialog()->enable(false);
+  CPnr pnr;
+  pnr.setParent(dialog());
+  pnr.askForPAX();
+}
+
+// The passengers' labels, and every e-mail the PNR holds: its own e-mail elements first, then
+// each passenger's own address.
+void CPNRAddEmail::ReadPnr() {
+  CPnr pnr;
+  pnr.setParent(dialog());
+  CPNRMaster master;
+  pnr.retrievePAX(master);
+  for (const CPax& passenger : master.passengers()) {
+    passengerLabels_.push_back(passenger.getNameNo() + " - " + passenger.getsurname() + "/" +
+                               passenger.getgivenName());
+  }
+  for (const CEmail& email : master.emails()) {
+    existingEmails_.push_back(
+        {email.getAddress(), email.getNameNo(), email.getName(), email.getRemark()});
+  }
+  for (const CPax& passenger : master.passengers()) {
+    if (passenger.getEmail().empty()) continue;
+    existingEmails_.push_back({passenger.getEmail(), passenger.getNameNo(),
+                               passenger.getsurname() + "/" + passenger.getgivenName(), ""});
+  }
+}
+
+// With passengers every line offers them (the first entry empty) in place of the name number.
+void CPNRAddEmail::FillPassengerLists() {
+  const bool withPassengers = !passengerLabels_.empty();
+  for (int line = 0; line < kLineCount; ++line) {
+    Window& list = Control(ids::kLines[line].passengers);
+    lines_[line].nameNumber.ShowEdit(withPassengers ? SW_HIDE : SW_SHOW);
+    list.show(withPassengers ? SW_SHOW : SW_HIDE);
+    if (!withPassengers) continue;
+    list.clearEntries();
+    list.addEntry("", 0);
+    for (std::size_t index = 0; index < passengerLabels_.size(); ++index) {
+      list.addEntry(passengerLabels_[index], static_cast<std::intptr_t>(index + 1));
+    }
+    list.setCurrentEntry(0);
+  }
+}
+
+// The k-th existing e-mail fills line k + 1: its address, its passenger, and its kind from
+// the remark ("BC" blind copy, "CC" copy, any other remark a free text).
+void CPNRAddEmail::PrefillLines() {
+  const std::size_t count = std::min<std::size_t>(existingEmails_.size(), kLineCount);
+  for (std::size_t index = 0; index < count; ++index) {
+    const int line = static_cast<int>(index);
+    const ExistingEmail& email = existingEmails_[index];
+    lines_[line].address.SetText(email.address);
+    if (!email.nameNumber.empty()) {
+      if (passengerLabels_.empty()) {
+        lines_[line].nameNumber.SetText(email.nameNumber);
+      } else {
+        for (std::size_t label = 0; label < passengerLabels_.size(); ++label) {
+          if (labelNameNumber(passengerLabels_[label]) != email.nameNumber) continue;
+          Control(ids::kLines[line].passengers).setCurrentEntry(static_cast<int>(label + 1));
+          break;
+        }
+      }
+    }
+    if (!email.remark.empty()) {
+      Window& types = Control(ids::kLines[line].type);
+      const std::string_view kind = std::string_view(email.remark).substr(0, 2);
+      if (kind == "BC") {
+        selectEntryWithData(types, kBlindCopyType);
+      } else if (kind == "CC") {
+        selectEntryWithData(types, kCopyType);
+      } else {
+        selectEntryWithData(types, kFreeTextType);
+        lines_[line].freeText.SetText(email.remark);
+      }
+    }
+    ApplyType(line);
+  }
+}
+
+std::intptr_t CPNRAddEmail::SelectedType(int line) const {
+  const Window& types = Control(ids::kLines[line].type);
+  const ListEntry* entry = types.entry(types.currentEntry());
+  return entry != nullptr ? entry->data : kNoType;
+}
+
+void CPNRAddEmail::ApplyType(int line) {
+  lines_[line].freeText.Enable(SelectedType(line) == kFreeTextType ? 1 : 0);
+}
+
+bool CPNRAddEmail::IsSelected(int line) const {
+  return Control(ids::kLines[line].select).checkState() == 1;
+}
+
+bool CPNRAddEmail::ValidateLine(int line) {
+  Line& row = lines_[line];
+  const std::string nameNumber = row.nameNumber.GetText();
+  if (!isBlank(nameNumber) && nameNumber.find_first_not_of("0123456789.") != std::string::npos) {
+    row.nameNumber.ReportError("ERR_PNR_PAXNAMENO_NONNUMERIC");
+    return false;
+  }
+  const std::string address = row.address.GetText();
+  const auto atSigns = std::count(address.begin(), address.end(), '@');
+  std::string_view fault;
+  if (isBlank(address)) {
+    fault = "ERR_PNR_EMAIL_MANDATORY";
+  } else if (!CTorvanValidate().IsAlphanumericEx(address, "@-_.")) {
+    fault = "ERR_VESPIN1_EMAIL_ALPHANUM_FIELD";
+  } else if (address.size() < 5) {
+    fault = "ERR_PNR_EMAIL_SHORT";
+  } else if (atSigns == 0) {
+    fault = "ERR_PNR_EMAIL_NOAT";
+  } else if (atSigns > 1) {
+    fault = "ERR_PNR_EMAIL_MANYAT";
+  }
+  if (!fault.empty()) {
+    row.address.ReportError(fault);
+    return false;
+  }
+  if (SelectedType(line) != kFreeTextType) return true;
+  const std::string freeText = row.freeText.GetText();
+  if (isBlank(freeText)) {
+    row.freeText.ReportError("ERR_PNR_EMAILFREETEXT_NONE");
+    return false;
+  }
+  if (!CTorvanValidate().IsAlphanumericEx(freeText, " /*")) {
+    row.freeText.ReportError("ERR_VESPIN1_REMARKS_ALPHANUM_FIELD");
+    return false;
+  }
+  return true;
+}
+
+bool CPNRAddEmail::ValidateFields() {
+  bool any = false;
+  for (int line = 0; line < kLineCount; ++line) {
+    if (!IsSelected(line)) continue;
+    if (!ValidateLine(line)) return false;
+    any = true;
+  }
+  if (any) return true;
+  lines_[0].address.ReportError("ERR_PNR_EMAIL_INPUT");
+  return false;
+}
+
+std::string CPNRAddEmail::LineItem(int line) const {
+  if (!IsSelected(line)) return "";
+  const Line& row = lines_[line];
+  const std::string mark(framework::kFreeTextMark);
+  std::string item = "PE" + mark + framework::hostEmailAddress(row.address.GetText()) + mark;
+  switch (SelectedType(line)) {
+    case kFreeTextType:
+      item += row.freeText.GetText();
+      break;
+    case kCopyType:
+      item += "CC/";
+      break;
+    case kBlindCopyType:
+      item += "BC/";
+      break;
+    default:
+      break;
+  }
+  if (!passengerLabels_.empty()) {
+    const std::string passenger =
+        framework::itemText(*dialog(), ids::kLines[line].passengers, kTextBuffer);
+    if (!isBlank(passenger)) item += "-" + passenger.substr(0, passenger.find(" - "));
+  } else if (!isBlank(row.nameNumber.GetText())) {
+    item += "-" + row.nameNumber.GetText();
+  }
+  return item;
+}
+
+std::string CPNRAddEmail::BuildCommand() const {
+  std::string command;
+  for (int line = 0; line < kLineCount; ++line) {
+    const std::string item = LineItem(line);
+    if (item.empty()) continue;
+    if (!command.empty()) command += "|";
+    command += item;
+  }
+  return command;
+}
+
+// The select states, every free text emptied, then each line: a selected line's values, the
+// free text only while it is open; an unselected line's keys emptied.
+void CPNRAddEmail::SaveFields(CTorvanProfile& profile) {
+  const auto write = [&](const std::string& key, const std::string& value) {
+    profile.setKeyName(key);
+    profile.setValue(value);
+  };
+  for (int line = 0; line < kLineCount; ++line) {
+    write(numbered("SELECT", line), std::to_string(Control(ids::kLines[line].select).checkState()));
+  }
+  for (int line = 0; line < kLineCount; ++line) write(numbered("FREE_TEXT", line), "");
+  for (int line = 0; line < kLineCount; ++line) {
+    const Line& row = lines_[line];
+    if (!IsSelected(line)) {
+      write(numbered("NAME_NO", line), "");
+      write(numbered("EMAIL_ADDRESS", line), "");
+      write(numbered("TYPE", line), "");
+      continue;
+    }
+    row.nameNumber.Save(profile, numbered("NAME_NO", line));
+    row.address.Save(profile, numbered("EMAIL_ADDRESS", line));
+    write(numbered("TYPE", line), std::to_string(SelectedType(line)));
+    if (Control(ids::kLines[line].freeText).isEnabled()) {
+      row.freeText.Save(profile, numbered("FREE_TEXT", line));
+    }
+  }
+}
+
+// After the template's Clear. A kind saved empty (a line that was not selected) reads as the
+// first entry, as an absent one does.
+void CPNRAddEmail::LoadFields(CTorvanProfile& profile) {
+  for (int line = 0; line < kLineCount; ++line) {
+    profile.setKeyName(numbered("SELECT", line));
+    std::string value;
+    profile.getValue(value, "", kTextBuffer);
+    Control(ids::kLines[line].select).setCheckState(value == "1" ? 1 : 0);
+  }
+  for (int line = 0; line < kLineCount; ++line) {
+    lines_[line].nameNumber.Load(profile, numbered("NAME_NO", line));
+  }
+  for (int line = 0; line < kLineCount; ++line) {
+    lines_[line].address.Load(profile, numbered("EMAIL_ADDRESS", line));
+  }
+  for (int line = 0; line < kLineCount; ++line) {
+    const std::string key = numbered("TYPE", line);
+    profile.setKeyName(key);
+    std::string value;
+    Window& types = Control(ids::kLines[line].type);
+    if (profile.getValue(value, "", kTextBuffer) != 0 && !value.empty()) {
+      mask().RestoreComboSelection(types, key, profile);
+    } else {
+      types.setCurrentEntry(0);
+    }
+  }
+  for (int line = 0; line < kLineCount; ++line) {
+    lines_[line].freeText.Load(profile, numbered("FREE_TEXT", line));
+    ApplyType(line);
+  }
+}
+
+void CPNRAddEmail::ClearFields() {
+  for (int line = 0; line < kLineCount; ++line) {
+    const ids::EmailLine& lineIds = ids::kLines[line];
+    Control(lineIds.select).setCheckState(0);
+    Window& passengers = Control(lineIds.passengers);
+    if (passengers.entryCount() > 0) passengers.setCurrentEntry(0);
+    Control(lineIds.type).setCurrentEntry(0);
+    lines_[line].nameNumber.Clear();
+    lines_[line].address.Clear();
+    lines_[line].freeText.Clear();
+    ApplyType(line);
+  }
+}
