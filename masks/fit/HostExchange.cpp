@@ -32,6 +32,23 @@ std::optional<ExchangeMessage> exchangeMessageOf(UINT message) {
   return std::nullopt;
 }
 
+std::string agentInformationText(std::string_view reply, bool yenAsHash) {
+  std::string text;
+  text.reserve(reply.size());
+  for (char c : reply) {
+    const auto code = static_cast<unsigned char>(c);
+    if (code == 0xA5 && yenAsHash) {
+      text += '#';
+    } else if (code < 0x80) {
+      text += c;
+    } else {
+      text += static_cast<char>(0xC0 | (code >> 6));
+      text += static_cast<char>(0x80 | (code & 0x3F));
+    }
+  }
+  return text;
+}
+
 void HostExchange::onMessage(const ExchangeMessage& message) {
   if (!message.dialog) {
     agentInformationWaiting_ = true;

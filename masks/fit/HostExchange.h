@@ -43,6 +43,10 @@ struct ReplyRoute {
 // The container's notice that the open PNR's data are ready; no host reply.
 inline constexpr std::string_view kPnrInfoNotice = "GETPNRINFO";
 
+// A host reply (Latin-1, as every mask text) as the agent information takes it: in UTF-8. The
+// group mask writes the yen sign as "#" (yenAsHash).
+std::string agentInformationText(std::string_view reply, bool yenAsHash = false);
+
 class HostExchange {
  public:
   // A message of the exchanges arrived: marks its dialog (or the agent information) waiting;

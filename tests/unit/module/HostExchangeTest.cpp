@@ -100,4 +100,10 @@ TEST(HostExchangeTest, OnlyAProfileExchangeAsksForAPhoneFill) {
   EXPECT_FALSE(exchange.takePhoneFill());
 }
 
+TEST(HostExchangeTest, AgentInformationTextIsUtf8) {
+  EXPECT_EQ(agentInformationText("A\xA5\xE9<"), "A\xC2\xA5\xC3\xA9<");
+  EXPECT_EQ(agentInformationText("A\xA5\xE9<", true), "A#\xC3\xA9<");
+  EXPECT_EQ(agentInformationText(""), "");
+}
+
 }  // namespace
