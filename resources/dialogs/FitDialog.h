@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "resources/DialogParts.h"
+
 namespace resources::pnr_creation_fit {
 
 inline constexpr int kDialogId = 104;
@@ -83,5 +85,46 @@ inline constexpr int kDependentIcBox = 428;
 inline constexpr int kDependentIc = 423;
 
 inline constexpr int kAutoCreate = 436;
+
+// The controls of the reusable fields.
+struct TtlIds {
+  int label, type, dateLabel, date, queueLabel, queue, segmentLabel, segment, ticketLabel;
+};
+inline constexpr TtlIds kTtl{250, 211, 252, 215, 254, 219, 270, 236, 614};
+inline constexpr int kReceivedFromLabel = 256;
+struct AgencyIds {
+  int nameLabel, name, telephoneLabel, telephone, agentLabel, agent, addressLabel;
+  std::array<int, 6> lines;
+};
+inline constexpr AgencyIds kAgency{262, 413, 265, 415,
+                                   259, 411, 268, {417, 419, 421, 553, 555, 840}};
+struct RemarksIds {
+  int typeLabel, type, segmentLabel, segment, textLabel, text;
+};
+inline constexpr RemarksIds kRemarks{437, 272, 438, 274, 439, 276};
+struct IdDocIds {
+  int typeLabel, type, numberLabel, number, surnameLabel, surname, givenLabel, given;
+};
+inline constexpr IdDocIds kIdDoc{440, 284, 442, 286, 443, 288, 444, 290};
+struct PassportIds {
+  int typeLabel, type, passportLabel, passport, nationalityLabel, nationality, segmentLabel,
+      segment, surnameLabel, surname, givenLabel, given, primaryHolder, nameSelectLabel, nameSelect,
+      birthLabel, birth, genderLabel, gender;
+};
+inline constexpr PassportIds kPassport{445, 292, 446, 294, 447, 296, 448, 298, 449, 431,
+                                       450, 432, 429, 451, 430, 452, 433, 453, 434};
+struct EmailIds {
+  int addressLabel, address, freeTextLabel, freeText, passengerLabel, passenger;
+};
+inline constexpr EmailIds kEmail{458, 306, 459, 308, 460, 310};
+
+// Frames.
+inline constexpr int kCustomerFrame = 625;
+inline constexpr int kContactFrame = 626;
+inline constexpr int kRemarksFrame = 661;
+inline constexpr int kPersonnelFrame = 441;
+inline constexpr int kPassportFrame = 660;
+
+extern const platform::DialogTemplate kDialog;
 
 }  // namespace resources::pnr_creation_fit
