@@ -86,6 +86,24 @@ ProfileImport importProfile(std::string_view text, LookupKind kind, int row,
   return result;
 }
 
+std::optional<DialogRecord> readDialogRecord(std::string_view text, LookupKind kind) {
+  if (text.size() >= 1024) return std::nullopt;
+  DialogRecord record;
+  record.kind = kind;
+  switch (kind) {
+    case LookupKind::Surname:
+      record.main = parseMainRecord(text, Cleaning::AsGiven, kDialogRecordFields);
+      break;
+    case LookupKind::GivenName:
+      record.dependant = parseDependantRecord(text);
+      break;
+    case LookupKind::Corporate:
+      record.corporate = parseCorporateRecord(text);
+      break;
+  }
+  return record;
+}
+
 std::array<std::string, kAddressLines> addressLines(std::string_view text) {
   std::array<std::string, kAddressLines> lines;
   std::size_t line = 0;

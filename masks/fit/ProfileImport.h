@@ -85,6 +85,17 @@ struct ProfileImport {
 ProfileImport importProfile(std::string_view text, LookupKind kind, int row,
                             bool autoCreateSetting);
 
+// The add-passenger dialog's own record of a back-office answer, in the kind the dialog has
+// set: a main record of 36 fields as given, a dependant record or a corporate record. Nothing
+// for a text of 1024 characters or more.
+struct DialogRecord {
+  LookupKind kind = LookupKind::Surname;
+  MainRecord main;
+  DependantRecord dependant;
+  std::string corporate;
+};
+std::optional<DialogRecord> readDialogRecord(std::string_view text, LookupKind kind);
+
 // An address text as up to five lines of up to 63 characters: split at carriage returns and
 // line feeds (a carriage return with its line feed is one break).
 std::array<std::string, kAddressLines> addressLines(std::string_view text);

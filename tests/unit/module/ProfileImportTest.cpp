@@ -155,6 +155,20 @@ TEST(ProfileImportTest, BadRecordsImportEmptyValues) {
   }
 }
 
+TEST(ProfileImportTest, TheAddPassengerDialogReadsItsOwnRecord) {
+  const auto main = readDialogRecord("1O'NEIL JOHN\\MR", LookupKind::Surname);
+  ASSERT_TRUE(main);
+  EXPECT_EQ(main->main[F::PassengerName], "O'NEIL JOHN");  // not cleaned
+  EXPECT_EQ(main->main[F::Title], "MR");
+  EXPECT_EQ(readDialogRecord(kTraveller, LookupKind::Surname)->main.fieldCount, 36u);
+  EXPECT_EQ(readDialogRecord("2TAN\\MEI\\MS\\S1\\C1\\004", LookupKind::GivenName)
+                ->dependant.dependantNumber,
+            "004");
+  EXPECT_EQ(readDialogRecord("3CORP", LookupKind::Corporate)->corporate, "CORP");
+  EXPECT_TRUE(readDialogRecord("1" + std::string(1022, 'A'), LookupKind::Surname));
+  EXPECT_FALSE(readDialogRecord("1" + std::string(1023, 'A'), LookupKind::Surname));
+}
+
 TEST(ProfileImportTest, AddressTextsBecomeFiveLinesOf63Characters) {
   using Lines = std::array<std::string, 5>;
   const std::vector<std::pair<std::string, Lines>> cases = {
