@@ -33,11 +33,13 @@ struct FitCommandInput {
   // The nine rows, then the added passengers.
   std::vector<PassengerSlot> slots;
 
-  bool copyFromDoss = false;       // box 841
-  std::string agencyPhoneLine;     // the agency field's phone line fragment
-  std::string agencyAddressLine;   // the agency field's address line fragment
-  std::string ticketingTimeLimit;  // fragment
-  std::string receivedFrom;        // fragment
+  bool copyFromDoss = false;      // box 841
+  std::string agencyPhoneLine;    // the agency field's phone line fragment
+  std::string agencyAddressLine;  // the agency field's address line fragment
+  // The ticketing-time-limit and received-from fragments, built without the change mark: a
+  // creation adds new elements.
+  std::string ticketingTimeLimit;
+  std::string receivedFrom;
 
   std::string businessPhone;  // 278
   std::string contactPerson;  // 475
