@@ -3,10 +3,8 @@
 #include <pugixml.hpp>
 
 #include <exception>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
+#include "platform/files/FileText.h"
 #include "platform/files/PathResolver.h"
 
 namespace platform {
@@ -94,28 +92,13 @@ std::string nodeText(const pugi::xpath_node& selected) {
   return latin1FromUtf8(text);
 }
 
-// The whole content of a regular file; nothing for a folder or a file that cannot be read.
-std::optional<std::string> readFile(const std::filesystem::path& path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
-  try {
-    std::ifstream stream(path, std::ios::binary);
-    if (!stream) return std::nullopt;
-    std::string content{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-    if (stream.bad()) return std::nullopt;
-    return content;
-  } catch (const std::exception&) {
-    return std::nullopt;
-  }
-}
-
 }  // namespace
 
 XmlDocument::XmlDocument() : state_(std::make_shared<State>()) {}
 
 bool XmlDocument::loadFile(std::string_view maskPath) {
   state_ = std::make_shared<State>();
-  const std::optional<std::string> content = readFile(resolvePath(maskPath));
+  const std::optional<std::string> content = readRegularFile(resolvePath(maskPath));
   if (!content) return false;
   const pugi::xml_parse_result result = state_->document.load_buffer(
       content->data(), content->size(), pugi::parse_default, pugi::encoding_auto);
