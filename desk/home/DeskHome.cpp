@@ -14,6 +14,7 @@
 #include "desk/home/EmbeddedFiles.h"
 #include "desk/services/IniStore.h"
 #include "desk/services/WhiteboardStore.h"
+#include "platform/files/PathResolver.h"
 
 namespace desk {
 namespace {
@@ -107,11 +108,16 @@ bool isMissingOrEmpty(const fs::path& folder) {
 
 void setHome(const fs::path& folder) {
   chosenHome() = fs::absolute(folder);
+  // The paths that masks form from the whiteboard and the settings stay inside the home.
+  platform::setPathRoot(*chosenHome());
 }
 
 const fs::path& home() {
   std::optional<fs::path>& folder = chosenHome();
-  if (!folder) folder = fs::absolute(userHome());
+  if (!folder) {
+    folder = fs::absolute(userHome());
+    platform::setPathRoot(*folder);
+  }
   return *folder;
 }
 

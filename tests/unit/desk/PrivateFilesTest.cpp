@@ -9,6 +9,7 @@
 #include "desk/home/DeskHome.h"
 #include "desk/services/NamedQueues.h"
 #include "framework/services/CTorvanLog.h"
+#include "framework/services/CTorvanProfile.h"
 #include "framework/services/TorvanArch.h"
 #include "tests/unit/desk/TempHome.h"
 
@@ -62,6 +63,21 @@ TEST(PrivateFilesTest, SaveKeepsTheModeTheUserGaveTheFile) {
   fs::permissions(home.folder() / "VLwhiteboard.ini", fs::perms(0640));
   WHITEBOARD_putString("S", "K", "two", kWhiteboardName);
   EXPECT_EQ(modeOf(home.folder() / "VLwhiteboard.ini"), 0640u);
+}
+
+TEST(PrivateFilesTest, ProfileFilesOutsideTheHomeAreNeitherReadNorWritten) {
+  TempHome outside;
+  outside.write("Other.ini", "[S]\nK=secret\n");
+  TempHome home;
+  CTorvanProfile profile;
+  profile.setIniFile((outside.folder() / "Other.ini").string());
+  profile.setSectionName("S");
+  profile.setKeyName("K");
+  std::string value;
+  EXPECT_EQ(profile.getValue(value, "none", 1024), 0);
+  EXPECT_EQ(value, "none");
+  EXPECT_EQ(profile.setValue("changed"), 0);
+  EXPECT_EQ(outside.read("Other.ini"), "[S]\nK=secret\n");
 }
 
 }  // namespace
