@@ -8,6 +8,7 @@
 
 #include "desk/home/DeskHome.h"
 #include "desk/services/NamedQueues.h"
+#include "desk/services/RegistryStore.h"
 #include "framework/services/CTorvanLog.h"
 #include "framework/services/CTorvanProfile.h"
 #include "framework/services/TorvanArch.h"
@@ -44,12 +45,17 @@ TEST(PrivateFilesTest, HomeWhiteboardLogLocksAndQueuesArePrivate) {
   WHITEBOARD_putString("S", "K", "value", kWhiteboardName);
   CTorvanLog().error("Test", "Private", 1, "a line");
   desk::pushQueueMessage("ID_TEST", "A=1");
+  desk::updateRegistry([](desk::RegistryTree& registry) {
+    registry.root().createSubkey("HKEY_CLASSES_ROOT").createSubkey("Quillet.Test");
+    return true;
+  });
 
   EXPECT_EQ(modeOf(home), 0700u);
   EXPECT_EQ(modeOf(home / "VLwhiteboard.ini"), 0600u);
   EXPECT_EQ(modeOf(home / ".vlwhiteboard.ini.lock"), 0600u);
   EXPECT_EQ(modeOf(home / "quillet.log"), 0600u);
   EXPECT_EQ(modeOf(home / "queues"), 0700u);
+  EXPECT_EQ(modeOf(home / "Registry.reg"), 0600u);
   for (const auto& entry : fs::recursive_directory_iterator(home)) {
     SCOPED_TRACE(entry.path().string());
     EXPECT_EQ(modeOf(entry.path()) & 077, 0u);
