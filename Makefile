@@ -5,12 +5,16 @@
 #   make deps   install the Debian packages the build needs (only those missing)
 #   make asan   the address and undefined-behaviour sanitizer build, tests included
 #   make bench  run the benchmarks
+#   make fuzz   the fuzz targets (clang, libFuzzer, sanitizers), each run for FUZZ_SECONDS
+#   make soak   the heavy whiteboard durability run: many writer processes, many kills
 
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all build deps run demo test asan bench format clean
+.PHONY: all build deps run demo test asan bench fuzz soak format clean
 
 all: build
 
@@ -41,8 +45,17 @@ bench: build
 	$(BUILD)/bin/quillet_bench
 	node tests/browser/roundtrip.mjs $(BUILD)/bin/quillet
 
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DQUILLET_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) --target fuzz_targets
+	tools/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+soak: build
+	$(BUILD)/bin/whiteboard_soak
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

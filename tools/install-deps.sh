@@ -2,11 +2,13 @@
 # Installs the Debian packages the build and the tests need, only those missing.
 set -euo pipefail
 
+# clang and its runtimes build the fuzz targets (make fuzz).
 packages=(
   g++ cmake ninja-build make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libpugixml-dev libcpp-httplib-dev
   chromium nodejs
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -184,7 +184,10 @@ void DriveSession::homeCopy(ScriptLine& line) {
 void DriveSession::handover(ScriptLine& line) {
   std::string installFolder;
   WHITEBOARD_getString("SYSTEM", "InstallDir", "", installFolder, 1024, kWhiteboardName);
-  writeWholeFile(resolvePath(installFolder + "\\temp\\PNRToBeCreate.pnrdata"), line.text());
+  const std::filesystem::path file = resolvePath(installFolder + "\\temp\\PNRToBeCreate.pnrdata");
+  if (file.empty())
+    throw ScriptError("the install folder \"" + installFolder + "\" lies outside the home");
+  writeWholeFile(file, line.text());
 }
 
 void DriveSession::pnrGroup(ScriptLine& line) {

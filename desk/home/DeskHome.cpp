@@ -1,11 +1,12 @@
 #include "desk/home/DeskHome.h"
 
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "desk/home/EmbeddedFiles.h"
 #include "desk/services/IniStore.h"
 #include "desk/services/WhiteboardStore.h"
+#include "platform/files/PathResolver.h"
 
 namespace desk {
 namespace {
@@ -61,15 +63,36 @@ std::string replacePlaceholder(std::string_view bytes, std::string_view homeText
   }
 }
 
-void writeFile(const fs::path& file, std::string_view bytes) {
-  fs::create_directories(file.parent_path());
-  std::ofstream stream(file, std::ios::binary | std::ios::trunc);
-  stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  stream.close();
-  if (!stream) {
-    throw fs::filesystem_error("cannot write default file", file,
-                               std::error_code(errno ? errno : EIO, std::generic_category()));
+[[noreturn]] void throwError(const char* what, const fs::path& path, int error) {
+  throw fs::filesystem_error(what, path, std::error_code(error, std::generic_category()));
+}
+
+// The home holds the agent's work and the agency's data: its folders and files are the user's
+// alone (0700 and 0600), whatever the umask lets others have.
+void makePrivateFolders(const fs::path& folder) {
+  if (folder.empty() || fs::is_directory(folder)) return;
+  makePrivateFolders(folder.parent_path());
+  if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+    throwError("cannot make folder", folder, errno);
   }
+}
+
+void writeFile(const fs::path& file, std::string_view bytes) {
+  makePrivateFolders(file.parent_path());
+  const int descriptor =
+      ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
+  if (descriptor < 0) throwError("cannot write default file", file, errno);
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written < 0) {
+      const int error = errno;
+      ::close(descriptor);
+      throwError("cannot write default file", file, error);
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  if (::close(descriptor) != 0) throwError("cannot write default file", file, errno);
 }
 
 bool isMissingOrEmpty(const fs::path& folder) {
@@ -85,11 +108,16 @@ bool isMissingOrEmpty(const fs::path& folder) {
 
 void setHome(const fs::path& folder) {
   chosenHome() = fs::absolute(folder);
+  // The paths that masks form from the whiteboard and the settings stay inside the home.
+  platform::setPathRoot(*chosenHome());
 }
 
 const fs::path& home() {
   std::optional<fs::path>& folder = chosenHome();
-  if (!folder) folder = fs::absolute(userHome());
+  if (!folder) {
+    folder = fs::absolute(userHome());
+    platform::setPathRoot(*folder);
+  }
   return *folder;
 }
 
@@ -110,6 +138,7 @@ void prepareHome(const fs::path& folder) {
   const fs::path staging = target.parent_path() / ("." + target.filename().string() + ".new-" +
                                                    std::to_string(::getpid()));
   fs::remove_all(staging);
+  makePrivateFolders(staging);
   for (const EmbeddedFile& file : defaults::embeddedFiles()) {
     writeFile(staging / fs::path(file.path), replacePlaceholder(file.bytes, homeText));
   }

@@ -18,6 +18,9 @@ namespace fs = std::filesystem;
 
 void (*beforeReplaceHook)() = nullptr;
 
+// Files of the desk hold the agent's work and the agency's data: only their user reads them.
+constexpr mode_t kPrivateMode = 0600;
+
 [[noreturn]] void throwError(const char* what, const fs::path& path, int error) {
   throw fs::filesystem_error(what, path, std::error_code(error, std::generic_category()));
 }
@@ -40,7 +43,7 @@ class Descriptor {
 };
 
 int openLockFile(const fs::path& lockFile) {
-  const int descriptor = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  const int descriptor = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, kPrivateMode);
   if (descriptor < 0) throwError("cannot open lock file", lockFile, errno);
   return descriptor;
 }
@@ -124,8 +127,8 @@ void replaceFile(const fs::path& file, std::string_view content) {
   const fs::path temporary =
       folder / ("." + platform::lowerAscii(file.filename().string()) + ".tmp");
   try {
-    Descriptor descriptor(
-        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666));
+    Descriptor descriptor(::open(
+        temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, kPrivateMode));
     if (descriptor.get() < 0) throwError("cannot create", temporary, errno);
     struct stat old {};
     if (::stat(file.c_str(), &old) == 0) ::fchmod(descriptor.get(), old.st_mode & 07777);

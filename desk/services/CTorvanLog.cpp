@@ -52,8 +52,9 @@ void appendLine(std::string_view kind, std::string_view module, std::string_view
   std::replace_if(
       line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
   line += '\n';
+  // The log names the agent's commands and data: only its user reads it.
   const std::string file = (desk::home() / "quillet.log").string();
-  const int descriptor = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+  const int descriptor = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
   if (descriptor < 0) return;  // the log has nowhere to report its own failure
   [[maybe_unused]] const ssize_t written = ::write(descriptor, line.data(), line.size());
   ::close(descriptor);

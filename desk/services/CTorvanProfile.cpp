@@ -115,6 +115,11 @@ int CTorvanProfile::setValue(std::string_view text) {
   }
   try {
     const fs::path file = state_->file();
+    if (file.empty()) {
+      desk::reportFailure(kModule, kOperation, EACCES,
+                          "file \"" + state.iniFile + "\" lies outside the desk home");
+      return 0;
+    }
     desk::IniChange change{state.section, state.key, std::string(text)};
     if (state_->openBatches > 0) {
       State::BatchFile& batch = state_->batchFile(file);

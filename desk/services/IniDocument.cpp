@@ -15,8 +15,10 @@ IniDocument::IniDocument(std::string_view text) {
 }
 
 IniDocument::Line IniDocument::parseLine(std::string raw) {
-  // A file edited on Windows ends its lines with CR LF; the CR belongs to the line end.
-  if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+  // A file edited on Windows ends its lines with CR LF; the CR belongs to the line end. So do
+  // the doubled CRs of a file converted twice: kept in the text, each save would take one more
+  // away and change a value that nobody wrote.
+  while (!raw.empty() && raw.back() == '\r') raw.pop_back();
   Line line;
   line.raw = std::move(raw);
   const std::string_view content = platform::trimBlanks(line.raw);

@@ -5,6 +5,8 @@
 
 #include "desk/services/NamedQueues.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -92,7 +94,13 @@ namespace desk {
 
 void pushQueueMessage(std::string_view queueName, std::string_view message) {
   try {
-    fs::create_directories(queueFolder());
+    // Messages between desk components are the user's alone, like the rest of the home.
+    const fs::path folder = queueFolder();
+    fs::create_directories(folder.parent_path());
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+      throw fs::filesystem_error("cannot make folder", folder,
+                                 std::error_code(errno, std::generic_category()));
+    }
     const fs::path file = queueFile(queueName);
     const FileLock lock = FileLock::acquire(lockFileFor(file));
     std::string content = readFileIfExists(file).value_or(std::string());

@@ -30,7 +30,35 @@ std::optional<std::string> findNameIgnoringCase(const fs::path& folder, std::str
   return best;
 }
 
+std::optional<fs::path>& pathRoot() {
+  static std::optional<fs::path> root;
+  return root;
+}
+
+fs::path followed(const fs::path& path) {
+  std::error_code error;
+  fs::path result = fs::weakly_canonical(fs::absolute(path, error), error);
+  return error ? fs::absolute(path).lexically_normal() : result;
+}
+
 }  // namespace
+
+void setPathRoot(const fs::path& folder) {
+  pathRoot() = folder.empty() ? std::nullopt : std::optional<fs::path>(followed(folder));
+}
+
+bool isInsidePathRoot(const fs::path& path) {
+  const std::optional<fs::path>& root = pathRoot();
+  if (!root) return true;
+  const fs::path full = followed(path);
+  auto inside = full.begin();
+  for (const fs::path& part : *root) {
+    if (part.empty()) continue;  // the trailing separator of a folder
+    if (inside == full.end() || *inside != part) return false;
+    ++inside;
+  }
+  return true;
+}
 
 fs::path findInFolder(const fs::path& folder, std::string_view name) {
   fs::path exact = folder / fs::path(name);
@@ -52,7 +80,7 @@ fs::path resolvePath(std::string_view maskPath) {
     result = parentExists ? findInFolder(result, name) : result / fs::path(name);
     parentExists = parentExists && pathExists(result);
   }
-  return result;
+  return isInsidePathRoot(result) ? result : fs::path();
 }
 
 }  // namespace platform

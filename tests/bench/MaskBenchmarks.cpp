@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "desk/home/DeskHome.h"
+#include "desk/services/AtomicFile.h"
+#include "desk/services/IniDocument.h"
+#include "desk/services/Whiteboard.h"
 #include "framework/MaskState.h"
 #include "framework/services/CTorvanProfile.h"
 #include "module/ObjectMap.h"
@@ -54,6 +57,8 @@ const MaskInput kMasks[] = {
     {"PNRAddPhoneFax", {{235, "12345678"}, {237, "TRAVEL CO"}}, "87654321", 247},
     {"PNRModificationPassenger", {{557, "1.1"}, {559, "JOHN"}, {569, "PAX"}}, "2.1"},
     {"PNRAddEmail", {{325, "A@B.TEST"}, {303, "1.1"}}, "C@D.TEST", 389, {257}},
+    // No Send: its buttons send at once from the passengers the container lists.
+    {"PNRModificationDivide", {}, nullptr, 0},
 };
 
 // One desk home for the whole run, filled with the defaults.
@@ -108,6 +113,70 @@ void BM_Send(benchmark::State& state, const MaskInput& input) {
   }
 }
 
+void sendOnce(const MaskInput& input) {
+  ComPtr<IInPlaceActivation> mask = openMask(entryOf(input.name));
+  platform::Window* dialog = nullptr;
+  mask->GetWindow(&dialog);
+  for (const auto& [id, text] : input.texts) dialog->child(id)->setText(text);
+  platform::click(*dialog->child(input.sendButton));
+}
+
+// The mask section of the whiteboard with the most bytes, after one Send of every mask.
+std::string largestMaskSection() {
+  for (const MaskInput& input : kMasks) {
+    if (input.sendButton != 0) sendOnce(input);
+  }
+  const std::string text = desk::readFileIfExists(desk::whiteboardFile()).value_or("");
+  const desk::IniDocument board(text);
+  std::string largest;
+  std::size_t largestBytes = 0;
+  // The masks' sections are the dotted ones: "PNR.CREATION.FAX".
+  for (std::size_t at = text.find("\n[PNR."); at != std::string::npos;
+       at = text.find("\n[PNR.", at + 1)) {
+    const std::size_t close = text.find(']', at);
+    const std::string section = text.substr(at + 2, close - at - 2);
+    std::size_t bytes = 0;
+    for (const auto& [key, value] : board.entries(section)) bytes += key.size() + value.size() + 2;
+    if (bytes > largestBytes) {
+      largestBytes = bytes;
+      largest = section;
+    }
+  }
+  return largest;
+}
+
+// The save of the largest mask section as a Send makes it: every key in one batch, one value
+// new each round.
+void BM_WhiteboardSaveLargest(benchmark::State& state) {
+  useBenchmarkHome();
+  const std::string section = largestMaskSection();
+  const auto entries = desk::whiteboardSection(section);
+  state.SetLabel(section + ", " + std::to_string(entries.size()) + " keys");
+  int round = 0;
+  for (auto _ : state) {
+    CTorvanProfile profile;
+    framework::openWhiteboardSection(profile, section);
+    CTorvanProfile::Batch together(profile);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      profile.setKeyName(entries[i].first);
+      profile.setValue(i == 0 ? entries[i].second : std::to_string(++round));
+    }
+  }
+}
+
+// The floor of any save: one atomic replace, under its lock, of a file of the whiteboard's
+// bytes in the same folder.
+void BM_AtomicReplaceFloor(benchmark::State& state) {
+  useBenchmarkHome();
+  const std::string bytes = desk::readFileIfExists(desk::whiteboardFile()).value_or("");
+  const std::filesystem::path file = desk::home() / "floor.ini";
+  state.SetLabel(std::to_string(bytes.size()) + " bytes");
+  for (auto _ : state) {
+    const desk::FileLock lock = desk::FileLock::acquire(desk::lockFileFor(file));
+    desk::replaceFile(file, bytes);
+  }
+}
+
 void BM_WhiteboardSave(benchmark::State& state) {
   useBenchmarkHome();
   int round = 0;
@@ -126,9 +195,12 @@ void BM_WhiteboardSave(benchmark::State& state) {
 const bool kRegistered = [] {
   for (const MaskInput& input : kMasks) {
     benchmark::RegisterBenchmark((std::string("Open/") + input.name).c_str(), BM_Open, input);
+    if (input.sendButton == 0) continue;
     benchmark::RegisterBenchmark((std::string("Send/") + input.name).c_str(), BM_Send, input);
   }
   benchmark::RegisterBenchmark("WhiteboardSave/MaskSection", BM_WhiteboardSave);
+  benchmark::RegisterBenchmark("WhiteboardSave/LargestSection", BM_WhiteboardSaveLargest);
+  benchmark::RegisterBenchmark("WhiteboardSave/AtomicReplaceFloor", BM_AtomicReplaceFloor);
   return true;
 }();
 

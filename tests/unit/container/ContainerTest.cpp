@@ -5,11 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
+#include <filesystem>
 
 #include "desk/controls/PickerControls.h"
 #include "desk/home/DeskHome.h"
 #include "platform/com/OutsideControls.h"
+#include "desk/services/IniStore.h"
+#include "platform/window/AgentInput.h"
 #include "platform/window/Messages.h"
 #include "tests/unit/desk/TempHome.h"
 
@@ -175,6 +179,27 @@ TEST_F(ContainerTest, OpensAndReleasesTheMaskAndCreatesItAnew) {
   container.releaseMask();
   EXPECT_EQ(container.mask().window(), nullptr);
   EXPECT_NE(container.openMask().child(304), nullptr);
+}
+
+TEST_F(ContainerTest, HelpAddressReachesTheListenerAsItIsAndIsNeverRunByAShell) {
+  // Each line would leave a file in the working folder if a command interpreter saw it.
+  const std::string address =
+      "http://help/?a=1;touch pwned1&b=$(touch pwned2)`touch pwned3`|touch pwned4 "
+      "'\"\\>pwned5<x";
+  const IniChange help{"CPNRCreationFax", "HELP_EN_URL", address};
+  updateIniFile(home_.folder() / "TorvanMain.ini", {&help, 1});
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(home_.folder());
+
+  Container container(module_, *typelib::findClass("PNRCreationFax"), listener_, answerer_);
+  platform::click(*container.openMask().child(435));
+
+  std::filesystem::current_path(before);
+  EXPECT_NE(std::find(listener_.lines.begin(), listener_.lines.end(), "open " + address),
+            listener_.lines.end());
+  for (const auto& entry : std::filesystem::directory_iterator(home_.folder())) {
+    EXPECT_EQ(entry.path().filename().string().find("pwned"), std::string::npos);
+  }
 }
 
 }  // namespace

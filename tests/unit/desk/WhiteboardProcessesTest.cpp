@@ -12,6 +12,7 @@
 #include "framework/services/CTorvanProfile.h"
 #include "framework/services/TorvanArch.h"
 #include "tests/unit/desk/TempHome.h"
+#include "tests/unit/desk/WhiteboardLoad.h"
 
 namespace {
 
@@ -58,6 +59,27 @@ TEST(WhiteboardProcessesTest, ConcurrentWritersLoseNothing) {
   const std::map<std::string, std::string> values = sectionAsMap("STRESS");
   EXPECT_EQ(values.size(), static_cast<std::size_t>(kWriters * kKeys));
   for (const auto& [key, value] : values) EXPECT_EQ(value, "round 1") << key;
+}
+
+// A small run of the soak's loads (make soak runs them large): readers never see a torn file or
+// a value go back, no writer's last value is lost, and a killed writer leaves a whole file
+// with every save it completed.
+TEST(WhiteboardProcessesTest, ReadersSeeWholeFilesWhileWritersShareASection) {
+  TempHome home;
+  const desk::test::ConcurrentFigures figures =
+      desk::test::runConcurrentWriters(home.folder(), 4, 120, 2);
+  EXPECT_EQ(figures.failedChildren, 0);
+  EXPECT_GT(figures.reads, 0);
+  EXPECT_EQ(figures.tornReads, 0);
+  EXPECT_EQ(figures.lostWrites, 0);
+}
+
+TEST(WhiteboardProcessesTest, WriterKilledAtRandomPointsLosesNoCompletedSave) {
+  TempHome home;
+  const desk::test::KillFigures figures = desk::test::runKilledWriters(home.folder(), 12, 7);
+  EXPECT_EQ(figures.kills, 12);
+  EXPECT_EQ(figures.unreadableAfter, 0);
+  EXPECT_EQ(figures.completedLost, 0);
 }
 
 TEST(WhiteboardProcessesTest, CrashWhileSavingLeavesTheOldFile) {

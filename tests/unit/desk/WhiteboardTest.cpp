@@ -82,6 +82,17 @@ TEST_F(WhiteboardTest, LineBreaksInValuesBecomeBlanks) {
   EXPECT_EQ(desk::whiteboardSection("S").size(), 1u);
 }
 
+TEST_F(WhiteboardTest, ValuesKeepTheirTextOverSavesOfOtherKeys) {
+  // Found by fuzzing: a line end of CR CR LF lost one CR at each save.
+  home_.write("VLwhiteboard.ini", "[A]\r\nK=kept\r\r\nL=mid\rdle\r\n");
+  EXPECT_EQ(readBoard("A", "K"), "kept");
+  for (const char* value : {"1", "2"}) {
+    WHITEBOARD_putString("A", "Other", value, kWhiteboardName);
+    EXPECT_EQ(readBoard("A", "K"), "kept");
+    EXPECT_EQ(readBoard("A", "L"), "mid\rdle");
+  }
+}
+
 TEST_F(WhiteboardTest, NewKeysGoToTheEndOfTheirSectionAndCommentsStay) {
   home_.write("VLwhiteboard.ini",
               "; written by hand\r\n[A]\r\n  First = 1\r\n\r\n[B]\r\nX=2\r\nnot an entry\r\n");

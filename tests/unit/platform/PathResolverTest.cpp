@@ -74,4 +74,20 @@ TEST_F(PathResolverTest, FindInFolder) {
   EXPECT_EQ(platform::findInFolder(root_ / "missing", "x"), root_ / "missing" / "x");
 }
 
+TEST_F(PathResolverTest, PathsLeadingOutsideTheRootNameNoFile) {
+  fs::create_directory_symlink("/etc", root_ / "Config" / "elsewhere");
+  platform::setPathRoot(root_);
+  EXPECT_EQ(platform::resolvePath(maskPath("config\\torvanmain.ini")),
+            root_ / "Config" / "TorvanMain.ini");
+  EXPECT_EQ(platform::resolvePath(maskPath("Config\\New\\file.txt")),
+            root_ / "Config" / "New" / "file.txt");
+  for (const std::string& outside :
+       {std::string("/etc/passwd"), maskPath("..\\x.ini"), maskPath("Config\\..\\..\\x"),
+        maskPath("Config\\elsewhere\\passwd"), std::string("relative.ini")}) {
+    EXPECT_EQ(platform::resolvePath(outside), fs::path()) << outside;
+  }
+  platform::setPathRoot({});
+  EXPECT_EQ(platform::resolvePath("/etc/passwd"), fs::path("/etc/passwd"));
+}
+
 }  // namespace
