@@ -14,7 +14,8 @@ Container::Container(const ModuleLoader& module, const typelib::ClassDescription
       listener_(listener),
       answerer_(answerer),
       containerWindow_(std::make_unique<Window>(WindowClass::Dialog, 0, "Quillet", WS_VISIBLE,
-                                                Rect{0, 0, 800, 600})) {
+                                                Rect{0, 0, 800, 600})),
+      preview_(module, description) {
   desktop().setContainer(this);
   setObserver(this);
   registerPickerControls();
@@ -73,6 +74,17 @@ std::string Container::getLang() {
   const HRESULT result = mask().getLang(language);
   report("Lang", result, language);
   return language;
+}
+
+PreviewResult Container::preview() {
+  const Window& dialog = openMask();
+  std::string language;
+  mask().getLang(language);
+  try {
+    return preview_.run(dialog, language);
+  } catch (const std::runtime_error& error) {
+    throw ContainerFailure(error.what());
+  }
 }
 
 int Container::messageBox(Window*, std::string_view text, std::string_view caption, UINT style) {

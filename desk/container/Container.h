@@ -20,6 +20,7 @@
 #include "desk/container/MaskHost.h"
 #include "desk/container/ModuleLoader.h"
 #include "desk/controls/CodeList.h"
+#include "desk/container/Preview.h"
 #include "desk/state/DeskObserver.h"
 #include "platform/window/Desktop.h"
 #include "typelib/TypeLibrary.h"
@@ -58,6 +59,11 @@ class Container final : public platform::ContainerServices, public DeskObserver 
   void putLang(std::string_view language);
   std::string getLang();
 
+  // What Send of the mask would do now, computed on a hidden instance in a sandbox (see
+  // MaskPreview); activates the mask first. Nothing of it reaches the listener or the answerer,
+  // and the mask itself is only read. Throws ContainerFailure.
+  PreviewResult preview();
+
   // platform::ContainerServices: what the mask asks of its container.
   int messageBox(platform::Window* owner, std::string_view text, std::string_view caption,
                  UINT style) override;
@@ -83,6 +89,7 @@ class Container final : public platform::ContainerServices, public DeskObserver 
   std::unique_ptr<platform::Window> containerWindow_;
   std::unique_ptr<MaskHost> mask_;
   IDispatch* openPicker_ = nullptr;
+  MaskPreview preview_;
 };
 
 }  // namespace desk

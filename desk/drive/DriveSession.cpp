@@ -96,6 +96,7 @@ const std::map<std::string, DriveSession::Command> DriveSession::kCommands{
     {"dump", &DriveSession::dump},
     {"where", &DriveSession::where},
     {"wbdump", &DriveSession::whiteboardDump},
+    {"preview", &DriveSession::preview},
     {"close", &DriveSession::close},
 };
 
@@ -406,6 +407,26 @@ void DriveSession::whiteboardDump(ScriptLine& line) {
                      {"key", outputText(key)},
                      {"value", outputText(value)}}}});
   }
+}
+
+void DriveSession::preview(ScriptLine&) {
+  const PreviewResult result = container_.preview();
+  JsonLine shown = JsonLine::object();
+  switch (result.kind) {
+    case PreviewResult::Kind::Command:
+      shown["command"] = result.text;
+      break;
+    case PreviewResult::Kind::Fault:
+      shown["fault"] = {{"control", result.control ? JsonLine(*result.control) : JsonLine()},
+                        {"text", result.text}};
+      break;
+    case PreviewResult::Kind::Request:
+      shown["request"] = result.text;
+      break;
+    case PreviewResult::Kind::Nothing:
+      break;  // Send would do nothing: an empty preview
+  }
+  output_.write({{"preview", shown}});
 }
 
 void DriveSession::close(ScriptLine&) {

@@ -69,6 +69,7 @@ class DriveSession final {
   void dump(ScriptLine& line);
   void where(ScriptLine& line);
   void whiteboardDump(ScriptLine& line);
+  void preview(ScriptLine& line);
   void close(ScriptLine& line);
 
   std::filesystem::path scriptFolder_;

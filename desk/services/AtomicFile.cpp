@@ -9,6 +9,7 @@
 #include <thread>
 #include <utility>
 
+#include "desk/services/Sandbox.h"
 #include "platform/text/TextRules.h"
 
 namespace desk {
@@ -23,6 +24,12 @@ constexpr mode_t kPrivateMode = 0600;
 
 [[noreturn]] void throwError(const char* what, const fs::path& path, int error) {
   throw fs::filesystem_error(what, path, std::error_code(error, std::generic_category()));
+}
+
+// The services keep a sandbox's writes in memory; a write that still reaches this layer is
+// refused rather than let out.
+void refuseInSandbox(const fs::path& path) {
+  if (Sandbox::active() != nullptr) throwError("a sandbox writes no file", path, EPERM);
 }
 
 // Closes a descriptor when it goes out of scope, on every path out of a function.
@@ -60,6 +67,7 @@ void writeAll(int descriptor, std::string_view content, const fs::path& path) {
 }  // namespace
 
 FileLock FileLock::acquire(const fs::path& lockFile) {
+  refuseInSandbox(lockFile);
   FileLock lock(openLockFile(lockFile));
   while (::flock(lock.descriptor_, LOCK_EX) != 0) {
     if (errno != EINTR) throwError("cannot lock", lockFile, errno);
@@ -69,6 +77,7 @@ FileLock FileLock::acquire(const fs::path& lockFile) {
 
 std::optional<FileLock> FileLock::acquireWithin(const fs::path& lockFile,
                                                 std::chrono::milliseconds timeout) {
+  refuseInSandbox(lockFile);
   using Clock = std::chrono::steady_clock;
   constexpr std::chrono::milliseconds kPollInterval(10);
   FileLock lock(openLockFile(lockFile));
@@ -121,6 +130,7 @@ std::optional<std::string> readFileIfExists(const fs::path& file) {
 }
 
 void replaceFile(const fs::path& file, std::string_view content) {
+  refuseInSandbox(file);
   // One temporary name per file is enough: only the holder of the lock writes it, and a
   // temporary file left by a crash is simply overwritten by the next save.
   const fs::path folder = file.parent_path();

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "desk/services/Sandbox.h"
 #include "desk/state/DeskObserver.h"
 #include "desk/state/OpenPnr.h"
 #include "platform/text/TextRules.h"
@@ -26,6 +27,10 @@ CEmail::CEmail(std::string address, std::string nameNo, std::string name, std::s
     : address_(fit(address)), nameNo_(fit(nameNo)), name_(fit(name)), remark_(fit(remark)) {}
 
 void CPnr::askForPAX() {
+  if (desk::Sandbox* sandbox = desk::Sandbox::active()) {
+    sandbox->recordRequest("askForPAX");
+    return;
+  }
   if (desk::DeskObserver* observer = desk::observer()) observer->onRequest("askForPAX");
 }
 

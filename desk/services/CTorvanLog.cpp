@@ -13,6 +13,7 @@
 #include <string>
 
 #include "desk/home/DeskHome.h"
+#include "desk/services/Sandbox.h"
 #include "desk/state/DeskObserver.h"
 
 namespace {
@@ -62,6 +63,7 @@ void appendLine(std::string_view kind, std::string_view module, std::string_view
 
 void record(std::string_view kind, std::string_view module, std::string_view operation,
             std::string_view numbers, const std::string& text) {
+  if (desk::Sandbox::active() != nullptr) return;  // a sandbox's lines are dropped
   // The log is the last resort of every failure, so it never fails its caller in turn.
   try {
     appendLine(kind, module, operation, numbers, text);
@@ -86,7 +88,7 @@ void CTorvanLog::diagnostic(std::string_view module, std::string_view operation,
 
 void CTorvanLog::debugString(const char* format, ...) {
   static const bool debugLevel = std::getenv("QUILLET_DEBUG") != nullptr;
-  if (!debugLevel) return;
+  if (!debugLevel || desk::Sandbox::active() != nullptr) return;
   va_list arguments;
   va_start(arguments, format);
   const std::string text = formatText(format, arguments);

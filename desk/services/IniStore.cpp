@@ -4,6 +4,7 @@
 #include <mutex>
 
 #include "desk/services/AtomicFile.h"
+#include "desk/services/Sandbox.h"
 
 namespace desk {
 namespace {
@@ -43,10 +44,17 @@ ParsedFiles& parsedFiles() {
 }  // namespace
 
 std::shared_ptr<const IniDocument> readIniFile(const fs::path& file) {
+  if (const Sandbox* sandbox = Sandbox::active()) {
+    if (auto scratch = sandbox->scratchDocument(file)) return scratch;
+  }
   return parsedFiles().documentFor(file, readFileIfExists(file).value_or(std::string()));
 }
 
 void updateIniFile(const fs::path& file, std::span<const IniChange> changes) {
+  if (Sandbox* sandbox = Sandbox::active()) {
+    sandbox->write(file, *readIniFile(file), changes);
+    return;
+  }
   const FileLock lock = FileLock::acquire(lockFileFor(file));
   const std::optional<std::string> before = readFileIfExists(file);
   IniDocument document(before.value_or(std::string()));

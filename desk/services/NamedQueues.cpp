@@ -15,6 +15,7 @@
 
 #include "desk/home/DeskHome.h"
 #include "desk/services/AtomicFile.h"
+#include "desk/services/Sandbox.h"
 #include "desk/services/ServiceFailure.h"
 #include "desk/services/WhiteboardStore.h"
 #include "framework/services/TorvanArch.h"
@@ -82,6 +83,27 @@ std::string unescapeMessage(std::string_view line) {
   return message;
 }
 
+// In a sandbox: the message after those the sandbox has handed out, read without the lock
+// (every write replaces the whole file, so the read sees one whole state of the queue) and left
+// in the queue.
+bool peekMessage(desk::Sandbox& sandbox, const fs::path& file, std::string& message) {
+  const std::optional<std::string> content = desk::readFileIfExists(file);
+  if (!content) return false;
+  std::size_t& taken = sandbox.messagesTaken(file);
+  std::size_t start = 0;
+  for (std::size_t skipped = 0; skipped < taken; ++skipped) {
+    const std::size_t end = content->find('\n', start);
+    if (end == std::string::npos) return false;
+    start = end + 1;
+  }
+  if (start >= content->size()) return false;
+  const std::size_t end = content->find('\n', start);
+  message = unescapeMessage(std::string_view(*content).substr(
+      start, end == std::string::npos ? std::string::npos : end - start));
+  ++taken;
+  return true;
+}
+
 bool holdsMessages(const fs::path& file) {
   std::error_code error;
   const std::uintmax_t size = fs::file_size(file, error);
@@ -93,6 +115,7 @@ bool holdsMessages(const fs::path& file) {
 namespace desk {
 
 void pushQueueMessage(std::string_view queueName, std::string_view message) {
+  if (Sandbox::active() != nullptr) return;  // a sandbox's messages reach no one
   try {
     // Messages between desk components are the user's alone, like the rest of the home.
     const fs::path folder = queueFolder();
@@ -128,6 +151,12 @@ int Q_popString(std::string_view queueName, std::string_view defaultValue, std::
     const fs::path file = queueFile(queueName);
     // An empty queue answers at once, without waiting for a lock that a writer may hold.
     if (!holdsMessages(file)) return 0;
+    if (desk::Sandbox* sandbox = desk::Sandbox::active()) {
+      std::string peeked;
+      if (!peekMessage(*sandbox, file, peeked)) return 0;
+      message = platform::limitToBuffer(peeked, bufferSize);
+      return 1;
+    }
     const auto lock = desk::FileLock::acquireWithin(
         desk::lockFileFor(file), std::chrono::milliseconds(std::max(timeoutMs, 0)));
     if (!lock) {

@@ -1,5 +1,6 @@
 #include "desk/web/UiThread.h"
 
+#include <algorithm>
 #include <thread>
 
 namespace desk {
@@ -9,6 +10,15 @@ void UiThread::post(Task task) {
     std::lock_guard lock(mutex_);
     if (stopped_) throw UiThreadStopped();
     tasks_.push_back(std::move(task));
+  }
+  wake_.notify_one();
+}
+
+void UiThread::postAfter(std::chrono::milliseconds delay, Task task) {
+  {
+    std::lock_guard lock(mutex_);
+    if (stopped_) throw UiThreadStopped();
+    timed_.emplace(std::chrono::steady_clock::now() + delay, std::move(task));
   }
   wake_.notify_one();
 }
@@ -36,7 +46,18 @@ void UiThread::runOne() {
   Task task;
   {
     std::unique_lock lock(mutex_);
-    if (wake_.wait_for(lock, tick_, [this] { return stopped_ || !tasks_.empty(); }) && !stopped_) {
+    if (tasks_.empty() && !stopped_) {
+      // Any wake ends the wait: a new task, or a timed task due before the deadline known here.
+      auto deadline = std::chrono::steady_clock::now() + tick_;
+      if (!timed_.empty()) deadline = std::min(deadline, timed_.begin()->first);
+      wake_.wait_until(lock, deadline);
+    }
+    const auto now = std::chrono::steady_clock::now();
+    while (!timed_.empty() && timed_.begin()->first <= now) {
+      tasks_.push_back(std::move(timed_.begin()->second));
+      timed_.erase(timed_.begin());
+    }
+    if (!tasks_.empty() && !stopped_) {
       task = std::move(tasks_.front());
       tasks_.pop_front();
     }
@@ -55,6 +76,7 @@ void UiThread::stop() {
     std::lock_guard lock(mutex_);
     stopped_ = true;
     dropped.swap(tasks_);
+    timed_.clear();
   }
   wake_.notify_all();
   // Dropping a task of invoke() breaks its promise: the waiter learns that it will not run.

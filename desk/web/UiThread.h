@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <future>
+#include <map>
 #include <mutex>
 #include <stdexcept>
 #include <thread>
@@ -30,6 +31,9 @@ class UiThread {
   // Any thread. Runs task on the UI thread after the tasks queued before it.
   // Throws UiThreadStopped once stop() was called.
   void post(Task task);
+  // Any thread. Runs task on the UI thread once delay has passed, after the tasks queued by
+  // then. Throws UiThreadStopped once stop() was called.
+  void postAfter(std::chrono::milliseconds delay, Task task);
 
   // Any thread but the UI thread. Runs work on the UI thread and returns its result (or throws
   // its exception) when it is done.
@@ -78,6 +82,7 @@ class UiThread {
   mutable std::mutex mutex_;
   std::condition_variable wake_;
   std::deque<Task> tasks_;
+  std::multimap<std::chrono::steady_clock::time_point, Task> timed_;  // by when they are due
   bool stopped_ = false;
   std::thread::id uiThread_;
   std::function<void()> idle_;

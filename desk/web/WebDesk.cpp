@@ -129,7 +129,48 @@ json WebDesk::deskState() const {
                     {"emails", std::move(emails)}});
   }
   return {{"masks", std::move(masks)}, {"languages", languages()}, {"language", language()},
-          {"pnrs", std::move(pnrs)},   {"pnr", host_->openName()}, {"open", masks_.size()}};
+          {"pnrs", std::move(pnrs)},   {"pnr", host_->openName()}, {"open", masks_.size()},
+          {"preview", previewShown_}};
+}
+
+// The preview.
+
+void WebDesk::showPreview(bool shown) {
+  if (shown == previewShown_) return;
+  previewShown_ = shown;
+  for (const auto& [id, mask] : masks_) {
+    if (shown) {
+      schedulePreview(*mask);
+    } else {
+      mask->clearPreview();
+      mask->publish();
+    }
+  }
+}
+
+void WebDesk::schedulePreview(WebMask& mask) {
+  if (!previewShown_ || mask.previewScheduled) return;
+  const auto due = mask.lastPreview + kPreviewInterval;
+  const auto now = std::chrono::steady_clock::now();
+  const auto delay = due > now ? std::chrono::ceil<std::chrono::milliseconds>(due - now)
+                               : std::chrono::milliseconds(0);
+  try {
+    ui_.postAfter(delay, [this, id = mask.id()] { runPreview(id); });
+    mask.previewScheduled = true;
+  } catch (const UiThreadStopped&) {
+  }
+}
+
+void WebDesk::runPreview(const std::string& id) {
+  const auto found = masks_.find(id);
+  if (found == masks_.end() || found->second->abandoned()) return;
+  WebMask& mask = *found->second;
+  mask.previewScheduled = false;
+  // An instance inside an action (waiting for the page) gets its preview when the action ends.
+  if (!previewShown_ || busy_.contains(id) || mask.waiting()) return;
+  mask.lastPreview = std::chrono::steady_clock::now();
+  mask.updatePreview();
+  mask.publish();
 }
 
 // Instances.
@@ -198,6 +239,7 @@ void WebDesk::act(const std::string& id, const std::function<void(WebMask&)>& ac
       destroy(id);
     } else {
       target.actionDone();
+      schedulePreview(target);
     }
   }
   destroyAbandoned();

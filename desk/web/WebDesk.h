@@ -54,6 +54,14 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
   // Throws WebRequestError for an unknown demo PNR.
   void openPnr(std::string_view name);
   nlohmann::json deskState() const;
+  // The preview of Send beside each mask (on at start); while it is off none is computed.
+  bool previewShown() const { return previewShown_; }
+  void showPreview(bool shown);
+  // Computes the instance's preview soon, as its own task on the UI thread, so that no action
+  // or page waits for it: at most one every kPreviewInterval per instance, the last one after
+  // the agent's last change.
+  void schedulePreview(WebMask& mask);
+  static constexpr std::chrono::milliseconds kPreviewInterval{100};
 
   // A new instance of the class, activated and shown; its id.
   std::string openMask(const typelib::ClassDescription& description);
@@ -99,6 +107,7 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
   void installServices();
   void destroy(const std::string& id);
   void destroyAbandoned();
+  void runPreview(const std::string& id);
 
   const ModuleLoader& module_;
   UiThread& ui_;
@@ -110,6 +119,7 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
   WebMask* acting_ = nullptr;
   std::map<std::string, Document> documents_;
   std::uint64_t nextToken_ = 1;
+  bool previewShown_ = true;
 };
 
 }  // namespace desk

@@ -97,7 +97,35 @@ json WebMask::state() {
           {"modal", modal_.value_or(nullptr)},
           {"log", {{"start", logStart_}, {"entries", log_}}},
           {"host", {{"start", hostStart_}, {"lines", host_}}},
-          {"whiteboard", whiteboardView_}};
+          {"whiteboard", whiteboardView_},
+          {"preview", preview_}};
+}
+
+// The drive's form: {"command": ...}, {"fault": {"control": ID, "text": ...}}, {"request": ...},
+// or {} when Send would do nothing.
+void WebMask::updatePreview() {
+  ++previewsComputed;
+  json shown = json::object();
+  try {
+    const PreviewResult result = container_->preview();
+    switch (result.kind) {
+      case PreviewResult::Kind::Command:
+        shown["command"] = result.text;
+        break;
+      case PreviewResult::Kind::Fault:
+        shown["fault"] = {{"control", result.control ? json(*result.control) : json()},
+                          {"text", result.text}};
+        break;
+      case PreviewResult::Kind::Request:
+        shown["request"] = result.text;
+        break;
+      case PreviewResult::Kind::Nothing:
+        break;
+    }
+  } catch (const std::exception& error) {
+    shown = {{"error", error.what()}};
+  }
+  preview_ = std::move(shown);
 }
 
 void WebMask::publish() {

@@ -61,6 +61,14 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
   void publish();
   nlohmann::json state();
 
+  // The preview line beside the dialog: what Send would do now (see Container::preview), or
+  // null while none is computed or the desk hides it. The desk schedules it (WebDesk).
+  void updatePreview();
+  void clearPreview() { preview_ = nullptr; }
+  bool previewScheduled = false;
+  std::chrono::steady_clock::time_point lastPreview;
+  int previewsComputed = 0;
+
   // ContainerListener
   void eventFired(std::string_view name, const std::vector<std::string>& arguments) override;
   void messageBoxShown(const MessageBoxRequest& box) override;
@@ -107,6 +115,7 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
   std::set<std::string> sections_;  // the whiteboard sections this mask keeps
   nlohmann::json whiteboardView_ = nlohmann::json::array();
   std::string published_;  // the state the page was given last
+  nlohmann::json preview_;
 };
 
 }  // namespace desk

@@ -326,6 +326,7 @@ void WebServer::routes() {
                 onUi(response, [&] {
                   if (body->contains("pnr")) desk.openPnr(field<std::string>(*body, "pnr"));
                   if (body->contains("lang")) desk.setLanguage(field<std::string>(*body, "lang"));
+                  if (body->contains("preview")) desk.showPreview(field<bool>(*body, "preview"));
                   return desk.deskState();
                 });
               });

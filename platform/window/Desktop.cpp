@@ -1,5 +1,7 @@
 #include "platform/window/Desktop.h"
 
+#include <algorithm>
+
 #include "platform/window/WindowRef.h"
 
 namespace platform {
@@ -29,6 +31,23 @@ void Desktop::pumpMessages() {
     posted_.pop_front();
     if (Window* window = next.window.get()) {
       window->send(next.message.code, next.message.wParam, next.message.lParam);
+    }
+  }
+}
+
+void Desktop::pumpMessagesFor(const Window& root) {
+  const auto insideRoot = [&root](const PostedMessage& posted) {
+    for (const Window* window = posted.window.get(); window != nullptr; window = window->parent()) {
+      if (window == &root) return true;
+    }
+    return false;
+  };
+  for (auto next = std::find_if(posted_.begin(), posted_.end(), insideRoot); next != posted_.end();
+       next = std::find_if(posted_.begin(), posted_.end(), insideRoot)) {
+    const PostedMessage delivered = *next;
+    posted_.erase(next);
+    if (Window* window = delivered.window.get()) {
+      window->send(delivered.message.code, delivered.message.wParam, delivered.message.lParam);
     }
   }
 }

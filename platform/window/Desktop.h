@@ -45,11 +45,18 @@ class Desktop {
   Window* focus() const { return focus_; }
   // Moves the focus: the old window is told it lost it, then the new one that it gained it.
   void setFocus(Window* window);
+  // Moves the focus without telling either window: a window that works out of sight (the
+  // desk's hidden instance of a mask) takes and gives back the focus this way, so that the
+  // shown windows never learn of it.
+  void setFocusQuietly(Window* window) { focus_ = window; }
 
   // Posted messages, delivered in order by the loop of the container.
   void post(Window& window, const Message& message);
   // Delivers every posted message, including those posted meanwhile.
   void pumpMessages();
+  // Delivers the posted messages of root and its descendants, including those posted
+  // meanwhile; the others wait in their order.
+  void pumpMessagesFor(const Window& root);
 
   ContainerServices* container() const { return container_; }
   void setContainer(ContainerServices* container) { container_ = container; }

@@ -12,6 +12,8 @@ const logNode = document.querySelector('[data-event-log]');
 const hostNode = document.querySelector('[data-host-log]');
 const whiteboardNode = document.querySelector('[data-whiteboard]');
 const connection = document.getElementById('connection');
+const previewNode = document.getElementById('preview');
+const showPreview = document.getElementById('show-preview');
 
 const controls = new Map();  // id -> { kind, element, input, label }
 let current = null;          // the last state shown
@@ -597,6 +599,48 @@ function renderModal(modal) {
   if (modal.kind === 'msgbox') box.querySelector('button').focus();
 }
 
+// The preview line: what Send would do now, as the desk computed it on a hidden instance of
+// the mask. A fault marks its control; the cursor stays where the agent has it.
+let previewFault = null;
+
+function renderPreview(preview) {
+  if (previewFault) previewFault.classList.remove('preview-fault');
+  previewFault = null;
+  previewNode.hidden = !preview || !showPreview.checked;
+  previewNode.replaceChildren();
+  delete previewNode.dataset.kind;
+  if (previewNode.hidden) return;
+  const say = (kind, label, text) => {
+    previewNode.dataset.kind = kind;
+    previewNode.append(element('span', { class: 'preview-label' }, label));
+    if (text !== undefined) previewNode.append(element('span', { class: 'preview-text' }, text));
+  };
+  if (preview.command !== undefined) {
+    say('command', 'Send sends ', preview.command);
+  } else if (preview.fault) {
+    say('fault', 'Send stops: ', preview.fault.text);
+    const control = controls.get(preview.fault.control);
+    if (control) {
+      previewFault = control.element;
+      previewFault.classList.add('preview-fault');
+    }
+  } else if (preview.request !== undefined) {
+    say('request', 'asks the host for agent data, then sends ', preview.request);
+  } else if (preview.error) {
+    say('error', 'No preview: ', preview.error);
+  } else {
+    say('nothing', 'Send does nothing now.');
+  }
+}
+
+showPreview.addEventListener('change', () => {
+  fetch('/api/desk', {
+    method: 'POST', headers: { 'Content-Type': 'application/json' },
+    body: JSON.stringify({ preview: showPreview.checked }),
+  });
+  renderPreview(current && current.preview);
+});
+
 // The desk's state, as it changes.
 
 function render(state) {
@@ -607,6 +651,7 @@ function render(state) {
   renderLog(state.log, first);
   renderHost(state.host);
   renderWhiteboard(state.whiteboard);
+  renderPreview(state.preview);
   if (state.dialog && !state.modal && pending === 0) applyFocus(state.dialog);
   document.body.dataset.version = String((Number(document.body.dataset.version) || 0) + 1);
 }
@@ -661,6 +706,8 @@ fetch('/api/desk').then((r) => r.json()).then((desk) => {
   const language = document.getElementById('language');
   language.replaceChildren(...desk.languages.map((code) => element('option', { value: code }, code)));
   language.value = desk.language;
+  showPreview.checked = desk.preview !== false;
+  renderPreview(current && current.preview);
   language.addEventListener('change', () => {
     window.location.assign(`/mask/${encodeURIComponent(className)}?lang=${encodeURIComponent(language.value)}`);
   });

@@ -50,6 +50,9 @@ class ServedDesk {
     client.set_read_timeout(10, 0);
     return client;
   }
+  int previewsComputed(const std::string& id) {
+    return uiThread_.invoke([this, &id] { return desk_->mask(id).previewsComputed; });
+  }
   std::size_t instances() {
     return uiThread_.invoke([this] { return desk_->instanceCount(); });
   }
@@ -261,6 +264,29 @@ TEST(WebServer, APickerWaitsForThePagesAnswer) {
     const json log = desk.state(id)["log"]["entries"];
     EXPECT_EQ(log[log.size() - 2]["kind"], test.kind) << "the log shows the picker and its answer";
   }
+}
+
+TEST(WebServer, ThePreviewFollowsABurstOfActionsAtMostOnceATick) {
+  ServedDesk desk;
+  const std::string id = desk.open("PNRCreationFax");
+  const auto start = std::chrono::steady_clock::now();
+  for (const char* digit : {"5", "5", "5", "1", "2", "3", "4", "5", "6", "7", "8", "9"}) {
+    ASSERT_EQ(desk.act(id, {{"do", "type"}, {"control", kFaxField}, {"text", digit}})->status, 200);
+  }
+  const auto burst = std::chrono::steady_clock::now() - start;
+  std::this_thread::sleep_for(3 * WebDesk::kPreviewInterval);
+  const json shown = desk.state(id);
+  EXPECT_EQ(shown["preview"], json({{"command", "9 555123456789-F"}}));
+  EXPECT_TRUE(shown["log"]["entries"].empty()) << "the preview's Send reaches no page";
+  // The opening's preview, at most one a tick during the burst, and the last one after it.
+  const auto ticks = burst / WebDesk::kPreviewInterval;
+  EXPECT_LE(desk.previewsComputed(id), ticks + 3);
+
+  EXPECT_EQ(desk.client().Post("/api/desk", R"({"preview":false})", "application/json")->status,
+            200);
+  desk.act(id, {{"do", "type"}, {"control", kFaxField}, {"text", "0"}});
+  std::this_thread::sleep_for(2 * WebDesk::kPreviewInterval);
+  EXPECT_TRUE(desk.state(id)["preview"].is_null());
 }
 
 TEST(WebServer, ClosingAnInstanceReleasesIt) {
