@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "masks/fit/PNRCreationFIT.h"
 #include "masks/lineitem/PNRAddEmail.h"
 #include "masks/lineitem/PNRAddPhoneFax.h"
 #include "masks/lineitem/PNRDeleteEmail.h"
@@ -70,6 +71,7 @@ std::span<const ObjectMapEntry> objectMap() {
         entryOf<CPNRAddPhoneFax>(),
         entryOf<CPNRModificationPassenger>(),
         entryOf<CPNRAddEmail>(),
+        entryOf<CPNRCreationFIT>(),
     };
     std::vector<ObjectMapEntry> ordered;
     for (const typelib::ClassDescription& description : typelib::classes()) {
