@@ -131,8 +131,8 @@ void CPNRCreationFIT::BindFields(Window& dialog) {
     rows_[row].age = dialog.child(row_ids.age);
   }
   ttl_.Create(dialog, ids::kTtl.label, ids::kTtl.type, ids::kTtl.dateLabel, ids::kTtl.date,
-              ids::kTtl.queueLabel, ids::kTtl.queue, ids::kTtl.segmentLabel, ids::kTtl.segment,
-              10, ids::kTtl.ticketLabel, fields::kCreation);
+              ids::kTtl.queueLabel, ids::kTtl.queue, ids::kTtl.segmentLabel, ids::kTtl.segment, 10,
+              ids::kTtl.ticketLabel, fields::kCreation);
   receivedFrom_.Create(dialog, ids::kReceivedFromLabel, ids::kReceivedFrom, 0, fields::kCreation);
   const auto& agency = ids::kAgency;
   agency_.Create(dialog, agency.nameLabel, agency.name, agency.telephoneLabel, agency.telephone,
@@ -386,8 +386,7 @@ bool CPNRCreationFIT::ProcessWindowMessage(const Message& message, LRESULT& resu
 }
 
 bool CPNRCreationFIT::ProcessFieldMessages(const Message& message, LRESULT& result) {
-  if (message.code == WM_COMMAND &&
-      OnCommand(lowWord(message.wParam), highWord(message.wParam))) {
+  if (message.code == WM_COMMAND && OnCommand(lowWord(message.wParam), highWord(message.wParam))) {
     return true;
   }
   return fields::HandleComboTyping(message) || ttl_.ProcessWindowMessage(message, result) ||
@@ -589,9 +588,8 @@ void CPNRCreationFIT::ApplyFirstRow(const fit::FirstRowFill& fill) {
   mobilePhone_.SetText(fill.mobilePhone);
   fax_.SetText(fill.fax);
   email_.SetEmail(fill.email);
-  const std::array<const std::string*, 5> numbers{&fill.department, &fill.icNumber,
-                                                  &fill.employeeNumber, &fill.exitPermitNumber,
-                                                  nullptr};
+  const std::array<const std::string*, 5> numbers{
+      &fill.department, &fill.icNumber, &fill.employeeNumber, &fill.exitPermitNumber, nullptr};
   for (std::size_t index = 0; index < kPersonnel.size(); ++index) {
     personnel_[index].SetText(numbers[index] != nullptr ? *numbers[index] : "");
     SetChecked(kPersonnel[index].box, false);
@@ -627,8 +625,9 @@ Ptc CPNRCreationFIT::RowPtc(std::size_t row) const {
 
 fit::PassengerRow CPNRCreationFIT::RowTexts(std::size_t row) const {
   const Row& each = rows_[row];
-  return {each.name.GetSurname(), each.name.GetGivenName(), Text(ids::kRows[row].title),
-          RowPtc(row),            each.age->text(),          each.others->text()};
+  return {
+      each.name.GetSurname(), each.name.GetGivenName(), Text(ids::kRows[row].title), RowPtc(row),
+      each.age->text(),       each.others->text()};
 }
 
 bool CPNRCreationFIT::ReportFault(const fit::FitFault& fault) {
@@ -833,11 +832,12 @@ fit::FitCommandInput CPNRCreationFIT::GatherCommandInput(const fit::BookingData&
     travellers.push_back({nameNumber, profile});
   }
   if (switches.frequentFlyer) {
-    input.frequentFlyerItems = fit::frequentFlyerItems(
-        travellers, booking.bookedAirlines, codeLists_.airlineAlliances,
-        [this](const fit::DocumentTraveller& traveller, const std::vector<fit::EligibleCard>& cards) {
-          return ChooseCard(traveller, cards);
-        });
+    input.frequentFlyerItems =
+        fit::frequentFlyerItems(travellers, booking.bookedAirlines, codeLists_.airlineAlliances,
+                                [this](const fit::DocumentTraveller& traveller,
+                                       const std::vector<fit::EligibleCard>& cards) {
+                                  return ChooseCard(traveller, cards);
+                                });
   }
   if (switches.passport) {
     input.travelDocumentItems = fit::travelDocumentItems(
@@ -910,7 +910,8 @@ void CPNRCreationFIT::SaveFields(CTorvanProfile& profile) {
   saveValue(profile, "str_PHONE_FLAG_FAX", strings.fax.flag);
   email_.Save(profile);
   contactPerson_.Save(profile, "PERSON");
-  const auto saveAddress = [&](std::string_view key, int box, std::array<fields::CField, 5>& lines) {
+  const auto saveAddress = [&](std::string_view key, int box,
+                               std::array<fields::CField, 5>& lines) {
     saveValue(profile, key, IsChecked(box) ? "1" : "0");
     for (std::size_t line = 0; line < lines.size(); ++line) {
       lines[line].Save(profile, std::string(key) + std::to_string(line + 1));

@@ -20,7 +20,8 @@ constexpr std::array<ControlTemplate, 5> kControls{{
 
 }  // namespace
 
-const platform::DialogTemplate kDialog{kDialogId, "Frequent Flyer",    200, 75, platform::DS_SETFONT,
-                                       kMaskFont, kMaskFontSize, kControls};
+const platform::DialogTemplate kDialog{
+    kDialogId, "Frequent Flyer", 200,      75, platform::DS_SETFONT,
+    kMaskFont, kMaskFontSize,    kControls};
 
 }  // namespace resources::ffp_dialog
