@@ -14,6 +14,10 @@
 //   bool ValidateFields();                        its checks in order, stopping at the first fault
 //   std::string BuildCommand();                   the host command
 // and may replace or add to the defaults:
+//   void OnSend(), OnRecall(), OnClear(), ...     the buttons' and keys' actions, reached
+//                                                 through T (a mask whose Send runs in two
+//                                                 halves provides its own OnSend and needs no
+//                                                 BuildCommand)
 //   void BindFields(platform::Window& dialog);    after the declared fields are bound: lists
 //   void ClearFields();                           empties the declared fields
 //   void SaveFields(profile), LoadFields(profile) the declared fields' whiteboard values
@@ -47,13 +51,13 @@ class StandardMask : public MaskControl<T, Interface> {
         break;
       case WM_KEYDOWN:
         if (message.wParam == VK_RETURN) {
-          OnSend();
+          self().OnSend();
           return true;
         }
         break;
       case WM_SYSKEYDOWN:
         if (message.wParam == VK_UP) {
-          OnRecall();
+          self().OnRecall();
           return true;
         }
         break;
@@ -78,7 +82,7 @@ class StandardMask : public MaskControl<T, Interface> {
     self().BindFields(dialog);
     this->mask().SetButtonCaptions(dialog, T::kTraits.buttons);
     this->mask().PrepareDialog(dialog);
-    if constexpr (kLogged) OnClear();
+    if constexpr (kLogged) self().OnClear();
     self().AfterInitDialog();
   }
 
@@ -115,7 +119,7 @@ class StandardMask : public MaskControl<T, Interface> {
   }
 
   void RestoreState() {
-    if constexpr (kLogged) OnClear();
+    if constexpr (kLogged) self().OnClear();
     CTorvanProfile profile;
     openWhiteboardSection(profile, T::kTraits.section);
     CTorvanProfile::Batch snapshot(profile);
@@ -127,24 +131,23 @@ class StandardMask : public MaskControl<T, Interface> {
 
  protected:
   FieldTable& fields() { return fields_; }
-
- private:
   T& self() { return *static_cast<T*>(this); }
 
+ private:
   FieldTable fields_;
 
   bool runButton(int id) {
     const ButtonIds& buttons = T::kTraits.buttons;
     if (id == buttons.send) {
-      OnSend();
+      self().OnSend();
     } else if (id == buttons.recall) {
-      OnRecall();
+      self().OnRecall();
     } else if (id == buttons.clear) {
-      OnClear();
+      self().OnClear();
     } else if (id == buttons.cancel) {
-      OnCancel();
+      self().OnCancel();
     } else if (id == buttons.help) {
-      OnHelp();
+      self().OnHelp();
     } else {
       return false;
     }

@@ -3,14 +3,15 @@
 #include <array>
 #include <vector>
 
+#include "masks/fit/PNRCreationFIT.h"
 #include "masks/lineitem/PNRAddEmail.h"
 #include "masks/lineitem/PNRAddPhoneFax.h"
 #include "masks/lineitem/PNRDeleteEmail.h"
 #include "masks/lineitem/PNRModifyGrpName.h"
 #include "masks/passenger/PNRModificationDivide.h"
+#include "masks/passenger/PNRModificationPassenger.h"
 #include "masks/retrieval/PNRRetrieval.h"
 #include "masks/simple/PNRCreationEmail.h"
-#include "masks/passenger/PNRModificationPassenger.h"
 #include "masks/simple/PNRCreationFax.h"
 #include "masks/simple/PNRCreationPersonal.h"
 #include "masks/simple/PNRCreationRemarks.h"
@@ -70,6 +71,7 @@ std::span<const ObjectMapEntry> objectMap() {
         entryOf<CPNRAddPhoneFax>(),
         entryOf<CPNRModificationPassenger>(),
         entryOf<CPNRAddEmail>(),
+        entryOf<CPNRCreationFIT>(),
     };
     std::vector<ObjectMapEntry> ordered;
     for (const typelib::ClassDescription& description : typelib::classes()) {

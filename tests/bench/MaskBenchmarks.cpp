@@ -1,6 +1,8 @@
 // What an agent waits for: opening a mask (construction and dialog initialisation), and Send
 // (validation, the whiteboard save, building and firing the command); and the whiteboard save
-// of a mask section on its own.
+// of a mask section on its own. The individual creation mask sends in two halves: Send up to
+// the host request, and the round trip with the host's reply; and its checks and command on
+// their own, with nine filled rows.
 
 #include <benchmark/benchmark.h>
 
@@ -13,9 +15,12 @@
 #include "desk/services/AtomicFile.h"
 #include "desk/services/IniDocument.h"
 #include "desk/services/Whiteboard.h"
+#include "desk/state/AgentProfile.h"
 #include "framework/MaskState.h"
 #include "framework/services/CTorvanProfile.h"
+#include "masks/fit/PNRCreationFIT.h"
 #include "module/ObjectMap.h"
+#include "platform/com/Bstr.h"
 #include "platform/com/ComPtr.h"
 #include "platform/window/AgentInput.h"
 
@@ -57,6 +62,8 @@ const MaskInput kMasks[] = {
     {"PNRAddPhoneFax", {{235, "12345678"}, {237, "TRAVEL CO"}}, "87654321", 247},
     {"PNRModificationPassenger", {{557, "1.1"}, {559, "JOHN"}, {569, "PAX"}}, "2.1"},
     {"PNRAddEmail", {{325, "A@B.TEST"}, {303, "1.1"}}, "C@D.TEST", 389, {257}},
+    // Send up to the host request for the agent data.
+    {"PNRCreationFIT", {{183, "SMITH"}, {193, "JOHN"}, {195, "MR"}, {415, "5551234"}}, "JONES"},
     // No Send: its buttons send at once from the passengers the container lists.
     {"PNRModificationDivide", {}, nullptr, 0},
 };
@@ -64,6 +71,9 @@ const MaskInput kMasks[] = {
 // One desk home for the whole run, filled with the defaults.
 void useBenchmarkHome() {
   static const bool ready = [] {
+    // The agent's profile is known, so that opening the individual creation mask asks the
+    // host for nothing.
+    desk::agentProfile() = desk::AgentProfile{"QUILLET TRAVEL", {"12 HARBOUR STREET"}, 1};
     const auto folder =
         std::filesystem::temp_directory_path() / ("quillet-bench-" + std::to_string(::getpid()));
     std::filesystem::remove_all(folder);
@@ -192,12 +202,71 @@ void BM_WhiteboardSave(benchmark::State& state) {
   }
 }
 
+// The host's reply to "%%JX AIT": the agent and a booking of two airlines.
+constexpr const char* kAgentReply =
+    "<?xml version=\"1.0\"?><VELANO><N_AGENT><AGENCY_NAME>QUILLET TRAVEL</AGENCY_NAME>"
+    "<DATA_SRC_LOCATION>1</DATA_SRC_LOCATION></N_AGENT><N_AIRAALSAD0PNR0>"
+    "<N_AIR000><N_001N>01</N_001N><N_000B>SQ</N_000B></N_AIR000>"
+    "<N_AIR000><N_001N>02</N_001N><N_000B>LH</N_000B></N_AIR000>"
+    "<N_CPA000><N_001N>01</N_001N><N_00G3>FRA</N_00G3></N_CPA000>"
+    "</N_AIRAALSAD0PNR0></VELANO>";
+
+// The individual creation mask, open, with nine passenger rows and the contact data filled.
+struct FitMask {
+  ComPtr<IInPlaceActivation> activation;
+  CPNRCreationFIT* mask = nullptr;
+  platform::Window* dialog = nullptr;
+
+  FitMask() {
+    mask = new CPNRCreationFIT();
+    mask->AddRef();
+    mask->QueryInterface(IID_IInPlaceActivation, activation.outVoid());
+    mask->Release();
+    activation->InPlaceActivate(nullptr);
+    activation->GetWindow(&dialog);
+    constexpr const char* kSurnames[] = {"SMITH", "JONES",  "LEE",    "KIM",   "TAN",
+                                         "WONG",  "OKAFOR", "NGUYEN", "GARCIA"};
+    for (std::size_t row = 0; row < resources::pnr_creation_fit::kRows.size(); ++row) {
+      const auto& ids = resources::pnr_creation_fit::kRows[row];
+      dialog->child(ids.surname)->setText(kSurnames[row]);
+      dialog->child(ids.givenName)->setText("ANNA");
+      dialog->child(ids.title)->setText("MS");
+    }
+    dialog->child(415)->setText("5551234");
+    dialog->child(475)->setText("TAN AH KOW");
+    dialog->child(278)->setText("65 6789 0123");
+    dialog->child(304)->setText("65 6000 2222");
+  }
+};
+
+void BM_FitRoundTrip(benchmark::State& state) {
+  useBenchmarkHome();
+  FitMask fit;
+  platform::Window* send = fit.dialog->child(223);
+  const Bstr reply(kAgentReply);
+  for (auto _ : state) {
+    platform::click(*send);
+    fit.mask->SetResponse(reply.get());
+  }
+}
+
+void BM_FitValidateAndBuild(benchmark::State& state) {
+  useBenchmarkHome();
+  FitMask fit;
+  for (auto _ : state) {
+    if (!fit.mask->ValidateFields()) state.SkipWithError("the rows did not validate");
+    benchmark::DoNotOptimize(fit.mask->BuildCreationCommand(kAgentReply));
+  }
+}
+
 const bool kRegistered = [] {
   for (const MaskInput& input : kMasks) {
     benchmark::RegisterBenchmark((std::string("Open/") + input.name).c_str(), BM_Open, input);
     if (input.sendButton == 0) continue;
     benchmark::RegisterBenchmark((std::string("Send/") + input.name).c_str(), BM_Send, input);
   }
+  benchmark::RegisterBenchmark("SendRoundTrip/PNRCreationFIT", BM_FitRoundTrip);
+  benchmark::RegisterBenchmark("ValidateAndBuild/PNRCreationFIT", BM_FitValidateAndBuild);
   benchmark::RegisterBenchmark("WhiteboardSave/MaskSection", BM_WhiteboardSave);
   benchmark::RegisterBenchmark("WhiteboardSave/LargestSection", BM_WhiteboardSaveLargest);
   benchmark::RegisterBenchmark("WhiteboardSave/AtomicReplaceFloor", BM_AtomicReplaceFloor);

@@ -51,6 +51,28 @@ const PreviewInput kPreviews[] = {
       {208, "8"},
       {210, "9"},
       {212, "10"}}},
+    // The largest mask: nine passenger rows; its Send asks the host for the agent data.
+    {"PNRCreationFIT",
+     {},
+     {{183, "SMITH"},
+      {193, "JOHN"},
+      {324, "JONES"},
+      {328, "ANN"},
+      {336, "LEE"},
+      {340, "BO"},
+      {348, "KIM"},
+      {352, "SU"},
+      {360, "TAN"},
+      {364, "MEI"},
+      {372, "WONG"},
+      {376, "LI"},
+      {384, "OKAFOR"},
+      {388, "ADA"},
+      {396, "NGUYEN"},
+      {399, "VAN"},
+      {831, "GARCIA"},
+      {838, "LUIS"},
+      {415, "5551234"}}},
 };
 
 void BM_Preview(benchmark::State& state, const PreviewInput& input) {
