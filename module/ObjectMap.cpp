@@ -42,7 +42,7 @@ HRESULT updateRegistryOf(CRegistrar& registrar, bool registering) {
 template <class Mask>
 ObjectMapEntry entryOf() {
   return ObjectMapEntry{descriptionOf<Mask>(), &framework::createMaskInstance<Mask>,
-                        &updateRegistryOf<Mask>};
+                        &updateRegistryOf<Mask>, Mask::kTraits.dialog};
 }
 
 }  // namespace
