@@ -9,6 +9,7 @@
 #include "masks/lineitem/PNRDeleteEmail.h"
 #include "masks/lineitem/PNRModifyGrpName.h"
 #include "masks/passenger/PNRModificationDivide.h"
+#include "masks/passenger/PNRModificationEmail.h"
 #include "masks/passenger/PNRModificationPassenger.h"
 #include "masks/retrieval/PNRRetrieval.h"
 #include "masks/simple/PNRCreationEmail.h"
@@ -72,6 +73,7 @@ std::span<const ObjectMapEntry> objectMap() {
         entryOf<CPNRModificationPassenger>(),
         entryOf<CPNRAddEmail>(),
         entryOf<CPNRCreationFIT>(),
+        entryOf<CPNRModificationEmail>(),
     };
     std::vector<ObjectMapEntry> ordered;
     for (const typelib::ClassDescription& description : typelib::classes()) {
