@@ -11,6 +11,7 @@
 #include "masks/passenger/PNRModificationDivide.h"
 #include "masks/passenger/PNRModificationEmail.h"
 #include "masks/passenger/PNRModificationPassenger.h"
+#include "masks/passenger/PNRModificationPhone.h"
 #include "masks/retrieval/PNRRetrieval.h"
 #include "masks/simple/PNRCreationEmail.h"
 #include "masks/simple/PNRCreationFax.h"
@@ -74,6 +75,7 @@ std::span<const ObjectMapEntry> objectMap() {
         entryOf<CPNRAddEmail>(),
         entryOf<CPNRCreationFIT>(),
         entryOf<CPNRModificationEmail>(),
+        entryOf<CPNRModificationPhone>(),
     };
     std::vector<ObjectMapEntry> ordered;
     for (const typelib::ClassDescription& description : typelib::classes()) {
