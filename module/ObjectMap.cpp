@@ -8,6 +8,7 @@
 #include "masks/lineitem/PNRAddPhoneFax.h"
 #include "masks/lineitem/PNRDeleteEmail.h"
 #include "masks/lineitem/PNRModifyGrpName.h"
+#include "masks/passenger/PNRModificationAddress.h"
 #include "masks/passenger/PNRModificationDivide.h"
 #include "masks/passenger/PNRModificationEmail.h"
 #include "masks/passenger/PNRModificationPassenger.h"
@@ -76,6 +77,7 @@ std::span<const ObjectMapEntry> objectMap() {
         entryOf<CPNRCreationFIT>(),
         entryOf<CPNRModificationEmail>(),
         entryOf<CPNRModificationPhone>(),
+        entryOf<CPNRModificationAddress>(),
     };
     std::vector<ObjectMapEntry> ordered;
     for (const typelib::ClassDescription& description : typelib::classes()) {
