@@ -8,8 +8,11 @@
 #include "masks/lineitem/PNRAddPhoneFax.h"
 #include "masks/lineitem/PNRDeleteEmail.h"
 #include "masks/lineitem/PNRModifyGrpName.h"
+#include "masks/passenger/PNRModificationAddress.h"
 #include "masks/passenger/PNRModificationDivide.h"
+#include "masks/passenger/PNRModificationEmail.h"
 #include "masks/passenger/PNRModificationPassenger.h"
+#include "masks/passenger/PNRModificationPhone.h"
 #include "masks/retrieval/PNRRetrieval.h"
 #include "masks/simple/PNRCreationEmail.h"
 #include "masks/simple/PNRCreationFax.h"
@@ -42,7 +45,7 @@ HRESULT updateRegistryOf(CRegistrar& registrar, bool registering) {
 template <class Mask>
 ObjectMapEntry entryOf() {
   return ObjectMapEntry{descriptionOf<Mask>(), &framework::createMaskInstance<Mask>,
-                        &updateRegistryOf<Mask>};
+                        &updateRegistryOf<Mask>, Mask::kTraits.dialog};
 }
 
 }  // namespace
@@ -72,6 +75,9 @@ std::span<const ObjectMapEntry> objectMap() {
         entryOf<CPNRModificationPassenger>(),
         entryOf<CPNRAddEmail>(),
         entryOf<CPNRCreationFIT>(),
+        entryOf<CPNRModificationEmail>(),
+        entryOf<CPNRModificationPhone>(),
+        entryOf<CPNRModificationAddress>(),
     };
     std::vector<ObjectMapEntry> ordered;
     for (const typelib::ClassDescription& description : typelib::classes()) {

@@ -6,6 +6,7 @@
 
 #include "framework/services/RegisterManager.h"
 #include "platform/com/Interfaces.h"
+#include "platform/window/DialogTemplate.h"
 #include "typelib/TypeLibrary.h"
 
 namespace module {
@@ -18,6 +19,7 @@ struct ObjectMapEntry {
   const typelib::ClassDescription& description;
   CreateInstanceFunction createInstance;
   UpdateRegistryFunction updateRegistry;
+  const platform::DialogTemplate& dialog;  // the mask's dialog template
 };
 
 std::span<const ObjectMapEntry> objectMap();

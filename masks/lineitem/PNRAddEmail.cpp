@@ -29,11 +29,6 @@ bool isBlank(std::string_view text) {
   return platform::trimWhiteSpace(text).empty();
 }
 
-// The name number a passenger label begins with: its text before the first blank.
-std::string_view labelNameNumber(std::string_view label) {
-  return label.substr(0, label.find(' '));
-}
-
 void selectEntryWithData(Window& list, std::intptr_t data) {
   for (int index = 0; index < list.entryCount(); ++index) {
     if (list.entry(index)->data == data) list.setCurrentEntry(index);
@@ -86,7 +81,9 @@ HRESULT CPNRAddEmail::SetResponse(BSTR response) {
   waitingForPassengers_ = false;
   if (latin1FromBstr(response) != "GETPNRINFO") return S_OK;
   dialog()->enable(true);
-  ReadPnr();
+  masks::OpenPnrContacts contacts = masks::readOpenPnrContacts(dialog());
+  passengerLabels_ = std::move(contacts.passengerLabels);
+  existingEmails_ = std::move(contacts.emails);
   FillPassengerLists();
   PrefillLines();
   return S_OK;
@@ -137,28 +134,6 @@ void CPNRAddEmail::OnFirstShow() {
   pnr.askForPAX();
 }
 
-// The passengers' labels, and every e-mail the PNR holds: its own e-mail elements first, then
-// each passenger's own address.
-void CPNRAddEmail::ReadPnr() {
-  CPnr pnr;
-  pnr.setParent(dialog());
-  CPNRMaster master;
-  pnr.retrievePAX(master);
-  for (const CPax& passenger : master.passengers()) {
-    passengerLabels_.push_back(passenger.getNameNo() + " - " + passenger.getsurname() + "/" +
-                               passenger.getgivenName());
-  }
-  for (const CEmail& email : master.emails()) {
-    existingEmails_.push_back(
-        {email.getAddress(), email.getNameNo(), email.getName(), email.getRemark()});
-  }
-  for (const CPax& passenger : master.passengers()) {
-    if (passenger.getEmail().empty()) continue;
-    existingEmails_.push_back({passenger.getEmail(), passenger.getNameNo(),
-                               passenger.getsurname() + "/" + passenger.getgivenName(), ""});
-  }
-}
-
 // With passengers every line offers them (the first entry empty) in place of the name number.
 void CPNRAddEmail::FillPassengerLists() {
   const bool withPassengers = !passengerLabels_.empty();
@@ -166,13 +141,7 @@ void CPNRAddEmail::FillPassengerLists() {
     Window& list = Control(ids::kLines[line].passengers);
     lines_[line].nameNumber.ShowEdit(withPassengers ? SW_HIDE : SW_SHOW);
     list.show(withPassengers ? SW_SHOW : SW_HIDE);
-    if (!withPassengers) continue;
-    list.clearEntries();
-    list.addEntry("", 0);
-    for (std::size_t index = 0; index < passengerLabels_.size(); ++index) {
-      list.addEntry(passengerLabels_[index], static_cast<std::intptr_t>(index + 1));
-    }
-    list.setCurrentEntry(0);
+    if (withPassengers) masks::fillPassengerList(list, passengerLabels_);
   }
 }
 
@@ -182,17 +151,14 @@ void CPNRAddEmail::PrefillLines() {
   const std::size_t count = std::min<std::size_t>(existingEmails_.size(), kLineCount);
   for (std::size_t index = 0; index < count; ++index) {
     const int line = static_cast<int>(index);
-    const ExistingEmail& email = existingEmails_[index];
+    const masks::ExistingEmail& email = existingEmails_[index];
     lines_[line].address.SetText(email.address);
     if (!email.nameNumber.empty()) {
       if (passengerLabels_.empty()) {
         lines_[line].nameNumber.SetText(email.nameNumber);
       } else {
-        for (std::size_t label = 0; label < passengerLabels_.size(); ++label) {
-          if (labelNameNumber(passengerLabels_[label]) != email.nameNumber) continue;
-          Control(ids::kLines[line].passengers).setCurrentEntry(static_cast<int>(label + 1));
-          break;
-        }
+        const int entry = masks::passengerEntryOf(passengerLabels_, email.nameNumber);
+        if (entry != 0) Control(ids::kLines[line].passengers).setCurrentEntry(entry);
       }
     }
     if (!email.remark.empty()) {

@@ -11,6 +11,7 @@
 
 #include "fields/CField.h"
 #include "framework/StandardMask.h"
+#include "masks/lineitem/OpenPnrContacts.h"
 #include "resources/dialogs/AddEmailDialog.h"
 #include "typelib/MaskInterfaces.h"
 
@@ -42,15 +43,7 @@ class CPNRAddEmail : public framework::StandardMask<CPNRAddEmail, IPNRAddEmail> 
     fields::CField address;
     fields::CField freeText;
   };
-  struct ExistingEmail {
-    std::string address;
-    std::string nameNumber;
-    std::string name;
-    std::string remark;
-  };
-
   void OnFirstShow();
-  void ReadPnr();
   void FillPassengerLists();
   void PrefillLines();
   // The free text is open exactly when the line's kind is free text.
@@ -64,7 +57,7 @@ class CPNRAddEmail : public framework::StandardMask<CPNRAddEmail, IPNRAddEmail> 
   std::array<fields::CField, 4> columns_;
   std::array<Line, resources::pnr_add_email::kLineCount> lines_;
   std::vector<std::string> passengerLabels_;  // "1.1 - DOE/JOHN"
-  std::vector<ExistingEmail> existingEmails_;
+  std::vector<masks::ExistingEmail> existingEmails_;
   std::string fieldsText_;
   std::string paramsText_;
   bool firstShow_ = true;

@@ -7,7 +7,7 @@
 
 namespace resources::pnr_delete_email {
 
-inline constexpr int kDialogId = 175;
+inline constexpr int kDialogId = 172;
 inline constexpr int kSpecificMode = 180;
 inline constexpr int kRangeMode = 182;
 inline constexpr int kMultipleMode = 184;

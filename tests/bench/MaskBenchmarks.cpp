@@ -33,7 +33,8 @@ struct MaskInput {
   // each round writes the whiteboard file as a real Send does.
   const char* otherFirstText;
   int sendButton = 223;
-  std::vector<int> checked = {};  // check boxes a Send needs checked
+  std::vector<int> checked = {};                 // check boxes a Send needs checked
+  std::vector<std::pair<int, int>> chosen = {};  // list entries a Send needs chosen
 };
 
 const MaskInput kMasks[] = {
@@ -64,6 +65,17 @@ const MaskInput kMasks[] = {
     {"PNRAddEmail", {{325, "A@B.TEST"}, {303, "1.1"}}, "C@D.TEST", 389, {257}},
     // Send up to the host request for the agent data.
     {"PNRCreationFIT", {{183, "SMITH"}, {193, "JOHN"}, {195, "MR"}, {415, "5551234"}}, "JONES"},
+    // Opened without a show, so without waiting for the PNR: the passenger edit is in use.
+    {"PNRModificationEmail",
+     {{572, "ANN_LEE@HOST.TEST"}, {565, "4"}, {554, "OFFICE"}, {556, "1.1"}},
+     "BOB@HOST.TEST"},
+    {"PNRModificationPhone",
+     {{846, "5551234"}, {599, "SMITH"}, {565, "2"}},
+     "5559876",
+     223,
+     {},
+     {{602, 1}}},
+    {"PNRModificationAddress", {{613, "10 HIGH ST"}, {565, "7"}}, "2 MAIN ST", 223, {}, {{602, 1}}},
     // No Send: its buttons send at once from the passengers the container lists.
     {"PNRModificationDivide", {}, nullptr, 0},
 };
@@ -114,6 +126,7 @@ void BM_Send(benchmark::State& state, const MaskInput& input) {
   mask->GetWindow(&dialog);
   platform::Window* send = dialog->child(input.sendButton);
   for (int id : input.checked) dialog->child(id)->setCheckState(1);
+  for (const auto& [id, index] : input.chosen) platform::chooseEntry(*dialog->child(id), index);
   bool other = false;
   for (auto _ : state) {
     // Send rewrites a segment range in its normal form, so every round starts from the input.
@@ -127,6 +140,7 @@ void sendOnce(const MaskInput& input) {
   ComPtr<IInPlaceActivation> mask = openMask(entryOf(input.name));
   platform::Window* dialog = nullptr;
   mask->GetWindow(&dialog);
+  for (const auto& [id, index] : input.chosen) platform::chooseEntry(*dialog->child(id), index);
   for (const auto& [id, text] : input.texts) dialog->child(id)->setText(text);
   platform::click(*dialog->child(input.sendButton));
 }
