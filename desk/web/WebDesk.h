@@ -35,15 +35,19 @@ class WebRequestError : public std::runtime_error {
 
 class WebDesk final : public platform::ContainerServices, public DeskObserver {
  public:
+  // module: the module beside the program, which serves the classes the desk's registry does
+  // not name; a class registered there is created from the module its registration names.
   // grace: how long an instance lives on after its page stopped reading it.
   WebDesk(const ModuleLoader& module, UiThread& ui, std::chrono::milliseconds grace);
   ~WebDesk() override;
 
   UiThread& ui() { return ui_; }
-  const ModuleLoader& module() const { return module_; }
+  // Whether every module the desk loaded through the registry allows unloading now.
+  bool registeredModulesCanUnload() const;
   SimulatedHost& host() { return *host_; }
 
-  // The classes the module serves, in the order of its object map.
+  // The classes the desk serves (found through the registry, or in the module beside the
+  // program), in the order of the object map.
   const std::vector<const typelib::ClassDescription*>& servedClasses() const { return served_; }
   const typelib::ClassDescription* findServedClass(std::string_view name) const;
   // The shipped languages of the home and the pseudo-language KEY.
@@ -63,7 +67,8 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
   void schedulePreview(WebMask& mask);
   static constexpr std::chrono::milliseconds kPreviewInterval{100};
 
-  // A new instance of the class, activated and shown; its id.
+  // A new instance of the class, activated and shown; its id. The class is found through the
+  // registry as it stands now.
   std::string openMask(const typelib::ClassDescription& description);
   // The instance, or WebRequestError 404.
   WebMask& mask(const std::string& id);
@@ -104,12 +109,16 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
 
  private:
   WebMask* ownerOf(const platform::Window* window);
+  // The module that serves the class: the one its registration names, or the module beside
+  // the program when it is not registered. Throws std::runtime_error (see resolveClass).
+  const ModuleLoader& moduleFor(const typelib::ClassDescription& description);
   void installServices();
   void destroy(const std::string& id);
   void destroyAbandoned();
   void runPreview(const std::string& id);
 
   const ModuleLoader& module_;
+  std::map<std::filesystem::path, std::unique_ptr<ModuleLoader>> registeredModules_;
   UiThread& ui_;
   std::chrono::milliseconds grace_;
   std::unique_ptr<SimulatedHost> host_;

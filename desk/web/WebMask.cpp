@@ -42,9 +42,10 @@ json utf8Pairs(const std::vector<std::pair<std::string, std::string>>& pairs) {
 
 }  // namespace
 
-WebMask::WebMask(WebDesk& desk, std::string id, const typelib::ClassDescription& description)
+WebMask::WebMask(WebDesk& desk, std::string id, const ModuleLoader& module,
+                 const typelib::ClassDescription& description)
     : desk_(desk), id_(std::move(id)), whiteboardBefore_(readWhiteboard()) {
-  container_ = std::make_unique<Container>(desk.module(), description, *this, *this);
+  container_ = std::make_unique<Container>(module, description, *this, *this);
 }
 
 WebMask::~WebMask() {

@@ -27,7 +27,8 @@ class WebDesk;
 
 class WebMask final : public ContainerListener, public DialogAnswerer {
  public:
-  WebMask(WebDesk& desk, std::string id, const typelib::ClassDescription& description);
+  WebMask(WebDesk& desk, std::string id, const ModuleLoader& module,
+          const typelib::ClassDescription& description);
   ~WebMask() override;
 
   const std::string& id() const { return id_; }

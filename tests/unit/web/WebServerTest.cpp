@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "desk/home/DeskHome.h"
+#include "desk/services/RegistryStore.h"
 #include "desk/web/WebServer.h"
 #include "platform/window/Desktop.h"
 #include "tests/unit/desk/TempHome.h"
@@ -77,6 +78,7 @@ class ServedDesk {
   json state(const std::string& id) {
     return json::parse(client().Get("/api/mask/" + id + "/state")->body);
   }
+  const ModuleLoader& module() const { return module_; }
   std::string text(const std::string& id, int control) {
     const json shown = state(id);
     for (const json& controlState : shown["dialog"]["controls"]) {
@@ -301,6 +303,30 @@ TEST(WebServer, ClosingAnInstanceReleasesIt) {
     EXPECT_EQ(desk.client().Get("/api/mask/" + id + "/state")->status, 404);
   }
   EXPECT_EQ(desk.instances(), 0u) << "a mask that waited on a box is released too";
+}
+
+TEST(WebServer, MasksAreCreatedFromTheModuleTheRegistryNames) {
+  ServedDesk desk;
+  ASSERT_EQ(desk.module().registerServer()(), S_OK);
+  EXPECT_EQ(desk.client().Get("/mask/PNRCreationFax")->status, 200) << "registered";
+
+  const typelib::ClassDescription* fax = typelib::findClass("PNRCreationFax");
+  updateRegistry([fax](RegistryTree& registry) {
+    RegistryKey* server = registry.root().subkey("HKEY_CLASSES_ROOT")->subkey("CLSID");
+    server = server->subkey(guidToString(fax->clsid))->subkey("InprocServer32");
+    server->setValue("", {RegistryValue::Type::String, "/nowhere/libquillet.so"});
+    return true;
+  });
+  auto moved = desk.client().Get("/mask/PNRCreationFax");
+  EXPECT_EQ(moved->status, 500);
+  EXPECT_NE(moved->body.find("cannot load the module /nowhere/libquillet.so"), std::string::npos)
+      << moved->body;
+  EXPECT_EQ(desk.client().Get("/mask/PNRModificationFax")->status, 200)
+      << "the other classes still name the module";
+
+  ASSERT_EQ(desk.module().unregisterServer()(), S_OK);
+  EXPECT_EQ(desk.client().Get("/mask/PNRCreationFax")->status, 200)
+      << "unregistered: the module beside the program";
 }
 
 }  // namespace
