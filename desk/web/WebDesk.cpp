@@ -6,6 +6,7 @@
 
 #include "desk/container/ClassResolver.h"
 #include "desk/container/TextEncoding.h"
+#include "desk/controls/PickerControls.h"
 #include "desk/home/DeskHome.h"
 #include "framework/services/TorvanArch.h"
 #include "platform/com/ComPtr.h"
@@ -372,6 +373,15 @@ std::optional<std::vector<std::string>> WebDesk::modalDialog(std::string_view ki
   WebMask* mask = ownerOf(owner);
   if (mask == nullptr || mask->abandoned()) return std::nullopt;
   return mask->container().modalDialog(kind, owner);
+}
+
+void WebDesk::runPicker(std::string_view kind, Window& dialog, IDispatch& control) {
+  WebMask* mask = ownerOf(&dialog);
+  if (mask == nullptr || mask->abandoned()) {
+    answerPicker(control, std::nullopt);
+    return;
+  }
+  mask->container().runPicker(kind, dialog, control);
 }
 
 void WebDesk::shellOpen(std::string_view target) {

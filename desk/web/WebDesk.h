@@ -103,6 +103,8 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
   std::optional<std::vector<std::string>> modalDialog(std::string_view kind,
                                                       platform::Window* owner) override;
   void shellOpen(std::string_view target) override;
+  // A calendar or code lookup opened by the instance's field: the page answers it.
+  void runPicker(std::string_view kind, platform::Window& dialog, IDispatch& control) override;
   // DeskObserver, routed to the instance that is acting.
   void onLog(std::string_view module, std::string_view operation, std::string_view text) override;
   void onRequest(std::string_view name) override;

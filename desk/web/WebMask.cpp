@@ -296,12 +296,30 @@ int WebMask::answerMessageBox(const MessageBoxRequest& box) {
 }
 
 std::optional<ModalAnswer> WebMask::answerModalDialog(std::string_view kind) {
-  const json answer = waitForAnswer({{"kind", kind}});
+  json modal{{"kind", kind}};
+  // The code lookup shows the table its field opened it with.
+  if (const CodeList* table = container_->openCodeTable(); table != nullptr && kind == "coder") {
+    modal["table"] = utf8FromLatin1(table->path());
+    modal["entries"] = table->entries().size();
+    modal["status"] = utf8FromLatin1(table->statusText());
+  }
+  const json answer = waitForAnswer(std::move(modal));
   if (!answer.contains("words")) return ModalAnswer{true, {}};
   return ModalAnswer{false, answer["words"].get<std::vector<std::string>>()};
 }
 
-bool WebMask::answer(const json& answer) {
+json WebMask::searchCodes(std::string_view text, std::size_t limit) const {
+  const CodeList* table = container_->openCodeTable();
+  if (table == nullptr) throw WebRequestError(409, "the mask shows no code lookup");
+  json entries = json::array();
+  for (const CodeEntry* entry : table->search(latin1FromUtf8(text))) {
+    if (entries.size() == limit) break;
+    entries.push_back({utf8FromLatin1(entry->code), utf8FromLatin1(entry->description)});
+  }
+  return {{"table", utf8FromLatin1(table->path())}, {"entries", std::move(entries)}};
+}
+
+bool WebMask::answer(const AnswerRequest& answer) {
   if (!modal_ || modalAnswer_) return false;
   if (answer.contains("serial") && answer["serial"] != (*modal_)["serial"]) return false;
   const bool isBox = (*modal_)["kind"] == "msgbox";

@@ -167,8 +167,7 @@ std::string contentType(const std::filesystem::path& file) {
 
 }  // namespace
 
-WebServer::WebServer(WebDesk& desk)
-    : desk_(desk), codeTables_(home() / "coder"), server_(std::make_unique<httplib::Server>()) {
+WebServer::WebServer(WebDesk& desk) : desk_(desk), server_(std::make_unique<httplib::Server>()) {
   // Every open page holds one thread with its stream.
   server_->new_task_queue = [] { return new httplib::ThreadPool(64); };
   server_->set_payload_max_length(kLargestBody);
@@ -330,24 +329,17 @@ void WebServer::routes() {
                   return desk.deskState();
                 });
               });
-  server.Get("/api/coder", [this](const httplib::Request& request, httplib::Response& response) {
-    if (!request.has_param("table")) {
-      sendJson(response, {{"tables", codeTables_.names()}});
-      return;
-    }
-    json entries = json::array();
-    for (const CodeTableEntry& entry : codeTables_.search(
-             request.get_param_value("table"), request.get_param_value("q"), kLargestSearch)) {
-      entries.push_back({entry.code, entry.description});
-    }
-    sendJson(response, {{"entries", std::move(entries)}});
-  });
-
   // The masks.
   server.Get(R"(/api/mask/([0-9a-f]+)/state)",
              [onUi, &desk](const httplib::Request& request, httplib::Response& response) {
                const std::string id = request.matches[1];
                onUi(response, [&] { return desk.mask(id).state(); });
+             });
+  server.Get(R"(/api/mask/([0-9a-f]+)/coder)",
+             [onUi, &desk](const httplib::Request& request, httplib::Response& response) {
+               const std::string id = request.matches[1];
+               const std::string query = request.get_param_value("q");
+               onUi(response, [&] { return desk.mask(id).searchCodes(query, kLargestSearch); });
              });
   server.Post(R"(/api/mask/([0-9a-f]+)/act)",
               [&desk, &ui](const httplib::Request& request, httplib::Response& response) {

@@ -532,30 +532,35 @@ function calendar() {
   return box;
 }
 
-function coder() {
+// The code lookup searches the table its field opened it with, by code or description.
+function coder(modal) {
   const box = pickerFrame('coder', 'Code lookup');
-  const tables = element('select', { 'aria-label': 'Code table', 'data-coder-table': '' });
+  const status = element('p', { class: 'coder-status', 'data-coder-status': '' });
   const search = element('input', { type: 'search', 'aria-label': 'Code or description', placeholder: 'Code or description', 'data-coder-search': '' });
   const results = element('select', { size: '12', class: 'coder-results', 'aria-label': 'Codes', 'data-coder-results': '' });
   let entries = [];
+  let asked = 0;
   const choose = () => {
     const entry = entries[results.selectedIndex];
     if (entry) answer({ words: [entry[0], entry[1]] });
   };
   async function look() {
-    if (!tables.value) return;
-    const query = new URLSearchParams({ table: tables.value, q: search.value });
-    const found = await (await fetch(`/api/coder?${query}`)).json();
+    const serial = ++asked;
+    const found = await (await fetch(`${api}/coder?${new URLSearchParams({ q: search.value })}`)).json();
+    if (serial !== asked || !found.entries) return;  // a newer search is on its way
     entries = found.entries;
     results.replaceChildren(...entries.map(([code, description]) => element('option', { 'data-code': code }, `${code}  ${description}`)));
     if (entries.length) results.selectedIndex = 0;
   }
-  fetch('/api/coder').then((r) => r.json()).then((found) => {
-    tables.replaceChildren(...found.tables.map((t) => element('option', { value: t }, t)));
-    if (!found.tables.length) results.replaceChildren(element('option', { disabled: '' }, 'The desk holds no code tables.'));
+  if (modal.status) {
+    // The table offers nothing: the lookup says why and can only be closed.
+    status.textContent = modal.status;
+    search.disabled = true;
+    results.disabled = true;
+  } else {
+    status.textContent = modal.table ? `${modal.table}: ${modal.entries} codes` : '';
     look();
-  });
-  tables.addEventListener('change', look);
+  }
   search.addEventListener('input', look);
   search.addEventListener('keydown', (event) => {
     if (event.key === 'Enter') { event.preventDefault(); choose(); }
@@ -563,10 +568,8 @@ function coder() {
   });
   results.addEventListener('dblclick', choose);
   results.addEventListener('keydown', (event) => { if (event.key === 'Enter') { event.preventDefault(); choose(); } });
-  const row = element('div', { class: 'coder-search' });
-  row.append(tables, search);
-  box.append(row, results, actionRow(choose));
-  setTimeout(() => search.focus());
+  box.append(status, search, results, actionRow(choose));
+  setTimeout(() => (modal.status ? box.querySelector('[data-answer="cancel"]') : search).focus());
   return box;
 }
 
