@@ -71,6 +71,10 @@ void WebMask::restoreFocus() {
   if (remembered != nullptr && owns(remembered)) desktop().setFocus(remembered);
 }
 
+void WebMask::pointerOver(Window* control) {
+  pointer_ = control != nullptr ? WindowRef(*control) : WindowRef();
+}
+
 // What the page shows.
 
 void WebMask::addLog(json entry) {
@@ -94,7 +98,8 @@ json WebMask::state() {
   Window* window = container_->mask().window();
   return {{"instance", id_},
           {"className", description().name},
-          {"dialog", window != nullptr ? dialogState(*window, focus_.get()) : json(nullptr)},
+          {"dialog",
+           window != nullptr ? dialogState(*window, focus_.get(), pointer_.get()) : json(nullptr)},
           {"modal", modal_.value_or(nullptr)},
           {"log", {{"start", logStart_}, {"entries", log_}}},
           {"host", {{"start", hostStart_}, {"lines", host_}}},

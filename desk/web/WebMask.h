@@ -43,6 +43,9 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
   // to it when the agent acts on this mask after another one.
   void rememberFocus();
   void restoreFocus();
+  // The control the agent's pointer rests on (null: none); the page shows the cursor that
+  // control asks for.
+  void pointerOver(platform::Window* control);
 
   // A message box or picker the mask waits on.
   bool waiting() const { return modal_.has_value(); }
@@ -98,6 +101,7 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
   std::unique_ptr<Container> container_;
   std::shared_ptr<StateChannel> channel_ = std::make_shared<StateChannel>();
   platform::WindowRef focus_;
+  platform::WindowRef pointer_;
 
   std::deque<nlohmann::json> log_;
   std::size_t logStart_ = 0;  // number of entries dropped from the front

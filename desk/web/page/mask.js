@@ -235,6 +235,8 @@ function updateControl(control, state) {
   if (state.tooltip) box.title = state.tooltip; else box.removeAttribute('title');
   control.notify = Boolean(state.notify);
   box.classList.toggle('link', control.notify);
+  // The control under the pointer says which cursor it shows (a link its hand).
+  box.style.cursor = state.cursor === 'hand' ? 'pointer' : '';
   box.classList.toggle('disabled', !state.enabled);
   if (state.kind === 'static' || state.kind === 'edit') box.style.textAlign = state.align;
   if (state.color) box.style.color = state.color;
