@@ -1,8 +1,10 @@
 #include "desk/web/WebMask.h"
 
+#include <algorithm>
 #include <fstream>
 
 #include "desk/container/TextEncoding.h"
+#include "desk/controls/MonthCalendar.h"
 #include "desk/services/Whiteboard.h"
 #include "desk/web/WebDesk.h"
 #include "desk/web/WindowState.h"
@@ -38,6 +40,51 @@ json utf8Pairs(const std::vector<std::pair<std::string, std::string>>& pairs) {
     entries.push_back({utf8FromLatin1(key), utf8FromLatin1(value)});
   }
   return entries;
+}
+
+bool isNumber(const std::string& word, std::size_t longest) {
+  return !word.empty() && word.size() <= longest &&
+         std::ranges::all_of(word, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// What is wrong with the words a page answers a dialog of this kind with, as the drive takes
+// them (calendar DAY MONTH YEAR, coder CODE DESCRIPTION, addpax MARKERS LISTTEXT, policy
+// VALUE1 VALUE2, doss SURNAME GIVENNAME, ffp INDEX); nothing when they fit.
+std::optional<std::string> answerFault(std::string_view kind,
+                                       const std::vector<std::string>& words) {
+  const auto count = [&](std::size_t wanted) -> std::optional<std::string> {
+    if (words.size() == wanted) return std::nullopt;
+    return std::string(kind) + " answers " + std::to_string(wanted) + " words";
+  };
+  if (kind == "calendar") {
+    if (auto fault = count(3)) return fault;
+    if (!isNumber(words[0], 2) || !isNumber(words[1], 2) || !isNumber(words[2], 4) ||
+        !isCalendarDate(std::stoi(words[0]), std::stoi(words[1]), std::stoi(words[2]))) {
+      return "the calendar has no such day";
+    }
+    return std::nullopt;
+  }
+  if (kind == "coder") {
+    if (auto fault = count(2)) return fault;
+    if (words[0].empty()) return std::string("the code is missing");
+    return std::nullopt;
+  }
+  if (kind == "addpax") {
+    if (auto fault = count(2)) return fault;
+    if (words[0].size() != 9 ||
+        !std::ranges::all_of(words[0], [](char c) { return c == '0' || c == '1'; })) {
+      return std::string("the profile markers are nine digits 0 or 1");
+    }
+    if (std::ranges::count(words[1], '=') >= 9) return std::string("at most nine passengers");
+    return std::nullopt;
+  }
+  if (kind == "policy" || kind == "doss") return count(2);
+  if (kind == "ffp") {
+    if (auto fault = count(1)) return fault;
+    if (!isNumber(words[0], 3)) return std::string("the card is given by its index");
+    return std::nullopt;
+  }
+  return std::nullopt;
 }
 
 }  // namespace

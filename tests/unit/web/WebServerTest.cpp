@@ -268,6 +268,51 @@ TEST(WebServer, APickerWaitsForThePagesAnswer) {
   }
 }
 
+TEST(WebServer, ADialogTakesOnlyWordsThatFitItsKind) {
+  ServedDesk desk;
+  const std::string id = desk.open("PNRCreationFax");
+  struct Case {
+    const char* kind;
+    std::vector<json> refused;  // each answered 400
+    json taken;
+  };
+  const Case cases[] = {
+      {"calendar",
+       {json::array({"31", "2", "2027"}), json::array({"1", "2"})},
+       json::array({"29", "2", "2028"})},
+      {"addpax",
+       {json::array({"12", "SMITH,JOHN"}), json::array({"000000000"}),
+        json::array({"000000000", "A=B=C=D=E=F=G=H=I=J"})},
+       json::array({"100000000", "SMITH,JOHN,MR,0,,,,C1=LEE,ANN,MS,1,,05,001,"})},
+      {"policy", {json::array({"P1"})}, json::array({"P1", ""})},
+      {"doss", {json::array({"SMITH", "JOHN", "MR"})}, json::array({"SMITH", "JOHN"})},
+      {"ffp", {json::array({"first"}), json::array({"0", "1"})}, json::array({"1"})},
+  };
+  for (const Case& test : cases) {
+    std::optional<std::vector<std::string>> result;
+    std::thread handler([&] {
+      desk.runAs(id,
+                 [&](WebMask& mask) { result = platform::modalDialog(test.kind, &mask.dialog()); });
+    });
+    for (int tries = 0; tries < 500 && desk.state(id)["modal"].is_null(); ++tries) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    for (const json& words : test.refused) {
+      auto refused = desk.client().Post("/api/mask/" + id + "/answer",
+                                        json{{"words", words}}.dump(), "application/json");
+      EXPECT_EQ(refused->status, 400) << test.kind << " " << words.dump();
+    }
+    EXPECT_EQ(desk.client()
+                  .Post("/api/mask/" + id + "/answer", json{{"words", test.taken}}.dump(),
+                        "application/json")
+                  ->status,
+              200)
+        << test.kind;
+    handler.join();
+    EXPECT_EQ(result, test.taken.get<std::vector<std::string>>()) << test.kind;
+  }
+}
+
 TEST(WebServer, ThePreviewFollowsABurstOfActionsAtMostOnceATick) {
   ServedDesk desk;
   const std::string id = desk.open("PNRCreationFax");
