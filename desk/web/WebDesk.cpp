@@ -280,7 +280,7 @@ void WebDesk::act(const std::string& id, const std::function<void(WebMask&)>& ac
   if (failure) std::rethrow_exception(failure);
 }
 
-void WebDesk::answer(const std::string& id, const json& answer) {
+void WebDesk::answer(const std::string& id, const AnswerRequest& answer) {
   WebMask& target = mask(id);
   if (!target.answer(answer)) throw WebRequestError(409, "the mask waits for no such answer");
 }

@@ -18,20 +18,10 @@
 #include "desk/web/SimulatedHost.h"
 #include "desk/web/UiThread.h"
 #include "desk/web/WebMask.h"
+#include "desk/web/WebRequests.h"
 #include "platform/window/Desktop.h"
 
 namespace desk {
-
-// A request the desk refuses, with the HTTP status that says why.
-class WebRequestError : public std::runtime_error {
- public:
-  WebRequestError(int status, const std::string& message)
-      : std::runtime_error(message), status_(status) {}
-  int status() const { return status_; }
-
- private:
-  int status_;
-};
 
 class WebDesk final : public platform::ContainerServices, public DeskObserver {
  public:
@@ -77,7 +67,7 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
   // waits on a message box or picker takes no other action (WebRequestError 409).
   void act(const std::string& id, const std::function<void(WebMask&)>& action);
   // The page's answer to what the instance waits on.
-  void answer(const std::string& id, const nlohmann::json& answer);
+  void answer(const std::string& id, const AnswerRequest& answer);
   // Releases the instance (now, or once its handlers have returned).
   void release(const std::string& id);
   // Releases instances whose pages have not read them for the grace period.

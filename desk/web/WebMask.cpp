@@ -373,24 +373,21 @@ json WebMask::searchCodes(std::string_view text, std::size_t limit) const {
 
 bool WebMask::answer(const AnswerRequest& answer) {
   if (!modal_ || modalAnswer_) return false;
-  if (answer.contains("serial") && answer["serial"] != (*modal_)["serial"]) return false;
-  const bool isBox = (*modal_)["kind"] == "msgbox";
-  if (isBox) {
-    if (!answer.contains("button") || !answer["button"].is_number_integer()) return false;
-    modalAnswer_ = json{{"button", answer["button"]}};
+  if (answer.serial && json(*answer.serial) != (*modal_)["serial"]) return false;
+  if ((*modal_)["kind"] == "msgbox") {
+    if (!answer.button) return false;
+    modalAnswer_ = json{{"button", *answer.button}};
     return true;
   }
-  if (answer.contains("cancel")) {
+  if (answer.cancel) {
     modalAnswer_ = json{{"cancel", true}};
     return true;
   }
-  if (!answer.contains("words") || !answer["words"].is_array()) return false;
-  std::vector<std::string> words;
-  for (const json& word : answer["words"]) {
-    if (!word.is_string()) return false;
-    words.push_back(word.get<std::string>());
+  if (!answer.words) return false;
+  if (auto fault = answerFault((*modal_)["kind"].get<std::string>(), *answer.words)) {
+    throw WebRequestError(400, *fault);
   }
-  modalAnswer_ = json{{"words", words}};
+  modalAnswer_ = json{{"words", *answer.words}};
   return true;
 }
 

@@ -18,6 +18,7 @@
 
 #include "desk/container/Container.h"
 #include "desk/web/StateChannel.h"
+#include "desk/web/WebRequests.h"
 #include "platform/window/WindowRef.h"
 
 namespace desk {
@@ -53,8 +54,12 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
   // action ends without waiting).
   void whenWaiting(std::function<void()> notice) { waitingNotice_ = std::move(notice); }
   // The page's answer: a button for a message box, the words of a picker (nothing: cancel).
-  // False when nothing waits or the answer does not fit what waits.
-  bool answer(const nlohmann::json& answer);
+  // False when nothing waits or the answer does not fit what waits; WebRequestError 400 when
+  // the words do not fit the dialog's kind.
+  bool answer(const AnswerRequest& answer);
+  // The entries of the open code lookup's table that match text (see CodeList::search), at
+  // most limit of them, as [code, description] pairs; WebRequestError 409 when none is open.
+  nlohmann::json searchCodes(std::string_view text, std::size_t limit) const;
   // The page went away: what waits is cancelled, and the desk releases the mask once its
   // handlers have returned.
   void abandon();
