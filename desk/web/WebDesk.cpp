@@ -372,6 +372,7 @@ int WebDesk::messageBox(Window* owner, std::string_view text, std::string_view c
 std::optional<std::vector<std::string>> WebDesk::modalDialog(std::string_view kind, Window* owner) {
   WebMask* mask = ownerOf(owner);
   if (mask == nullptr || mask->abandoned()) return std::nullopt;
+  mask->showsDialogOf(owner);
   return mask->container().modalDialog(kind, owner);
 }
 

@@ -349,6 +349,24 @@ int WebMask::answerMessageBox(const MessageBoxRequest& box) {
 
 std::optional<ModalAnswer> WebMask::answerModalDialog(std::string_view kind) {
   json modal{{"kind", kind}};
+  Window* owner = std::exchange(dialogOwner_, nullptr);
+  if (owner != nullptr && owner != container_->mask().window() && !owner->children().empty()) {
+    json lines = json::array();
+    json entries = json::array();
+    for (const auto& child : owner->children()) {
+      if (child->windowClass() == WindowClass::Static && child->isVisible()) {
+        lines.push_back(utf8FromLatin1(child->text()));
+      }
+      if (entries.empty()) {
+        for (const ListEntry& entry : child->entries()) {
+          entries.push_back(utf8FromLatin1(entry.text));
+        }
+      }
+    }
+    modal["caption"] = utf8FromLatin1(owner->text());
+    modal["lines"] = std::move(lines);
+    if (kind == "ffp") modal["cards"] = std::move(entries);
+  }
   // The code lookup shows the table its field opened it with.
   if (const CodeList* table = container_->openCodeTable(); table != nullptr && kind == "coder") {
     modal["table"] = utf8FromLatin1(table->path());

@@ -48,6 +48,9 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
   // control asks for.
   void pointerOver(platform::Window* control);
 
+  // The window a modal dialog the mask opens next is built on: when it is a dialog of its
+  // own (the frequent-flyer cards), the page shows its caption, lines and list entries.
+  void showsDialogOf(platform::Window* owner) { dialogOwner_ = owner; }
   // A message box or picker the mask waits on.
   bool waiting() const { return modal_.has_value(); }
   // Called once when the mask next starts to wait for the page (or dropped when the current
@@ -107,6 +110,7 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
   std::shared_ptr<StateChannel> channel_ = std::make_shared<StateChannel>();
   platform::WindowRef focus_;
   platform::WindowRef pointer_;
+  platform::Window* dialogOwner_ = nullptr;
 
   std::deque<nlohmann::json> log_;
   std::size_t logStart_ = 0;  // number of entries dropped from the front

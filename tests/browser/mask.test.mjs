@@ -279,6 +279,12 @@ test('the creation masks\' dialogs answer in the words the masks take', async ()
     await dialog.locator(`[data-field="${Object.keys(fields)[0]}"]`).press('Enter');
     assert.deepEqual(await answered, { words }, kind);
   }
+  const card = page.evaluate(() => window.quilletShowDialog('ffp', { caption: 'Cards', lines: ['Which card?'], cards: ['LH 1', 'UA 2'] }));
+  const cards = page.locator('[role="dialog"][data-dialog="ffp"]');
+  assert.match(await cards.textContent(), /Which card\?/);
+  await cards.locator('[data-field="card"]').selectOption('1');
+  await cards.locator('[data-answer="ok"]').click();
+  assert.deepEqual(await card, { words: ['1'] });
   const cancelled = show('doss');
   await page.locator('[data-dialog="doss"] [data-answer="cancel"]').click();
   assert.deepEqual(await cancelled, { cancel: true });

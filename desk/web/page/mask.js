@@ -724,7 +724,8 @@ function frequentFlyerDialog(modal) {
   } else {
     choice = element('input', { type: 'number', min: '1', value: '1', 'data-field': 'card' });
   }
-  return formDialog('ffp', 'Frequent Flyer', [labelled(cards.length ? 'Card' : 'Card number', choice)], () => {
+  const lines = (Array.isArray(modal.lines) ? modal.lines : []).map((line) => element('p', { class: 'form-line' }, line));
+  return formDialog('ffp', modal.caption || 'Frequent Flyer', [...lines, labelled(cards.length ? 'Card' : 'Card number', choice)], () => {
     const index = cards.length ? Number(choice.value) : Number(choice.value) - 1;
     if (!Number.isInteger(index) || index < 0) throw new Error('Choose one of the cards.');
     return [String(index)];

@@ -317,6 +317,33 @@ TEST(WebServer, ADialogTakesOnlyWordsThatFitItsKind) {
   }
 }
 
+TEST(WebServer, ADialogOnAWindowOfItsOwnShowsItsLinesAndEntries) {
+  ServedDesk desk;
+  const std::string id = desk.open("PNRCreationFax");
+  using namespace platform;
+  Window choice(WindowClass::Dialog, 855, "Frequent flyer", WS_VISIBLE, Rect{0, 0, 200, 100});
+  choice.addChild(std::make_unique<Window>(WindowClass::Static, 1, "Choose a card", WS_VISIBLE,
+                                           Rect{0, 0, 100, 10}));
+  Window& cards = choice.addChild(
+      std::make_unique<Window>(WindowClass::ComboBox, 2, "", WS_VISIBLE, Rect{0, 20, 100, 30}));
+  cards.addEntry("LH 992000111", 0);
+  cards.addEntry("UA 12345", 1);
+  std::optional<std::vector<std::string>> result;
+  std::thread handler(
+      [&] { desk.runAs(id, [&](WebMask&) { result = modalDialog("ffp", &choice); }); });
+  json modal;
+  for (int tries = 0; tries < 500 && modal.is_null(); ++tries) {
+    modal = desk.state(id)["modal"];
+    if (modal.is_null()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  EXPECT_EQ(modal["caption"], "Frequent flyer");
+  EXPECT_EQ(modal["lines"], json::array({"Choose a card"}));
+  EXPECT_EQ(modal["cards"], json::array({"LH 992000111", "UA 12345"}));
+  desk.client().Post("/api/mask/" + id + "/answer", R"({"words":["1"]})", "application/json");
+  handler.join();
+  EXPECT_EQ(result, std::vector<std::string>{"1"});
+}
+
 TEST(WebServer, ThePreviewFollowsABurstOfActionsAtMostOnceATick) {
   ServedDesk desk;
   const std::string id = desk.open("PNRCreationFax");
