@@ -1,4 +1,3 @@
-#include "fields/CLinkLabel.h"
 #include "fields/TtlField.h"
 
 #include <array>
@@ -123,8 +122,12 @@ int CFieldTtl::Create(Window& dialog, int ttlLabelId, int ttlComboId, int dateLa
   rowOrigin_ = rowOrigin;
   modification_ = modification;
   bindLabel(typeLabel_, dialog, ttlLabelId, "LAB_PNR_TTL", "TIP_PNR_TTL", typeMandatory_);
-  bindLabel(firstLabel_, dialog, dateLabelId, "LAB_PNR_DATE", "TIP_PNR_DATE", 0);
-  firstLabel_.SetTextColour(kLinkColour);
+  // The date's label is its calendar link; Arrange sets it up for each type.
+  if (Window* label = dialog.child(dateLabelId)) {
+    firstLabel_.InitCalendarLink(dateEditId, 0, "LAB_PNR_DATE", "TIP_PNR_DATE");
+    firstLabel_.Attach(*label);
+    firstLabel_.Initialise();
+  }
   if (ticketLabelId != -1) {
     bindLabel(ticketLabel_, dialog, ticketLabelId, "LAB_PNR_TICKETNO", "TIP_PNR_TICKETNO", 1);
   }
@@ -154,11 +157,25 @@ void CFieldTtl::Arrange() {
   const RowLayout& layout = kLayouts[static_cast<std::size_t>(*code - 1)];
 
   if (Window* label = firstLabel_.window()) {
-    label->setText(layout.firstLabelText);
+    // In the date forms the link opens the calendar; for a ticket number it is hidden and set
+    // up as the ticket's label, without the calendar.
+    if (layout.dateForm) {
+      firstLabel_.PrepareLink(first_.window != nullptr ? first_.window->id() : 0, 0, "LAB_PNR_DATE",
+                              "TIP_PNR_DATE");
+      firstLabel_.SetColours(kLinkColour, kLinkHoverColour);
+    } else {
+      firstLabel_.PrepareLink(first_.window != nullptr ? first_.window->id() : 0, 0,
+                              "LAB_PNR_TICKETNO", "TIP_PNR_TICKETNO");
+      firstLabel_.SetColours(kLinkMandatoryColour, kLinkColour);
+    }
+    firstLabel_.SetCalendar(layout.dateForm);
+    firstLabel_.SetTooltip(languageText(layout.dateForm ? "TIP_PNR_DATE" : "TIP_PNR_TICKETNO")
+                               .value_or(std::string(layout.firstLabelText)));
     place(label, rowOrigin_, kFirstLabel);
-    firstLabel_.SetTextColour(layout.dateForm ? kLinkColour : kMandatoryColour);
-    firstLabel_.SetToolTip(languageText(layout.dateForm ? "TIP_PNR_DATE" : "TIP_PNR_TICKETNO"));
+    // What the label shows is the fixed text of the type.
+    firstLabel_.SetLinkText(layout.firstLabelText);
   }
+  first_.wrapper.SetCalendar(layout.dateForm);
   show(firstLabel_.window(), layout.dateForm);
   show(ticketLabel_.window(), !layout.dateForm);
 

@@ -13,6 +13,7 @@
 #include "fields/CField.h"
 #include "fields/CFieldEdit.h"
 #include "fields/CFieldLabel.h"
+#include "fields/CLinkLabel.h"
 #include "fields/FieldParts.h"
 #include "framework/services/CTorvanProfile.h"
 
@@ -55,7 +56,7 @@ class CFieldTtl {
   int rowOrigin_ = 0;
   TypeCombo type_;
   CFieldLabel typeLabel_;
-  CFieldLabel firstLabel_;
+  CLinkLabel firstLabel_;  // the date's calendar link
   CFieldLabel ticketLabel_;
   CFieldLabel secondLabel_;
   CFieldLabel thirdLabel_;

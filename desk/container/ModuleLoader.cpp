@@ -19,7 +19,7 @@ Function entryPoint(void* handle, const char* name) {
 
 }  // namespace
 
-ModuleLoader::ModuleLoader(const std::filesystem::path& modulePath) {
+ModuleLoader::ModuleLoader(const std::filesystem::path& modulePath) : path_(modulePath) {
   handle_ = dlopen(modulePath.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle_ == nullptr) {
     const char* reason = dlerror();

@@ -16,6 +16,8 @@ class ModuleLoader {
   ModuleLoader(const ModuleLoader&) = delete;
   ModuleLoader& operator=(const ModuleLoader&) = delete;
 
+  // The module's file, as it was given.
+  const std::filesystem::path& path() const { return path_; }
   DllGetClassObjectFunction getClassObject() const { return getClassObject_; }
   DllCanUnloadNowFunction canUnloadNow() const { return canUnloadNow_; }
   // Null when the module cannot register itself.
@@ -26,6 +28,7 @@ class ModuleLoader {
   static std::filesystem::path defaultModulePath();
 
  private:
+  std::filesystem::path path_;
   void* handle_ = nullptr;
   DllGetClassObjectFunction getClassObject_ = nullptr;
   DllCanUnloadNowFunction canUnloadNow_ = nullptr;

@@ -109,6 +109,10 @@ int runServeCommand(const std::vector<std::string>& arguments) {
       listener.join();
       signals.join();
       desk.releaseAll();
+      if (!desk.registeredModulesCanUnload()) {
+        std::cerr << "quillet serve: a registered module does not allow unloading\n";
+        status = 1;
+      }
     }
     if (module.canUnloadNow()() != S_OK) {
       std::cerr << "quillet serve: the module does not allow unloading\n";

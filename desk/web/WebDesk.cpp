@@ -1,9 +1,12 @@
 #include "desk/web/WebDesk.h"
 
 #include <algorithm>
+#include <iostream>
 #include <random>
 
+#include "desk/container/ClassResolver.h"
 #include "desk/container/TextEncoding.h"
+#include "desk/controls/PickerControls.h"
 #include "desk/home/DeskHome.h"
 #include "framework/services/TorvanArch.h"
 #include "platform/com/ComPtr.h"
@@ -48,7 +51,12 @@ WebDesk::WebDesk(const ModuleLoader& module, UiThread& ui, std::chrono::millisec
       grace_(grace),
       host_(std::make_unique<SimulatedHost>(home() / "host")) {
   for (const typelib::ClassDescription& description : typelib::classes()) {
-    if (servesClass(module, description)) served_.push_back(&description);
+    try {
+      if (servesClass(moduleFor(description), description)) served_.push_back(&description);
+    } catch (const std::runtime_error& error) {
+      std::cerr << "quillet serve: " << description.name << " is left out: " << error.what()
+                << "\n";
+    }
   }
   host_->open(host_->startPnr());
   installServices();
@@ -65,6 +73,27 @@ WebDesk::~WebDesk() {
 void WebDesk::installServices() {
   desktop().setContainer(this);
   setObserver(this);
+}
+
+const ModuleLoader& WebDesk::moduleFor(const typelib::ClassDescription& description) {
+  const ResolvedClass resolved = resolveClass(description.name, module_.path());
+  if (!resolved.registered) return module_;
+  if (resolved.description != &description) {
+    throw std::runtime_error(typelib::progId(description) + " is registered for the class " +
+                             std::string(resolved.description->name));
+  }
+  std::error_code error;
+  std::filesystem::path key = std::filesystem::weakly_canonical(resolved.modulePath, error);
+  if (error) key = resolved.modulePath;
+  if (key == std::filesystem::weakly_canonical(module_.path(), error) && !error) return module_;
+  auto& loaded = registeredModules_[key];
+  if (!loaded) loaded = std::make_unique<ModuleLoader>(resolved.modulePath);
+  return *loaded;
+}
+
+bool WebDesk::registeredModulesCanUnload() const {
+  return std::ranges::all_of(
+      registeredModules_, [](const auto& entry) { return entry.second->canUnloadNow()() == S_OK; });
 }
 
 const typelib::ClassDescription* WebDesk::findServedClass(std::string_view name) const {
@@ -180,7 +209,7 @@ std::string WebDesk::openMask(const typelib::ClassDescription& description) {
   while (masks_.contains(id)) id = newInstanceId();
   std::unique_ptr<WebMask> mask;
   try {
-    mask = std::make_unique<WebMask>(*this, id, description);
+    mask = std::make_unique<WebMask>(*this, id, moduleFor(description), description);
   } catch (const std::exception& error) {
     installServices();
     throw WebRequestError(500, error.what());
@@ -251,7 +280,7 @@ void WebDesk::act(const std::string& id, const std::function<void(WebMask&)>& ac
   if (failure) std::rethrow_exception(failure);
 }
 
-void WebDesk::answer(const std::string& id, const json& answer) {
+void WebDesk::answer(const std::string& id, const AnswerRequest& answer) {
   WebMask& target = mask(id);
   if (!target.answer(answer)) throw WebRequestError(409, "the mask waits for no such answer");
 }
@@ -343,7 +372,17 @@ int WebDesk::messageBox(Window* owner, std::string_view text, std::string_view c
 std::optional<std::vector<std::string>> WebDesk::modalDialog(std::string_view kind, Window* owner) {
   WebMask* mask = ownerOf(owner);
   if (mask == nullptr || mask->abandoned()) return std::nullopt;
+  mask->showsDialogOf(owner);
   return mask->container().modalDialog(kind, owner);
+}
+
+void WebDesk::runPicker(std::string_view kind, Window& dialog, IDispatch& control) {
+  WebMask* mask = ownerOf(&dialog);
+  if (mask == nullptr || mask->abandoned()) {
+    answerPicker(control, std::nullopt);
+    return;
+  }
+  mask->container().runPicker(kind, dialog, control);
 }
 
 void WebDesk::shellOpen(std::string_view target) {

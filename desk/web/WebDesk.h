@@ -18,32 +18,26 @@
 #include "desk/web/SimulatedHost.h"
 #include "desk/web/UiThread.h"
 #include "desk/web/WebMask.h"
+#include "desk/web/WebRequests.h"
 #include "platform/window/Desktop.h"
 
 namespace desk {
 
-// A request the desk refuses, with the HTTP status that says why.
-class WebRequestError : public std::runtime_error {
- public:
-  WebRequestError(int status, const std::string& message)
-      : std::runtime_error(message), status_(status) {}
-  int status() const { return status_; }
-
- private:
-  int status_;
-};
-
 class WebDesk final : public platform::ContainerServices, public DeskObserver {
  public:
+  // module: the module beside the program, which serves the classes the desk's registry does
+  // not name; a class registered there is created from the module its registration names.
   // grace: how long an instance lives on after its page stopped reading it.
   WebDesk(const ModuleLoader& module, UiThread& ui, std::chrono::milliseconds grace);
   ~WebDesk() override;
 
   UiThread& ui() { return ui_; }
-  const ModuleLoader& module() const { return module_; }
+  // Whether every module the desk loaded through the registry allows unloading now.
+  bool registeredModulesCanUnload() const;
   SimulatedHost& host() { return *host_; }
 
-  // The classes the module serves, in the order of its object map.
+  // The classes the desk serves (found through the registry, or in the module beside the
+  // program), in the order of the object map.
   const std::vector<const typelib::ClassDescription*>& servedClasses() const { return served_; }
   const typelib::ClassDescription* findServedClass(std::string_view name) const;
   // The shipped languages of the home and the pseudo-language KEY.
@@ -63,7 +57,8 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
   void schedulePreview(WebMask& mask);
   static constexpr std::chrono::milliseconds kPreviewInterval{100};
 
-  // A new instance of the class, activated and shown; its id.
+  // A new instance of the class, activated and shown; its id. The class is found through the
+  // registry as it stands now.
   std::string openMask(const typelib::ClassDescription& description);
   // The instance, or WebRequestError 404.
   WebMask& mask(const std::string& id);
@@ -72,7 +67,7 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
   // waits on a message box or picker takes no other action (WebRequestError 409).
   void act(const std::string& id, const std::function<void(WebMask&)>& action);
   // The page's answer to what the instance waits on.
-  void answer(const std::string& id, const nlohmann::json& answer);
+  void answer(const std::string& id, const AnswerRequest& answer);
   // Releases the instance (now, or once its handlers have returned).
   void release(const std::string& id);
   // Releases instances whose pages have not read them for the grace period.
@@ -98,18 +93,24 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
   std::optional<std::vector<std::string>> modalDialog(std::string_view kind,
                                                       platform::Window* owner) override;
   void shellOpen(std::string_view target) override;
+  // A calendar or code lookup opened by the instance's field: the page answers it.
+  void runPicker(std::string_view kind, platform::Window& dialog, IDispatch& control) override;
   // DeskObserver, routed to the instance that is acting.
   void onLog(std::string_view module, std::string_view operation, std::string_view text) override;
   void onRequest(std::string_view name) override;
 
  private:
   WebMask* ownerOf(const platform::Window* window);
+  // The module that serves the class: the one its registration names, or the module beside
+  // the program when it is not registered. Throws std::runtime_error (see resolveClass).
+  const ModuleLoader& moduleFor(const typelib::ClassDescription& description);
   void installServices();
   void destroy(const std::string& id);
   void destroyAbandoned();
   void runPreview(const std::string& id);
 
   const ModuleLoader& module_;
+  std::map<std::filesystem::path, std::unique_ptr<ModuleLoader>> registeredModules_;
   UiThread& ui_;
   std::chrono::milliseconds grace_;
   std::unique_ptr<SimulatedHost> host_;

@@ -1,8 +1,10 @@
 #include "desk/web/WebMask.h"
 
+#include <algorithm>
 #include <fstream>
 
 #include "desk/container/TextEncoding.h"
+#include "desk/controls/MonthCalendar.h"
 #include "desk/services/Whiteboard.h"
 #include "desk/web/WebDesk.h"
 #include "desk/web/WindowState.h"
@@ -40,11 +42,57 @@ json utf8Pairs(const std::vector<std::pair<std::string, std::string>>& pairs) {
   return entries;
 }
 
+bool isNumber(const std::string& word, std::size_t longest) {
+  return !word.empty() && word.size() <= longest &&
+         std::ranges::all_of(word, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// What is wrong with the words a page answers a dialog of this kind with, as the drive takes
+// them (calendar DAY MONTH YEAR, coder CODE DESCRIPTION, addpax MARKERS LISTTEXT, policy
+// VALUE1 VALUE2, doss SURNAME GIVENNAME, ffp INDEX); nothing when they fit.
+std::optional<std::string> answerFault(std::string_view kind,
+                                       const std::vector<std::string>& words) {
+  const auto count = [&](std::size_t wanted) -> std::optional<std::string> {
+    if (words.size() == wanted) return std::nullopt;
+    return std::string(kind) + " answers " + std::to_string(wanted) + " words";
+  };
+  if (kind == "calendar") {
+    if (auto fault = count(3)) return fault;
+    if (!isNumber(words[0], 2) || !isNumber(words[1], 2) || !isNumber(words[2], 4) ||
+        !isCalendarDate(std::stoi(words[0]), std::stoi(words[1]), std::stoi(words[2]))) {
+      return "the calendar has no such day";
+    }
+    return std::nullopt;
+  }
+  if (kind == "coder") {
+    if (auto fault = count(2)) return fault;
+    if (words[0].empty()) return std::string("the code is missing");
+    return std::nullopt;
+  }
+  if (kind == "addpax") {
+    if (auto fault = count(2)) return fault;
+    if (words[0].size() != 9 ||
+        !std::ranges::all_of(words[0], [](char c) { return c == '0' || c == '1'; })) {
+      return std::string("the profile markers are nine digits 0 or 1");
+    }
+    if (std::ranges::count(words[1], '=') >= 9) return std::string("at most nine passengers");
+    return std::nullopt;
+  }
+  if (kind == "policy" || kind == "doss") return count(2);
+  if (kind == "ffp") {
+    if (auto fault = count(1)) return fault;
+    if (!isNumber(words[0], 3)) return std::string("the card is given by its index");
+    return std::nullopt;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
-WebMask::WebMask(WebDesk& desk, std::string id, const typelib::ClassDescription& description)
+WebMask::WebMask(WebDesk& desk, std::string id, const ModuleLoader& module,
+                 const typelib::ClassDescription& description)
     : desk_(desk), id_(std::move(id)), whiteboardBefore_(readWhiteboard()) {
-  container_ = std::make_unique<Container>(desk.module(), description, *this, *this);
+  container_ = std::make_unique<Container>(module, description, *this, *this);
 }
 
 WebMask::~WebMask() {
@@ -70,6 +118,10 @@ void WebMask::restoreFocus() {
   if (remembered != nullptr && owns(remembered)) desktop().setFocus(remembered);
 }
 
+void WebMask::pointerOver(Window* control) {
+  pointer_ = control != nullptr ? WindowRef(*control) : WindowRef();
+}
+
 // What the page shows.
 
 void WebMask::addLog(json entry) {
@@ -93,7 +145,8 @@ json WebMask::state() {
   Window* window = container_->mask().window();
   return {{"instance", id_},
           {"className", description().name},
-          {"dialog", window != nullptr ? dialogState(*window, focus_.get()) : json(nullptr)},
+          {"dialog",
+           window != nullptr ? dialogState(*window, focus_.get(), pointer_.get()) : json(nullptr)},
           {"modal", modal_.value_or(nullptr)},
           {"log", {{"start", logStart_}, {"entries", log_}}},
           {"host", {{"start", hostStart_}, {"lines", host_}}},
@@ -295,31 +348,64 @@ int WebMask::answerMessageBox(const MessageBoxRequest& box) {
 }
 
 std::optional<ModalAnswer> WebMask::answerModalDialog(std::string_view kind) {
-  const json answer = waitForAnswer({{"kind", kind}});
+  json modal{{"kind", kind}};
+  Window* owner = std::exchange(dialogOwner_, nullptr);
+  if (owner != nullptr && owner != container_->mask().window() && !owner->children().empty()) {
+    json lines = json::array();
+    json entries = json::array();
+    for (const auto& child : owner->children()) {
+      if (child->windowClass() == WindowClass::Static && child->isVisible()) {
+        lines.push_back(utf8FromLatin1(child->text()));
+      }
+      if (entries.empty()) {
+        for (const ListEntry& entry : child->entries()) {
+          entries.push_back(utf8FromLatin1(entry.text));
+        }
+      }
+    }
+    modal["caption"] = utf8FromLatin1(owner->text());
+    modal["lines"] = std::move(lines);
+    if (kind == "ffp") modal["cards"] = std::move(entries);
+  }
+  // The code lookup shows the table its field opened it with.
+  if (const CodeList* table = container_->openCodeTable(); table != nullptr && kind == "coder") {
+    modal["table"] = utf8FromLatin1(table->path());
+    modal["entries"] = table->entries().size();
+    modal["status"] = utf8FromLatin1(table->statusText());
+  }
+  const json answer = waitForAnswer(std::move(modal));
   if (!answer.contains("words")) return ModalAnswer{true, {}};
   return ModalAnswer{false, answer["words"].get<std::vector<std::string>>()};
 }
 
-bool WebMask::answer(const json& answer) {
+json WebMask::searchCodes(std::string_view text, std::size_t limit) const {
+  const CodeList* table = container_->openCodeTable();
+  if (table == nullptr) throw WebRequestError(409, "the mask shows no code lookup");
+  json entries = json::array();
+  for (const CodeEntry* entry : table->search(latin1FromUtf8(text))) {
+    if (entries.size() == limit) break;
+    entries.push_back({utf8FromLatin1(entry->code), utf8FromLatin1(entry->description)});
+  }
+  return {{"table", utf8FromLatin1(table->path())}, {"entries", std::move(entries)}};
+}
+
+bool WebMask::answer(const AnswerRequest& answer) {
   if (!modal_ || modalAnswer_) return false;
-  if (answer.contains("serial") && answer["serial"] != (*modal_)["serial"]) return false;
-  const bool isBox = (*modal_)["kind"] == "msgbox";
-  if (isBox) {
-    if (!answer.contains("button") || !answer["button"].is_number_integer()) return false;
-    modalAnswer_ = json{{"button", answer["button"]}};
+  if (answer.serial && json(*answer.serial) != (*modal_)["serial"]) return false;
+  if ((*modal_)["kind"] == "msgbox") {
+    if (!answer.button) return false;
+    modalAnswer_ = json{{"button", *answer.button}};
     return true;
   }
-  if (answer.contains("cancel")) {
+  if (answer.cancel) {
     modalAnswer_ = json{{"cancel", true}};
     return true;
   }
-  if (!answer.contains("words") || !answer["words"].is_array()) return false;
-  std::vector<std::string> words;
-  for (const json& word : answer["words"]) {
-    if (!word.is_string()) return false;
-    words.push_back(word.get<std::string>());
+  if (!answer.words) return false;
+  if (auto fault = answerFault((*modal_)["kind"].get<std::string>(), *answer.words)) {
+    throw WebRequestError(400, *fault);
   }
-  modalAnswer_ = json{{"words", words}};
+  modalAnswer_ = json{{"words", *answer.words}};
   return true;
 }
 

@@ -18,6 +18,7 @@
 
 #include "desk/container/Container.h"
 #include "desk/web/StateChannel.h"
+#include "desk/web/WebRequests.h"
 #include "platform/window/WindowRef.h"
 
 namespace desk {
@@ -27,7 +28,8 @@ class WebDesk;
 
 class WebMask final : public ContainerListener, public DialogAnswerer {
  public:
-  WebMask(WebDesk& desk, std::string id, const typelib::ClassDescription& description);
+  WebMask(WebDesk& desk, std::string id, const ModuleLoader& module,
+          const typelib::ClassDescription& description);
   ~WebMask() override;
 
   const std::string& id() const { return id_; }
@@ -42,15 +44,25 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
   // to it when the agent acts on this mask after another one.
   void rememberFocus();
   void restoreFocus();
+  // The control the agent's pointer rests on (null: none); the page shows the cursor that
+  // control asks for.
+  void pointerOver(platform::Window* control);
 
+  // The window a modal dialog the mask opens next is built on: when it is a dialog of its
+  // own (the frequent-flyer cards), the page shows its caption, lines and list entries.
+  void showsDialogOf(platform::Window* owner) { dialogOwner_ = owner; }
   // A message box or picker the mask waits on.
   bool waiting() const { return modal_.has_value(); }
   // Called once when the mask next starts to wait for the page (or dropped when the current
   // action ends without waiting).
   void whenWaiting(std::function<void()> notice) { waitingNotice_ = std::move(notice); }
   // The page's answer: a button for a message box, the words of a picker (nothing: cancel).
-  // False when nothing waits or the answer does not fit what waits.
-  bool answer(const nlohmann::json& answer);
+  // False when nothing waits or the answer does not fit what waits; WebRequestError 400 when
+  // the words do not fit the dialog's kind.
+  bool answer(const AnswerRequest& answer);
+  // The entries of the open code lookup's table that match text (see CodeList::search), at
+  // most limit of them, as [code, description] pairs; WebRequestError 409 when none is open.
+  nlohmann::json searchCodes(std::string_view text, std::size_t limit) const;
   // The page went away: what waits is cancelled, and the desk releases the mask once its
   // handlers have returned.
   void abandon();
@@ -97,6 +109,8 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
   std::unique_ptr<Container> container_;
   std::shared_ptr<StateChannel> channel_ = std::make_shared<StateChannel>();
   platform::WindowRef focus_;
+  platform::WindowRef pointer_;
+  platform::Window* dialogOwner_ = nullptr;
 
   std::deque<nlohmann::json> log_;
   std::size_t logStart_ = 0;  // number of entries dropped from the front

@@ -63,30 +63,8 @@ void sendErrorPage(httplib::Response& response, int status, std::string_view tit
                        "text/html; charset=utf-8");
 }
 
-// The body as a JSON object, or an answered error.
-std::optional<json> jsonBody(const httplib::Request& request, httplib::Response& response) {
-  json body = json::parse(request.body, nullptr, false);
-  if (body.is_discarded() || !body.is_object()) {
-    sendError(response, 400, "the request body is not a JSON object");
-    return std::nullopt;
-  }
-  return body;
-}
-
-// A request field of the wanted JSON type, or WebRequestError 400.
-template <typename T>
-T field(const json& body, const char* name) {
-  const auto found = body.find(name);
-  if (found == body.end()) throw WebRequestError(400, std::string("\"") + name + "\" is missing");
-  try {
-    return found->get<T>();
-  } catch (const json::exception&) {
-    throw WebRequestError(400, std::string("\"") + name + "\" has the wrong type");
-  }
-}
-
-Window& control(WebMask& mask, const json& body) {
-  const long long id = field<long long>(body, "control");
+Window& control(WebMask& mask, const ActionRequest& request) {
+  const long long id = request.control.value_or(-1);
   Window* found =
       id >= INT32_MIN && id <= INT32_MAX ? mask.dialog().child(static_cast<int>(id)) : nullptr;
   if (found == nullptr) {
@@ -96,61 +74,80 @@ Window& control(WebMask& mask, const json& body) {
 }
 
 // What the agent does at the page, on the UI thread.
-void runAction(WebMask& mask, const json& body) {
-  const std::string action = field<std::string>(body, "do");
-  if (action == "edit") {
-    // The page's edit of a text: the range it replaces, then what is typed there. An empty
-    // text over a range is a deletion.
-    Window& target = control(mask, body);
-    const int start = field<int>(body, "start");
-    const int end = field<int>(body, "end");
-    const std::string text = latin1FromUtf8(field<std::string>(body, "text"));
-    focusControl(target);
-    target.setSelection(std::min(start, end), std::max(start, end));
-    if (text.empty()) {
-      if (start != end) pressKey(Key::Backspace, &mask.dialog());
-    } else {
-      typeText(target, text);
+void runAction(WebMask& mask, const ActionRequest& request) {
+  using Kind = ActionRequest::Kind;
+  switch (request.kind) {
+    case Kind::Edit: {
+      // The page's edit of a text: the range it replaces, then what is typed there. An empty
+      // text over a range is a deletion.
+      Window& target = control(mask, request);
+      const std::string text = latin1FromUtf8(request.text);
+      focusControl(target);
+      target.setSelection(std::min(request.start, request.end),
+                          std::max(request.start, request.end));
+      if (text.empty()) {
+        if (request.start != request.end) pressKey(Key::Backspace, &mask.dialog());
+      } else {
+        typeText(target, text);
+      }
+      break;
     }
-  } else if (action == "type") {
-    typeText(control(mask, body), latin1FromUtf8(field<std::string>(body, "text")));
-  } else if (action == "select") {
-    Window& target = control(mask, body);
-    target.setSelection(field<int>(body, "start"), field<int>(body, "end"));
-  } else if (action == "choose") {
-    Window& target = control(mask, body);
-    const int index = field<int>(body, "index");
-    if (index < -1 || index >= target.entryCount()) {
-      throw WebRequestError(400, "no entry " + std::to_string(index));
+    case Kind::Type:
+      typeText(control(mask, request), latin1FromUtf8(request.text));
+      break;
+    case Kind::Select:
+      control(mask, request).setSelection(request.start, request.end);
+      break;
+    case Kind::Choose: {
+      Window& target = control(mask, request);
+      if (request.index < -1 || request.index >= target.entryCount()) {
+        throw WebRequestError(400, "no entry " + std::to_string(request.index));
+      }
+      chooseEntry(target, request.index);
+      break;
     }
-    chooseEntry(target, index);
-  } else if (action == "click") {
-    click(control(mask, body));
-  } else if (action == "dblclick") {
-    doubleClick(control(mask, body));
-  } else if (action == "focus") {
-    Window& target = control(mask, body);
-    if (acceptsInput(target)) focusControl(target);
-  } else if (action == "hover") {
-    // The pointer rests in the middle of the control, or has left it.
-    Window& target = control(mask, body);
-    const Rect& rect = target.rect();
-    if (field<bool>(body, "inside")) {
-      target.send(WM_MOUSEMOVE, 0, makeLParam(rect.width() / 2, rect.height() / 2));
-    } else {
-      target.send(WM_MOUSEMOVE, 0, makeLParam(-1, -1));
+    case Kind::Click:
+      click(control(mask, request));
+      break;
+    case Kind::DoubleClick:
+      doubleClick(control(mask, request));
+      break;
+    case Kind::Focus: {
+      Window& target = control(mask, request);
+      if (acceptsInput(target)) focusControl(target);
+      break;
     }
-  } else if (action == "key") {
-    const std::string name = field<std::string>(body, "key");
-    const auto key = keyFromName(name);
-    if (!key) throw WebRequestError(400, "unknown key \"" + name + "\"");
-    if (body.contains("control")) {
-      Window& target = control(mask, body);
-      if (desktop().focus() != &target && acceptsInput(target)) focusControl(target);
+    case Kind::Hover: {
+      // The pointer rests on the control's text, or has left the control.
+      Window& target = control(mask, request);
+      if (request.inside) {
+        movePointerOnto(target);
+        mask.pointerOver(&target);
+      } else {
+        movePointerOff(target);
+        mask.pointerOver(nullptr);
+      }
+      break;
     }
-    pressKey(*key, &mask.dialog());
-  } else {
-    throw WebRequestError(400, "unknown action \"" + action + "\"");
+    case Kind::Key:
+      if (request.control) {
+        Window& target = control(mask, request);
+        if (desktop().focus() != &target && acceptsInput(target)) focusControl(target);
+      }
+      pressKey(request.key, &mask.dialog());
+      break;
+  }
+}
+
+// Reads a request body, or answers why it cannot be read.
+template <typename Parse>
+auto parsedBody(const httplib::Request& request, httplib::Response& response, Parse parse)
+    -> std::optional<decltype(parse(std::string_view()))> {
+  try {
+    return parse(request.body);
+  } catch (const WebRequestError& error) {
+    sendError(response, error.status(), error.what());
+    return std::nullopt;
   }
 }
 
@@ -167,8 +164,7 @@ std::string contentType(const std::filesystem::path& file) {
 
 }  // namespace
 
-WebServer::WebServer(WebDesk& desk)
-    : desk_(desk), codeTables_(home() / "coder"), server_(std::make_unique<httplib::Server>()) {
+WebServer::WebServer(WebDesk& desk) : desk_(desk), server_(std::make_unique<httplib::Server>()) {
   // Every open page holds one thread with its stream.
   server_->new_task_queue = [] { return new httplib::ThreadPool(64); };
   server_->set_payload_max_length(kLargestBody);
@@ -321,38 +317,31 @@ void WebServer::routes() {
   });
   server.Post("/api/desk",
               [onUi, &desk](const httplib::Request& request, httplib::Response& response) {
-                auto body = jsonBody(request, response);
+                auto body = parsedBody(request, response, parseDeskRequest);
                 if (!body) return;
                 onUi(response, [&] {
-                  if (body->contains("pnr")) desk.openPnr(field<std::string>(*body, "pnr"));
-                  if (body->contains("lang")) desk.setLanguage(field<std::string>(*body, "lang"));
-                  if (body->contains("preview")) desk.showPreview(field<bool>(*body, "preview"));
+                  if (body->pnr) desk.openPnr(*body->pnr);
+                  if (body->language) desk.setLanguage(*body->language);
+                  if (body->preview) desk.showPreview(*body->preview);
                   return desk.deskState();
                 });
               });
-  server.Get("/api/coder", [this](const httplib::Request& request, httplib::Response& response) {
-    if (!request.has_param("table")) {
-      sendJson(response, {{"tables", codeTables_.names()}});
-      return;
-    }
-    json entries = json::array();
-    for (const CodeTableEntry& entry : codeTables_.search(
-             request.get_param_value("table"), request.get_param_value("q"), kLargestSearch)) {
-      entries.push_back({entry.code, entry.description});
-    }
-    sendJson(response, {{"entries", std::move(entries)}});
-  });
-
   // The masks.
   server.Get(R"(/api/mask/([0-9a-f]+)/state)",
              [onUi, &desk](const httplib::Request& request, httplib::Response& response) {
                const std::string id = request.matches[1];
                onUi(response, [&] { return desk.mask(id).state(); });
              });
+  server.Get(R"(/api/mask/([0-9a-f]+)/coder)",
+             [onUi, &desk](const httplib::Request& request, httplib::Response& response) {
+               const std::string id = request.matches[1];
+               const std::string query = request.get_param_value("q");
+               onUi(response, [&] { return desk.mask(id).searchCodes(query, kLargestSearch); });
+             });
   server.Post(R"(/api/mask/([0-9a-f]+)/act)",
               [&desk, &ui](const httplib::Request& request, httplib::Response& response) {
                 const std::string id = request.matches[1];
-                auto body = jsonBody(request, response);
+                auto body = parsedBody(request, response, parseActionRequest);
                 if (!body) return;
                 // The answer comes when the action is done, or as soon as the mask waits for the
                 // page (a message box inside the handler): the page answers that through the
@@ -393,7 +382,7 @@ void WebServer::routes() {
   server.Post(R"(/api/mask/([0-9a-f]+)/answer)",
               [onUi, &desk](const httplib::Request& request, httplib::Response& response) {
                 const std::string id = request.matches[1];
-                auto body = jsonBody(request, response);
+                auto body = parsedBody(request, response, parseAnswerRequest);
                 if (!body) return;
                 onUi(response, [&] {
                   desk.answer(id, *body);

@@ -7,7 +7,6 @@
 #include <memory>
 #include <string>
 
-#include "desk/web/CodeTables.h"
 #include "desk/web/WebDesk.h"
 
 namespace httplib {
@@ -39,7 +38,6 @@ class WebServer {
   bool isOwnHost(const std::string& host) const;
 
   WebDesk& desk_;
-  CodeTables codeTables_;
   std::unique_ptr<httplib::Server> server_;
   std::string boundHost_;
   int boundPort_ = 0;

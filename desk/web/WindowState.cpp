@@ -2,6 +2,7 @@
 
 #include "desk/container/ControlKind.h"
 #include "desk/container/TextEncoding.h"
+#include "platform/window/AgentInput.h"
 #include "platform/window/Painting.h"
 
 namespace desk {
@@ -36,7 +37,7 @@ json fontState(HFONT font) {
 
 }  // namespace
 
-json controlState(Window& control) {
+json controlState(Window& control, bool underPointer) {
   const Rect& rect = control.rect();
   json state{{"id", control.id()},
              {"kind", controlKind(control)},
@@ -88,12 +89,15 @@ json controlState(Window& control) {
   }
   state["font"] = fontState(control.font());
   if (!control.toolTip().empty()) state["tooltip"] = utf8FromLatin1(control.toolTip());
+  if (underPointer) state["cursor"] = showsOwnCursor(control) ? "hand" : "arrow";
   return state;
 }
 
-json dialogState(Window& dialog, const Window* focus) {
+json dialogState(Window& dialog, const Window* focus, const Window* pointer) {
   json controls = json::array();
-  for (const auto& child : dialog.children()) controls.push_back(controlState(*child));
+  for (const auto& child : dialog.children()) {
+    controls.push_back(controlState(*child, child.get() == pointer));
+  }
   const PaintColours colours = dialogColours(dialog);
   json state{{"width", dialog.rect().width()},
              {"height", dialog.rect().height()},

@@ -10,8 +10,12 @@
 
 namespace desk {
 
-nlohmann::json controlState(platform::Window& control);
-// focus: the mask's focused control (null when none is in this dialog).
-nlohmann::json dialogState(platform::Window& dialog, const platform::Window* focus);
+// underPointer: the pointer rests on the control; its state then says which cursor it shows
+// ("cursor": "hand" or "arrow").
+nlohmann::json controlState(platform::Window& control, bool underPointer = false);
+// focus: the mask's focused control (null when none is in this dialog); pointer: the control
+// the pointer rests on (null when none).
+nlohmann::json dialogState(platform::Window& dialog, const platform::Window* focus,
+                           const platform::Window* pointer = nullptr);
 
 }  // namespace desk

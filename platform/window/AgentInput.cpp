@@ -110,6 +110,18 @@ void doubleClick(Window& control) {
   }
 }
 
+void movePointerOnto(Window& control) {
+  control.send(WM_MOUSEMOVE, 0, textMiddle(control));
+}
+
+void movePointerOff(Window& control) {
+  control.send(WM_MOUSELEAVE);
+}
+
+bool showsOwnCursor(Window& control) {
+  return control.isVisible() && control.send(WM_SETCURSOR) != 0;
+}
+
 void chooseEntry(Window& control, int index) {
   if (!acceptsInput(control)) return;
   focusControl(control);

@@ -27,6 +27,12 @@ void pressKey(Key key, Window* activeWindow = nullptr);
 // A left click in the middle of the control's text: pressed and released.
 void click(Window& control);
 void doubleClick(Window& control);
+// The pointer comes to rest in the middle of the control's text, or leaves the control.
+void movePointerOnto(Window& control);
+void movePointerOff(Window& control);
+// Whether the control under the pointer shows its own cursor (the hand of a link) rather than
+// the arrow: the control is asked, as the window system asks it.
+bool showsOwnCursor(Window& control);
 // Chooses entry index of a list or combo box as the mouse does (-1 clears the selection).
 void chooseEntry(Window& control, int index);
 

@@ -183,4 +183,111 @@ test('closing the tab releases the mask instance', async () => {
   assert.ok(await openCount() < before_);
 });
 
-test('a calendar pick lands in a date field', { skip: 'no mask with a date link is on main yet' }, () => {});
+async function openMaskAt(page, className, control) {
+  await page.goto(`${desk.address}mask/${className}`);
+  await page.waitForSelector(`[data-control="${control}"]`);
+}
+
+const monthCodes = ['JAN', 'FEB', 'MAR', 'APR', 'MAY', 'JUN', 'JUL', 'AUG', 'SEP', 'OCT', 'NOV', 'DEC'];
+
+test('a link label shows its hover colour and hand, and its calendar pick lands in the date', async () => {
+  const page = await newPage();
+  await openMaskAt(page, 'PNRModificationTtl', 252);
+  const link = page.locator('[data-control="252"]');
+  const look = () => link.evaluate((node) => [getComputedStyle(node).color, getComputedStyle(node).cursor]);
+  assert.deepEqual(await look(), ['rgb(0, 0, 255)', 'auto']);
+  await link.hover();
+  await page.waitForFunction(() => getComputedStyle(document.querySelector('[data-control="252"]')).cursor === 'pointer');
+  assert.deepEqual(await look(), ['rgb(255, 0, 0)', 'pointer'], 'the control asks for the hand');
+  await page.mouse.move(0, 0);
+  await page.waitForFunction(() => getComputedStyle(document.querySelector('[data-control="252"]')).cursor === 'auto');
+  assert.deepEqual(await look(), ['rgb(0, 0, 255)', 'auto'], 'leaving the link ends the hover');
+
+  await link.click();
+  const calendar = page.locator('[role="dialog"][data-dialog="calendar"]');
+  await calendar.waitFor();
+  await calendar.locator('[data-day="15"]').click();
+  await calendar.locator('[data-answer="ok"]').click();
+  await calendar.waitFor({ state: 'detached' });
+  const expected = `15${monthCodes[new Date().getMonth()]}`;
+  await page.waitForFunction((text) => document.querySelector('[data-control="215"]').value === text, expected);
+
+  // A double click on the date opens the calendar too; Escape leaves the date as it is.
+  await page.locator('[data-control="215"]').dblclick();
+  await calendar.waitFor();
+  await page.keyboard.press('Escape');
+  await calendar.waitFor({ state: 'detached' });
+  await page.waitForFunction(() => [...document.querySelectorAll('[data-entry="answer"]')].length === 2);
+  assert.equal(await page.inputValue('[data-control="215"]'), expected);
+  await page.close();
+});
+
+test('a code lookup searches the table its field opened and the pick lands in the field', async () => {
+  const page = await newPage();
+  await openMaskAt(page, 'PNRCreationSSR', 296);
+  await page.locator('[data-control="296"]').dblclick();
+  const coder = page.locator('[role="dialog"][data-dialog="coder"]');
+  await coder.waitFor();
+  assert.match(await coder.locator('[data-coder-status]').textContent(), /country/i);
+  await coder.locator('[data-coder-search]').fill('united states');
+  await page.waitForSelector('[data-coder-results] option[data-code="US"]');
+  await coder.locator('[data-coder-results]').evaluate((list) => {
+    list.selectedIndex = [...list.options].findIndex((option) => option.dataset.code === 'US');
+  });
+  await coder.locator('[data-answer="ok"]').click();
+  await coder.waitFor({ state: 'detached' });
+  await page.waitForFunction(() => document.querySelector('[data-control="296"]').value === 'US');
+  await page.close();
+});
+
+test('the creation masks\' dialogs answer in the words the masks take', async () => {
+  const page = await newPage();
+  await openMask(page, 'PNRCreationFax');
+  const show = (kind) => page.evaluate((name) => window.quilletShowDialog(name), kind);
+
+  const addpax = show('addpax');
+  const form = page.locator('[role="dialog"][data-dialog="addpax"]');
+  const row = (n, field) => form.locator(`[data-passenger="${n}"] [data-field="${field}"]`);
+  await row(1, 'surname').fill('smith');
+  await row(1, 'given').fill('john');
+  await row(1, 'title').fill('mr');
+  await row(1, 'marker').check();
+  await row(2, 'surname').fill('lee');
+  await row(2, 'given').fill('ann');
+  await row(2, 'type').selectOption('1');
+  await row(2, 'age').fill('5');
+  await row(3, 'given').fill('alone');
+  await form.locator('[data-answer="ok"]').click();
+  assert.match(await form.locator('[data-form-fault]').textContent(), /Passenger 3: the surname is missing/);
+  await row(3, 'given').fill('');
+  await row(4, 'surname').fill('o,neil');
+  await form.locator('[data-answer="ok"]').click();
+  assert.match(await form.locator('[data-form-fault]').textContent(), /Passenger 4: "," and "="/);
+  await row(4, 'surname').fill('');
+  await form.locator('[data-answer="ok"]').click();
+  assert.deepEqual(await addpax, { words: ['100000000', 'SMITH,JOHN,MR,0,,,,=LEE,ANN,,1,,05,,'] });
+
+  const cases = [
+    ['policy', { value1: 'p1', value2: 'ab' }, ['P1', 'AB']],
+    ['doss', { surname: 'smith', given: 'john' }, ['SMITH', 'JOHN']],
+    ['ffp', { card: '2' }, ['1']],
+  ];
+  for (const [kind, fields, words] of cases) {
+    const answered = show(kind);
+    const dialog = page.locator(`[role="dialog"][data-dialog="${kind}"]`);
+    for (const [field, value] of Object.entries(fields)) await dialog.locator(`[data-field="${field}"]`).fill(value);
+    await dialog.locator(`[data-field="${Object.keys(fields)[0]}"]`).press('Enter');
+    assert.deepEqual(await answered, { words }, kind);
+  }
+  const card = page.evaluate(() => window.quilletShowDialog('ffp', { caption: 'Cards', lines: ['Which card?'], cards: ['LH 1', 'UA 2'] }));
+  const cards = page.locator('[role="dialog"][data-dialog="ffp"]');
+  assert.match(await cards.textContent(), /Which card\?/);
+  await cards.locator('[data-field="card"]').selectOption('1');
+  await cards.locator('[data-answer="ok"]').click();
+  assert.deepEqual(await card, { words: ['1'] });
+  const cancelled = show('doss');
+  await page.locator('[data-dialog="doss"] [data-answer="cancel"]').click();
+  assert.deepEqual(await cancelled, { cancel: true });
+  assert.deepEqual(await events(page, 'Send'), [], 'nothing of it reached the mask');
+  await page.close();
+});

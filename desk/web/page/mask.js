@@ -235,6 +235,8 @@ function updateControl(control, state) {
   if (state.tooltip) box.title = state.tooltip; else box.removeAttribute('title');
   control.notify = Boolean(state.notify);
   box.classList.toggle('link', control.notify);
+  // The control under the pointer says which cursor it shows (a link its hand).
+  box.style.cursor = state.cursor === 'hand' ? 'pointer' : '';
   box.classList.toggle('disabled', !state.enabled);
   if (state.kind === 'static' || state.kind === 'edit') box.style.textAlign = state.align;
   if (state.color) box.style.color = state.color;
@@ -416,6 +418,7 @@ const months = ['January', 'February', 'March', 'April', 'May', 'June', 'July', 
   'September', 'October', 'November', 'December'];
 
 function answer(body) {
+  if (answerSink) return Promise.resolve(answerSink(body));
   return send('answer', { ...body, serial: shownModal });
 }
 
@@ -532,30 +535,35 @@ function calendar() {
   return box;
 }
 
-function coder() {
+// The code lookup searches the table its field opened it with, by code or description.
+function coder(modal) {
   const box = pickerFrame('coder', 'Code lookup');
-  const tables = element('select', { 'aria-label': 'Code table', 'data-coder-table': '' });
+  const status = element('p', { class: 'coder-status', 'data-coder-status': '' });
   const search = element('input', { type: 'search', 'aria-label': 'Code or description', placeholder: 'Code or description', 'data-coder-search': '' });
   const results = element('select', { size: '12', class: 'coder-results', 'aria-label': 'Codes', 'data-coder-results': '' });
   let entries = [];
+  let asked = 0;
   const choose = () => {
     const entry = entries[results.selectedIndex];
     if (entry) answer({ words: [entry[0], entry[1]] });
   };
   async function look() {
-    if (!tables.value) return;
-    const query = new URLSearchParams({ table: tables.value, q: search.value });
-    const found = await (await fetch(`/api/coder?${query}`)).json();
+    const serial = ++asked;
+    const found = await (await fetch(`${api}/coder?${new URLSearchParams({ q: search.value })}`)).json();
+    if (serial !== asked || !found.entries) return;  // a newer search is on its way
     entries = found.entries;
     results.replaceChildren(...entries.map(([code, description]) => element('option', { 'data-code': code }, `${code}  ${description}`)));
     if (entries.length) results.selectedIndex = 0;
   }
-  fetch('/api/coder').then((r) => r.json()).then((found) => {
-    tables.replaceChildren(...found.tables.map((t) => element('option', { value: t }, t)));
-    if (!found.tables.length) results.replaceChildren(element('option', { disabled: '' }, 'The desk holds no code tables.'));
+  if (modal.status) {
+    // The table offers nothing: the lookup says why and can only be closed.
+    status.textContent = modal.status;
+    search.disabled = true;
+    results.disabled = true;
+  } else {
+    status.textContent = modal.table ? `${modal.table}: ${modal.entries} codes` : '';
     look();
-  });
-  tables.addEventListener('change', look);
+  }
   search.addEventListener('input', look);
   search.addEventListener('keydown', (event) => {
     if (event.key === 'Enter') { event.preventDefault(); choose(); }
@@ -563,40 +571,209 @@ function coder() {
   });
   results.addEventListener('dblclick', choose);
   results.addEventListener('keydown', (event) => { if (event.key === 'Enter') { event.preventDefault(); choose(); } });
-  const row = element('div', { class: 'coder-search' });
-  row.append(tables, search);
-  box.append(row, results, actionRow(choose));
-  setTimeout(() => search.focus());
+  box.append(status, search, results, actionRow(choose));
+  setTimeout(() => (modal.status ? box.querySelector('[data-answer="cancel"]') : search).focus());
   return box;
 }
 
-// Pickers the web desk has no form for yet: the answer's words are typed as the drive takes them.
-function genericPicker(kind) {
-  const box = pickerFrame(kind, `Picker: ${kind}`);
-  box.append(element('p', {}, 'Type the answer\u2019s words, separated by blanks (for example "ok 000000000 LIST"), or cancel.'));
-  const words = element('input', { type: 'text', 'aria-label': 'Answer', 'data-answer-words': '' });
-  const ok = () => answer({ words: words.value.split(' ').filter((w) => w.length) });
-  words.addEventListener('keydown', (event) => { if (event.key === 'Enter') { event.preventDefault(); ok(); } });
-  box.append(words, actionRow(ok));
-  setTimeout(() => words.focus());
+// The dialogs of the creation masks. Each answers with the words the mask takes from it.
+
+function labelled(text, control) {
+  const label = element('label', { class: 'form-field' });
+  label.append(element('span', {}, text), control);
+  return label;
+}
+
+function textInput(name, attributes = {}) {
+  const input = element('input', { type: 'text', autocomplete: 'off', 'data-field': name, ...attributes });
+  input.spellcheck = false;
+  return input;
+}
+
+// A form dialog: its fields, an error line, OK and Cancel. collect() gives the answer's words
+// or throws the text that tells the agent what to correct.
+function formDialog(kind, title, fields, collect) {
+  const box = pickerFrame(kind, title);
+  const form = element('form', { class: 'dialog-form' });
+  form.append(...fields);
+  const fault = element('p', { class: 'form-fault', role: 'alert', 'data-form-fault': '' });
+  const ok = () => {
+    try {
+      answer({ words: collect() });
+    } catch (problem) {
+      fault.textContent = problem.message;
+    }
+  };
+  form.addEventListener('submit', (event) => { event.preventDefault(); ok(); });
+  // Enter in a field takes the form, as the dialog's default button.
+  form.append(element('button', { type: 'submit', hidden: '' }));
+  box.append(form, fault, actionRow(ok));
+  setTimeout(() => { const first = form.querySelector('input, select'); if (first) first.focus(); });
   return box;
 }
 
-function renderModal(modal) {
-  const serial = modal ? modal.serial : null;
-  if (serial === shownModal) return;
-  shownModal = serial;
+// The list text keeps "," between fields and "=" between entries: neither may be typed.
+function listField(value, what) {
+  const text = value.trim().toUpperCase();
+  if (/[,=]/.test(text)) throw new Error(`${what}: "," and "=" cannot be used.`);
+  return text;
+}
+
+const kPassengerTypes = [['0', 'Adult'], ['1', 'Child'], ['2', 'Infant'], ['3', 'Others']];
+const kAddedPassengers = 9;
+
+// Add Passenger: up to nine travellers; the answer is the nine profile markers and the list
+// text (entries separated by "=", fields by ",": surname, given name, title, type, others
+// code, age, dependant number, customer number).
+function addPassengerDialog() {
+  const table = element('table', { class: 'addpax' });
+  const head = element('tr');
+  for (const name of ['', 'Surname', 'Given name', 'Title', 'Type', 'Others', 'Age', 'Dependant no.', 'Customer no.', 'Profile']) {
+    head.append(element('th', { scope: 'col' }, name));
+  }
+  table.append(head);
+  const rows = [];
+  for (let index = 0; index < kAddedPassengers; index += 1) {
+    const row = element('tr', { 'data-passenger': String(index + 1) });
+    const cell = (control, label) => {
+      control.setAttribute('aria-label', `${label} ${index + 1}`);
+      const td = element('td');
+      td.append(control);
+      row.append(td);
+      return control;
+    };
+    row.append(element('th', { scope: 'row' }, String(index + 1)));
+    const fields = {
+      surname: cell(textInput('surname', { maxlength: '30', class: 'upper' }), 'Surname'),
+      given: cell(textInput('given', { maxlength: '30', class: 'upper' }), 'Given name'),
+      title: cell(textInput('title', { maxlength: '5', size: '4', class: 'upper' }), 'Title'),
+      type: cell(element('select', { 'data-field': 'type' }), 'Type'),
+      others: cell(textInput('others', { maxlength: '3', size: '3', class: 'upper', disabled: '' }), 'Others code'),
+      age: cell(textInput('age', { maxlength: '2', size: '2', inputmode: 'numeric', disabled: '' }), 'Age'),
+      dependant: cell(textInput('dependant', { maxlength: '3', size: '3', inputmode: 'numeric' }), 'Dependant number'),
+      customer: cell(textInput('customer', { maxlength: '20', size: '8', class: 'upper' }), 'Customer number'),
+      marker: cell(element('input', { type: 'checkbox', 'data-field': 'marker' }), 'Profile'),
+    };
+    fields.type.append(...kPassengerTypes.map(([value, text]) => element('option', { value }, text)));
+    fields.type.addEventListener('change', () => {
+      const type = fields.type.value;
+      fields.others.disabled = type !== '3';
+      fields.age.disabled = type !== '1' && type !== '2';
+      if (fields.others.disabled) fields.others.value = '';
+      if (fields.age.disabled) fields.age.value = '';
+    });
+    rows.push(fields);
+    table.append(row);
+  }
+  const collect = () => {
+    const entries = [];
+    let markers = '';
+    rows.forEach((fields, index) => {
+      const row = `Passenger ${index + 1}`;
+      const surname = listField(fields.surname.value, row);
+      const given = listField(fields.given.value, row);
+      if (!surname && !given) return;
+      if (!surname) throw new Error(`${row}: the surname is missing.`);
+      const type = fields.type.value;
+      const others = listField(fields.others.value, row);
+      const age = fields.age.value.trim();
+      if (type === '3' && !others) throw new Error(`${row}: give the passenger type code.`);
+      if (age && !/^[0-9]{1,2}$/.test(age)) throw new Error(`${row}: the age is a number of up to two digits.`);
+      const dependant = fields.dependant.value.trim();
+      if (dependant && !/^[0-9]{1,3}$/.test(dependant)) throw new Error(`${row}: the dependant number is a number of up to three digits.`);
+      entries.push([surname, given, listField(fields.title.value, row), type, others,
+        age ? age.padStart(2, '0') : '', dependant, listField(fields.customer.value, row)].join(','));
+      markers += fields.marker.checked ? '1' : '0';
+    });
+    return [markers.padEnd(kAddedPassengers, '0'), entries.join('=')];
+  };
+  return formDialog('addpax', 'Add Passenger', [table], collect);
+}
+
+// Travel Policy Record: the policy's two values.
+function policyDialog() {
+  const first = textInput('value1', { maxlength: '30', class: 'upper' });
+  const second = textInput('value2', { maxlength: '30', class: 'upper' });
+  return formDialog('policy', 'Travel Policy Record',
+    [labelled('Policy', first), labelled('Second value', second)], () => {
+      const value = first.value.trim().toUpperCase();
+      if (!value) throw new Error('The policy value is missing.');
+      return [value, second.value.trim().toUpperCase()];
+    });
+}
+
+// DOSS: the traveller chosen from the host's profiles, by surname and given name.
+function dossDialog() {
+  const surname = textInput('surname', { maxlength: '30', class: 'upper' });
+  const given = textInput('given', { maxlength: '30', class: 'upper' });
+  return formDialog('doss', 'DOSS', [labelled('Surname', surname), labelled('Given name', given)], () => {
+    const name = surname.value.trim().toUpperCase();
+    if (!name) throw new Error('The surname is missing.');
+    return [name, given.value.trim().toUpperCase()];
+  });
+}
+
+// Frequent flyer: which of the traveller's cards is written; the answer is its index (0 for
+// the first card).
+function frequentFlyerDialog(modal) {
+  const cards = Array.isArray(modal.cards) ? modal.cards : [];
+  let choice;
+  if (cards.length) {
+    choice = element('select', { 'data-field': 'card' });
+    choice.append(...cards.map((card, index) => element('option', { value: String(index) }, card)));
+  } else {
+    choice = element('input', { type: 'number', min: '1', value: '1', 'data-field': 'card' });
+  }
+  const lines = (Array.isArray(modal.lines) ? modal.lines : []).map((line) => element('p', { class: 'form-line' }, line));
+  return formDialog('ffp', modal.caption || 'Frequent Flyer', [...lines, labelled(cards.length ? 'Card' : 'Card number', choice)], () => {
+    const index = cards.length ? Number(choice.value) : Number(choice.value) - 1;
+    if (!Number.isInteger(index) || index < 0) throw new Error('Choose one of the cards.');
+    return [String(index)];
+  });
+}
+
+function dialogFor(modal) {
+  switch (modal.kind) {
+    case 'msgbox': return messageBox(modal);
+    case 'calendar': return calendar();
+    case 'coder': return coder(modal);
+    case 'addpax': return addPassengerDialog();
+    case 'policy': return policyDialog();
+    case 'doss': return dossDialog();
+    case 'ffp': return frequentFlyerDialog(modal);
+    default: {
+      // A dialog of a kind this page does not know can only be cancelled.
+      const box = pickerFrame(modal.kind, modal.kind);
+      box.append(element('p', {}, 'This desk has no form for this dialog.'), actionRow(() => answer({ cancel: true })));
+      return box;
+    }
+  }
+}
+
+function showModal(modal) {
   modalLayer.replaceChildren();
   modalLayer.hidden = !modal;
   dialogNode.inert = Boolean(modal);
   if (!modal) return;
-  let box;
-  if (modal.kind === 'msgbox') box = messageBox(modal);
-  else if (modal.kind === 'calendar') box = calendar();
-  else if (modal.kind === 'coder') box = coder();
-  else box = genericPicker(modal.kind);
+  const box = dialogFor(modal);
   modalLayer.append(box);
   if (modal.kind === 'msgbox') box.querySelector('button').focus();
+}
+
+// For tests of the forms: shows a dialog of the kind without a mask waiting on it; the answer
+// the form gives resolves the promise instead of going to the desk.
+let answerSink = null;
+window.quilletShowDialog = (kind, modal = {}) => new Promise((resolve) => {
+  answerSink = (body) => { answerSink = null; showModal(null); resolve(body); };
+  showModal({ ...modal, kind });
+});
+
+function renderModal(modal) {
+  if (answerSink) return;
+  const serial = modal ? modal.serial : null;
+  if (serial === shownModal) return;
+  shownModal = serial;
+  showModal(modal);
 }
 
 // The preview line: what Send would do now, as the desk computed it on a hidden instance of
@@ -657,7 +834,7 @@ function render(state) {
 }
 
 document.addEventListener('keydown', (event) => {
-  if (shownModal) return;
+  if (shownModal || !modalLayer.hidden) return;
   const id = idOf(event.target);
   const control = id === null ? null : { control: id };
   let key = null;

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "desk/home/DeskHome.h"
+#include "desk/services/RegistryStore.h"
 #include "desk/web/WebServer.h"
 #include "platform/window/Desktop.h"
 #include "tests/unit/desk/TempHome.h"
@@ -77,6 +78,7 @@ class ServedDesk {
   json state(const std::string& id) {
     return json::parse(client().Get("/api/mask/" + id + "/state")->body);
   }
+  const ModuleLoader& module() const { return module_; }
   std::string text(const std::string& id, int control) {
     const json shown = state(id);
     for (const json& controlState : shown["dialog"]["controls"]) {
@@ -117,6 +119,10 @@ TEST(WebServer, RefusesWhatItCannotServeWithAClearAnswer) {
        "no control 9999"},
       {"unknown key", "/api/mask/" + id + "/act", R"({"do":"key","key":"F13"})", 400,
        "unknown key"},
+      {"number out of range", "/api/mask/" + id + "/act",
+       R"({"do":"select","control":304,"start":99999999999,"end":0})", 400, "out of range"},
+      {"a word that is no text", "/api/mask/" + id + "/answer", R"({"words":["A",1]})", 400,
+       "no text"},
       {"entry out of range", "/api/mask/" + id + "/act",
        R"({"do":"choose","control":304,"index":7})", 400, "no entry"},
       {"unknown instance", "/api/mask/0123456789abcdef/act", R"({"do":"click","control":223})", 404,
@@ -266,6 +272,78 @@ TEST(WebServer, APickerWaitsForThePagesAnswer) {
   }
 }
 
+TEST(WebServer, ADialogTakesOnlyWordsThatFitItsKind) {
+  ServedDesk desk;
+  const std::string id = desk.open("PNRCreationFax");
+  struct Case {
+    const char* kind;
+    std::vector<json> refused;  // each answered 400
+    json taken;
+  };
+  const Case cases[] = {
+      {"calendar",
+       {json::array({"31", "2", "2027"}), json::array({"1", "2"})},
+       json::array({"29", "2", "2028"})},
+      {"addpax",
+       {json::array({"12", "SMITH,JOHN"}), json::array({"000000000"}),
+        json::array({"000000000", "A=B=C=D=E=F=G=H=I=J"})},
+       json::array({"100000000", "SMITH,JOHN,MR,0,,,,C1=LEE,ANN,MS,1,,05,001,"})},
+      {"policy", {json::array({"P1"})}, json::array({"P1", ""})},
+      {"doss", {json::array({"SMITH", "JOHN", "MR"})}, json::array({"SMITH", "JOHN"})},
+      {"ffp", {json::array({"first"}), json::array({"0", "1"})}, json::array({"1"})},
+  };
+  for (const Case& test : cases) {
+    std::optional<std::vector<std::string>> result;
+    std::thread handler([&] {
+      desk.runAs(id,
+                 [&](WebMask& mask) { result = platform::modalDialog(test.kind, &mask.dialog()); });
+    });
+    for (int tries = 0; tries < 500 && desk.state(id)["modal"].is_null(); ++tries) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    for (const json& words : test.refused) {
+      auto refused = desk.client().Post("/api/mask/" + id + "/answer",
+                                        json{{"words", words}}.dump(), "application/json");
+      EXPECT_EQ(refused->status, 400) << test.kind << " " << words.dump();
+    }
+    EXPECT_EQ(desk.client()
+                  .Post("/api/mask/" + id + "/answer", json{{"words", test.taken}}.dump(),
+                        "application/json")
+                  ->status,
+              200)
+        << test.kind;
+    handler.join();
+    EXPECT_EQ(result, test.taken.get<std::vector<std::string>>()) << test.kind;
+  }
+}
+
+TEST(WebServer, ADialogOnAWindowOfItsOwnShowsItsLinesAndEntries) {
+  ServedDesk desk;
+  const std::string id = desk.open("PNRCreationFax");
+  using namespace platform;
+  Window choice(WindowClass::Dialog, 855, "Frequent flyer", WS_VISIBLE, Rect{0, 0, 200, 100});
+  choice.addChild(std::make_unique<Window>(WindowClass::Static, 1, "Choose a card", WS_VISIBLE,
+                                           Rect{0, 0, 100, 10}));
+  Window& cards = choice.addChild(
+      std::make_unique<Window>(WindowClass::ComboBox, 2, "", WS_VISIBLE, Rect{0, 20, 100, 30}));
+  cards.addEntry("LH 992000111", 0);
+  cards.addEntry("UA 12345", 1);
+  std::optional<std::vector<std::string>> result;
+  std::thread handler(
+      [&] { desk.runAs(id, [&](WebMask&) { result = modalDialog("ffp", &choice); }); });
+  json modal;
+  for (int tries = 0; tries < 500 && modal.is_null(); ++tries) {
+    modal = desk.state(id)["modal"];
+    if (modal.is_null()) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  EXPECT_EQ(modal["caption"], "Frequent flyer");
+  EXPECT_EQ(modal["lines"], json::array({"Choose a card"}));
+  EXPECT_EQ(modal["cards"], json::array({"LH 992000111", "UA 12345"}));
+  desk.client().Post("/api/mask/" + id + "/answer", R"({"words":["1"]})", "application/json");
+  handler.join();
+  EXPECT_EQ(result, std::vector<std::string>{"1"});
+}
+
 TEST(WebServer, ThePreviewFollowsABurstOfActionsAtMostOnceATick) {
   ServedDesk desk;
   const std::string id = desk.open("PNRCreationFax");
@@ -301,6 +379,30 @@ TEST(WebServer, ClosingAnInstanceReleasesIt) {
     EXPECT_EQ(desk.client().Get("/api/mask/" + id + "/state")->status, 404);
   }
   EXPECT_EQ(desk.instances(), 0u) << "a mask that waited on a box is released too";
+}
+
+TEST(WebServer, MasksAreCreatedFromTheModuleTheRegistryNames) {
+  ServedDesk desk;
+  ASSERT_EQ(desk.module().registerServer()(), S_OK);
+  EXPECT_EQ(desk.client().Get("/mask/PNRCreationFax")->status, 200) << "registered";
+
+  const typelib::ClassDescription* fax = typelib::findClass("PNRCreationFax");
+  updateRegistry([fax](RegistryTree& registry) {
+    RegistryKey* server = registry.root().subkey("HKEY_CLASSES_ROOT")->subkey("CLSID");
+    server = server->subkey(guidToString(fax->clsid))->subkey("InprocServer32");
+    server->setValue("", {RegistryValue::Type::String, "/nowhere/libquillet.so"});
+    return true;
+  });
+  auto moved = desk.client().Get("/mask/PNRCreationFax");
+  EXPECT_EQ(moved->status, 500);
+  EXPECT_NE(moved->body.find("cannot load the module /nowhere/libquillet.so"), std::string::npos)
+      << moved->body;
+  EXPECT_EQ(desk.client().Get("/mask/PNRModificationFax")->status, 200)
+      << "the other classes still name the module";
+
+  ASSERT_EQ(desk.module().unregisterServer()(), S_OK);
+  EXPECT_EQ(desk.client().Get("/mask/PNRCreationFax")->status, 200)
+      << "unregistered: the module beside the program";
 }
 
 }  // namespace
