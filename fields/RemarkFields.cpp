@@ -15,17 +15,41 @@ namespace {
 constexpr std::array<std::string_view, 3> kRemarkTypes{"General", "Itinerary", "Invoice"};
 constexpr std::array<std::string_view, 2> kDocumentTypes{"Passport No", "Exit/Permit No"};
 
-// "5", then for an attached line field its text and the change mark.
-std::string elementStart(const CField* lineField) {
+}  // namespace
+
+bool TypedElementField::ProcessWindowMessage(const platform::Message& message, platform::LRESULT&) {
+  if (!type_.IsSelectionAccepted(message)) return false;
+  UpdateEnabling();
+  return false;
+}
+
+void TypedElementField::Attach(Window& dialog, CField* lineField, int modification) {
+  dialog_ = &dialog;
+  lineField_ = lineField;
+  modification_ = modification;
+}
+
+void TypedElementField::CreateType(int typeLabelId, int typeComboId, int typeMandatory,
+                                   std::span<const std::string_view> names) {
+  bindLabel(typeLabel_, *dialog_, typeLabelId, "LAB_PNR_TYPE", "TIP_PNR_TYPE", typeMandatory);
+  type_.Create(*dialog_, typeComboId, typeMandatory, names);
+}
+
+std::optional<int> TypedElementField::CheckedType() const {
+  const std::optional<int> code = type_.Code();
+  // A type the agent typed that names no entry leaves nothing selected.
+  if (!code) reportFault(dialog_, modification_, "ERR_PNR_TYPE_NONE", type_.window());
+  return code;
+}
+
+std::string TypedElementField::ElementStart() const {
   std::string start = "5";
-  if (lineField != nullptr) {
-    start += lineField->GetText(kShortBuffer);
+  if (lineField_ != nullptr) {
+    start += lineField_->GetText(kShortBuffer);
     start += kChangeMark;
   }
   return start;
 }
-
-}  // namespace
 
 int CFieldReceivedFrom::Create(Window& dialog, int labelId, int valueId, int mandatory,
                                int modification) {
@@ -46,24 +70,14 @@ std::string CFieldReceivedFrom::BuildFragment(bool withEscape) const {
 int CFieldRemarks::Create(Window& dialog, int typeLabelId, int typeComboId, int segmentLabelId,
                           int segmentEditId, int remarkLabelId, int remarkEditId, int typeMandatory,
                           CField* lineField, int modification) {
-  dialog_ = &dialog;
-  typeMandatory_ = typeMandatory;
-  lineField_ = lineField;
-  modification_ = modification;
-  bindLabel(typeLabel_, dialog, typeLabelId, "LAB_PNR_TYPE", "TIP_PNR_TYPE", typeMandatory);
+  Attach(dialog, lineField, modification);
   segment_.Create(dialog, segmentLabelId, segmentEditId, 0, 2, "LAB_PNR_SEGNO",
                   "TOOLTIP_AUXCARGEOLIST_SEGMENT", modification);
   remark_.Create(dialog, remarkLabelId, remarkEditId, 1, 70, "LAB_PNR_REMARK", "TIP_PNR_REMARK",
                  modification);
-  type_.Create(dialog, typeComboId, typeMandatory, kRemarkTypes);
+  CreateType(typeLabelId, typeComboId, typeMandatory, kRemarkTypes);
   UpdateEnabling();
   return 1;
-}
-
-bool CFieldRemarks::ProcessWindowMessage(const platform::Message& message, platform::LRESULT&) {
-  if (!type_.IsSelectionAccepted(message)) return false;
-  UpdateEnabling();
-  return false;
 }
 
 void CFieldRemarks::UpdateEnabling() {
@@ -74,12 +88,8 @@ void CFieldRemarks::UpdateEnabling() {
 }
 
 int CFieldRemarks::Validate() {
-  const std::optional<int> code = type_.Code();
-  // A type the agent typed that names no entry leaves nothing selected.
-  if (!code) {
-    reportFault(dialog_, modification_, "ERR_PNR_TYPE_NONE", type_.window());
-    return 0;
-  }
+  const std::optional<int> code = CheckedType();
+  if (!code) return 0;
   if (*code == kNoType) return 1;
   if (remark_.GetText(kFieldBuffer).empty()) {
     remark_.ReportError("ERR_PNR_REMARK_NONE");
@@ -97,7 +107,7 @@ int CFieldRemarks::Validate() {
 std::string CFieldRemarks::BuildFragment() const {
   const int code = type_.Code().value_or(kNoType);
   if (code == kNoType) return {};
-  std::string fragment = elementStart(lineField_);
+  std::string fragment = ElementStart();
   const std::string remark = remark_.GetText(kFieldBuffer);
   if (code == kGeneral) return fragment + remark;
   fragment += code == kItinerary ? framework::kFreeTextMark : ".";
@@ -132,23 +142,13 @@ void CFieldRemarks::Clear() {
 int CFieldIdDoc::Create(Window& dialog, int typeLabelId, int typeComboId, int idLabelId,
                         int idValueId, int surnameLabelId, int surnameValueId, int givenLabelId,
                         int givenValueId, int typeMandatory, CField* lineField, int modification) {
-  dialog_ = &dialog;
-  typeMandatory_ = typeMandatory;
-  lineField_ = lineField;
-  modification_ = modification;
+  Attach(dialog, lineField, modification);
   holder_.Create(dialog, surnameLabelId, surnameValueId, givenLabelId, givenValueId, 0,
                  modification);
   number_.Create(dialog, idLabelId, idValueId, 1, 15, "LAB_PNR_IDNO", "TIP_PNR_IDNO", modification);
-  bindLabel(typeLabel_, dialog, typeLabelId, "LAB_PNR_TYPE", "TIP_PNR_TYPE", typeMandatory);
-  type_.Create(dialog, typeComboId, typeMandatory, kDocumentTypes);
+  CreateType(typeLabelId, typeComboId, typeMandatory, kDocumentTypes);
   UpdateEnabling();
   return 1;
-}
-
-bool CFieldIdDoc::ProcessWindowMessage(const platform::Message& message, platform::LRESULT&) {
-  if (!type_.IsSelectionAccepted(message)) return false;
-  UpdateEnabling();
-  return false;
 }
 
 void CFieldIdDoc::UpdateEnabling() {
@@ -160,11 +160,8 @@ void CFieldIdDoc::UpdateEnabling() {
 }
 
 int CFieldIdDoc::Validate() {
-  const std::optional<int> code = type_.Code();
-  if (!code) {
-    reportFault(dialog_, modification_, "ERR_PNR_TYPE_NONE", type_.window());
-    return 0;
-  }
+  const std::optional<int> code = CheckedType();
+  if (!code) return 0;
   if (*code == kNoType) return 1;
   const std::string number = number_.GetText(kFieldBuffer);
   if (number.size() < 2) {
@@ -181,7 +178,7 @@ int CFieldIdDoc::Validate() {
 std::string CFieldIdDoc::BuildFragment() const {
   const int code = type_.Code().value_or(kNoType);
   if (code == kNoType) return {};
-  std::string fragment = elementStart(lineField_);
+  std::string fragment = ElementStart();
   fragment += code == kExitPermit ? "EP" : "PP";
   fragment += number_.GetText(kFieldBuffer);
   if (const std::string surname = holder_.GetSurname(kFieldBuffer); !surname.empty()) {

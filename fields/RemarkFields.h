@@ -8,7 +8,10 @@
 // modification mask): it is enabled and disabled with them, and its text, with the change
 // mark, is the line prefix of their fragment.
 
+#include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "fields/CField.h"
 #include "fields/CFieldLabel.h"
@@ -25,13 +28,40 @@ class CFieldReceivedFrom : public CField {
   std::string BuildFragment(bool withEscape) const;
 };
 
-class CFieldRemarks {
+// What the remark and identity document fields share: the type combo with its label, whose
+// choice switches the element's other controls on and off, and the attached line field.
+class TypedElementField {
  public:
-  enum Type { kNoType = 0, kGeneral = 1, kItinerary = 2, kInvoice = 3 };
-
-  virtual ~CFieldRemarks() = default;
+  virtual ~TypedElementField() = default;
   // The type combo's selection-accepted notification updates the enabling.
   virtual bool ProcessWindowMessage(const platform::Message& message, platform::LRESULT& result);
+
+ protected:
+  // Keeps the dialog, the line field and the mask's mode for the element's faults.
+  void Attach(platform::Window& dialog, CField* lineField, int modification);
+  // Binds the type label and fills the type combo with the names of the types (after the empty
+  // entry of an optional type).
+  void CreateType(int typeLabelId, int typeComboId, int typeMandatory,
+                  std::span<const std::string_view> names);
+  // The selected type; nothing, with the fault shown, when no entry is selected.
+  std::optional<int> CheckedType() const;
+  // "5", then for an attached line field its text and the change mark.
+  std::string ElementStart() const;
+  // Switches the element's controls on and off for the selected type.
+  virtual void UpdateEnabling() = 0;
+
+  TypeCombo type_;
+  CField* lineField_ = nullptr;
+
+ private:
+  platform::Window* dialog_ = nullptr;
+  CFieldLabel typeLabel_;
+  int modification_ = 0;
+};
+
+class CFieldRemarks : public TypedElementField {
+ public:
+  enum Type { kNoType = 0, kGeneral = 1, kItinerary = 2, kInvoice = 3 };
 
   int Create(platform::Window& dialog, int typeLabelId, int typeComboId, int segmentLabelId,
              int segmentEditId, int remarkLabelId, int remarkEditId, int typeMandatory,
@@ -46,25 +76,15 @@ class CFieldRemarks {
   void Clear();
 
  private:
-  void UpdateEnabling();
+  void UpdateEnabling() override;
 
-  platform::Window* dialog_ = nullptr;
-  TypeCombo type_;
-  int typeMandatory_ = 0;
-  CFieldLabel typeLabel_;
   CField segment_;
   CField remark_;
-  CField* lineField_ = nullptr;
-  int modification_ = 0;
 };
 
-class CFieldIdDoc {
+class CFieldIdDoc : public TypedElementField {
  public:
   enum Type { kNoType = 0, kPassport = 1, kExitPermit = 2 };
-
-  virtual ~CFieldIdDoc() = default;
-  // The type combo's selection-accepted notification updates the enabling.
-  virtual bool ProcessWindowMessage(const platform::Message& message, platform::LRESULT& result);
 
   int Create(platform::Window& dialog, int typeLabelId, int typeComboId, int idLabelId,
              int idValueId, int surnameLabelId, int surnameValueId, int givenLabelId,
@@ -79,16 +99,10 @@ class CFieldIdDoc {
   void Clear();
 
  private:
-  void UpdateEnabling();
+  void UpdateEnabling() override;
 
-  platform::Window* dialog_ = nullptr;
-  TypeCombo type_;
-  int typeMandatory_ = 0;
   CFieldName holder_;
-  CFieldLabel typeLabel_;
   CField number_;
-  CField* lineField_ = nullptr;
-  int modification_ = 0;
 };
 
 }  // namespace fields

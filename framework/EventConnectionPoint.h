@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/com/ComPtr.h"
+#include "platform/com/EventSinks.h"
 #include "platform/com/Interfaces.h"
 
 namespace framework {
@@ -34,15 +34,9 @@ class EventConnectionPoint final : public IConnectionPoint {
   void disconnectAll();
 
  private:
-  struct Connection {
-    DWORD cookie;
-    ComPtr<IDispatch> sink;
-  };
-
   IConnectionPointContainer& owner_;
   IID eventIid_;
-  std::vector<Connection> connections_;
-  DWORD nextCookie_ = 1;
+  platform::EventSinks sinks_;
 };
 
 }  // namespace framework

@@ -29,6 +29,29 @@ struct PreviewResult {
   std::optional<int> control;  // a fault: the control that gets the cursor, when one does
 };
 
+// The preview in the form the drive and the web desk show: {"command": ...},
+// {"fault": {"control": ID or null, "text": ...}}, {"request": ...}, or {} when Send would do
+// nothing. Json is the caller's nlohmann JSON type (this library links none).
+template <class Json>
+Json previewJson(const PreviewResult& result) {
+  Json shown = Json::object();
+  switch (result.kind) {
+    case PreviewResult::Kind::Command:
+      shown["command"] = result.text;
+      break;
+    case PreviewResult::Kind::Fault:
+      shown["fault"] = {{"control", result.control ? Json(*result.control) : Json()},
+                        {"text", result.text}};
+      break;
+    case PreviewResult::Kind::Request:
+      shown["request"] = result.text;
+      break;
+    case PreviewResult::Kind::Nothing:
+      break;  // Send would do nothing: an empty preview
+  }
+  return shown;
+}
+
 class MaskPreview {
  public:
   MaskPreview(const ModuleLoader& module, const typelib::ClassDescription& description);

@@ -1,6 +1,5 @@
 #include "desk/controls/PickerControls.h"
 
-#include <algorithm>
 #include <charconv>
 
 #include "desk/home/DeskHome.h"
@@ -124,22 +123,11 @@ HRESULT OutsideControl::GetConnectionPointContainer(IConnectionPointContainer** 
 }
 
 HRESULT OutsideControl::Advise(IUnknown* sink, DWORD* cookie) {
-  if (sink == nullptr || cookie == nullptr) return E_POINTER;
-  *cookie = 0;
-  ComPtr<IDispatch> dispatch;
-  if (FAILED(sink->QueryInterface(IID_IDispatch, dispatch.outVoid()))) {
-    return CONNECT_E_CANNOTCONNECT;
-  }
-  *cookie = nextCookie_++;
-  connections_.push_back({*cookie, std::move(dispatch)});
-  return S_OK;
+  return sinks_.advise(sink, IID_IDispatch, cookie);
 }
 
 HRESULT OutsideControl::Unadvise(DWORD cookie) {
-  const auto found = std::ranges::find(connections_, cookie, &Connection::cookie);
-  if (found == connections_.end()) return CONNECT_E_NOCONNECTION;
-  connections_.erase(found);
-  return S_OK;
+  return sinks_.unadvise(cookie);
 }
 
 HRESULT OutsideControl::EnumConnections(IEnumConnections** connections) {
@@ -150,20 +138,7 @@ HRESULT OutsideControl::EnumConnections(IEnumConnections** connections) {
 void OutsideControl::fire(DISPID event, const std::vector<std::string>& arguments) {
   // A sink may disconnect (and the dialog release the control) while the event runs.
   ComPtr<IDispatch> self(this);
-  const std::vector<Connection> snapshot = connections_;
-  for (const Connection& connection : snapshot) {
-    std::vector<VARIANT> variants(arguments.size());
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-      VARIANT& variant = variants[arguments.size() - 1 - i];
-      variant.vt = VT_BSTR;
-      variant.bstrVal = bstrFromLatin1(arguments[i]);
-    }
-    DISPPARAMS params{variants.empty() ? nullptr : variants.data(), nullptr,
-                      static_cast<UINT>(variants.size()), 0};
-    connection.sink->Invoke(event, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr,
-                            nullptr, nullptr);
-    for (VARIANT& variant : variants) VariantClear(&variant);
-  }
+  sinks_.fire(event, arguments);
 }
 
 // MonthControl

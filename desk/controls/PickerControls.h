@@ -18,6 +18,7 @@
 #include "desk/controls/CodeList.h"
 #include "desk/controls/MonthCalendar.h"
 #include "platform/com/ComPtr.h"
+#include "platform/com/EventSinks.h"
 #include "platform/com/Interfaces.h"
 
 namespace desk {
@@ -62,14 +63,8 @@ class OutsideControl : public IDispatch, public IConnectionPointContainer, publi
   void fire(DISPID event, const std::vector<std::string>& arguments = {});
 
  private:
-  struct Connection {
-    DWORD cookie;
-    ComPtr<IDispatch> sink;
-  };
-
   ULONG references_ = 0;
-  std::vector<Connection> connections_;
-  DWORD nextCookie_ = 1;
+  platform::EventSinks sinks_;
 };
 
 class MonthControl final : public OutsideControl {

@@ -410,23 +410,7 @@ void DriveSession::whiteboardDump(ScriptLine& line) {
 }
 
 void DriveSession::preview(ScriptLine&) {
-  const PreviewResult result = container_.preview();
-  JsonLine shown = JsonLine::object();
-  switch (result.kind) {
-    case PreviewResult::Kind::Command:
-      shown["command"] = result.text;
-      break;
-    case PreviewResult::Kind::Fault:
-      shown["fault"] = {{"control", result.control ? JsonLine(*result.control) : JsonLine()},
-                        {"text", result.text}};
-      break;
-    case PreviewResult::Kind::Request:
-      shown["request"] = result.text;
-      break;
-    case PreviewResult::Kind::Nothing:
-      break;  // Send would do nothing: an empty preview
-  }
-  output_.write({{"preview", shown}});
+  output_.write({{"preview", previewJson<JsonLine>(container_.preview())}});
 }
 
 void DriveSession::close(ScriptLine&) {

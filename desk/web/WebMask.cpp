@@ -154,27 +154,12 @@ json WebMask::state() {
           {"preview", preview_}};
 }
 
-// The drive's form: {"command": ...}, {"fault": {"control": ID, "text": ...}}, {"request": ...},
-// or {} when Send would do nothing.
+// The drive's form (previewJson), or {"error": ...} when the preview cannot be computed.
 void WebMask::updatePreview() {
   ++previewsComputed;
-  json shown = json::object();
+  json shown;
   try {
-    const PreviewResult result = container_->preview();
-    switch (result.kind) {
-      case PreviewResult::Kind::Command:
-        shown["command"] = result.text;
-        break;
-      case PreviewResult::Kind::Fault:
-        shown["fault"] = {{"control", result.control ? json(*result.control) : json()},
-                          {"text", result.text}};
-        break;
-      case PreviewResult::Kind::Request:
-        shown["request"] = result.text;
-        break;
-      case PreviewResult::Kind::Nothing:
-        break;
-    }
+    shown = previewJson<json>(container_->preview());
   } catch (const std::exception& error) {
     shown = {{"error", error.what()}};
   }
