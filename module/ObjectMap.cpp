@@ -3,7 +3,9 @@
 #include <array>
 #include <vector>
 
+#include "masks/fit/CreateAddPax.h"
 #include "masks/fit/PNRCreationFIT.h"
+#include "masks/group/PNRCreationGIT.h"
 #include "masks/lineitem/PNRAddEmail.h"
 #include "masks/lineitem/PNRAddPhoneFax.h"
 #include "masks/lineitem/PNRDeleteEmail.h"
@@ -72,6 +74,8 @@ std::span<const ObjectMapEntry> objectMap() {
         entryOf<CPNRModificationPassenger>(),
         entryOf<CPNRAddEmail>(),
         entryOf<CPNRCreationFIT>(),
+        entryOf<CCreateAddPax>(),
+        entryOf<CPNRCreationGIT>(),
     };
     std::vector<ObjectMapEntry> ordered;
     for (const typelib::ClassDescription& description : typelib::classes()) {

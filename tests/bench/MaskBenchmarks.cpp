@@ -33,7 +33,8 @@ struct MaskInput {
   // each round writes the whiteboard file as a real Send does.
   const char* otherFirstText;
   int sendButton = 223;
-  std::vector<int> checked = {};  // check boxes a Send needs checked
+  std::vector<int> checked = {};                   // check boxes a Send needs checked
+  std::vector<std::pair<int, int>> selected = {};  // list entries a Send needs: id, index
 };
 
 const MaskInput kMasks[] = {
@@ -66,6 +67,15 @@ const MaskInput kMasks[] = {
     {"PNRCreationFIT", {{183, "SMITH"}, {193, "JOHN"}, {195, "MR"}, {415, "5551234"}}, "JONES"},
     // No Send: its buttons send at once from the passengers the container lists.
     {"PNRModificationDivide", {}, nullptr, 0},
+    // No Send: the hosted add-passenger control decides when the command goes.
+    {"CreateAddPax", {}, nullptr, 0},
+    // A free-text group with the agency copied from DOSS.
+    {"PNRCreationGIT",
+     {{464, "SQ"}, {497, "20"}, {466, "TOUR"}, {215, "15MAR"}, {409, "MR LEE"}},
+     "CX",
+     223,
+     {841},
+     {{462, 1}}},
 };
 
 // One desk home for the whole run, filled with the defaults.
@@ -79,6 +89,8 @@ void useBenchmarkHome() {
     std::filesystem::remove_all(folder);
     desk::prepareHome(folder);
     desk::setHome(folder);
+    // An agent the desktop knows: no mask waits for the host's agent data.
+    desk::agentProfile() = desk::AgentProfile{"ACME TRAVEL", {"1 MAIN ST"}, 0};
     return true;
   }();
   (void)ready;
@@ -114,6 +126,7 @@ void BM_Send(benchmark::State& state, const MaskInput& input) {
   mask->GetWindow(&dialog);
   platform::Window* send = dialog->child(input.sendButton);
   for (int id : input.checked) dialog->child(id)->setCheckState(1);
+  for (const auto& [id, index] : input.selected) dialog->child(id)->setCurrentEntry(index);
   bool other = false;
   for (auto _ : state) {
     // Send rewrites a segment range in its normal form, so every round starts from the input.
@@ -128,6 +141,8 @@ void sendOnce(const MaskInput& input) {
   platform::Window* dialog = nullptr;
   mask->GetWindow(&dialog);
   for (const auto& [id, text] : input.texts) dialog->child(id)->setText(text);
+  for (int id : input.checked) dialog->child(id)->setCheckState(1);
+  for (const auto& [id, index] : input.selected) dialog->child(id)->setCurrentEntry(index);
   platform::click(*dialog->child(input.sendButton));
 }
 
