@@ -89,8 +89,6 @@ void useBenchmarkHome() {
     std::filesystem::remove_all(folder);
     desk::prepareHome(folder);
     desk::setHome(folder);
-    // An agent the desktop knows: no mask waits for the host's agent data.
-    desk::agentProfile() = desk::AgentProfile{"ACME TRAVEL", {"1 MAIN ST"}, 0};
     return true;
   }();
   (void)ready;
