@@ -3,7 +3,9 @@
 #include <array>
 #include <vector>
 
+#include "masks/fit/CreateAddPax.h"
 #include "masks/fit/PNRCreationFIT.h"
+#include "masks/group/PNRCreationGIT.h"
 #include "masks/lineitem/PNRAddEmail.h"
 #include "masks/lineitem/PNRAddPhoneFax.h"
 #include "masks/lineitem/PNRDeleteEmail.h"
@@ -78,6 +80,8 @@ std::span<const ObjectMapEntry> objectMap() {
         entryOf<CPNRModificationEmail>(),
         entryOf<CPNRModificationPhone>(),
         entryOf<CPNRModificationAddress>(),
+        entryOf<CCreateAddPax>(),
+        entryOf<CPNRCreationGIT>(),
     };
     std::vector<ObjectMapEntry> ordered;
     for (const typelib::ClassDescription& description : typelib::classes()) {

@@ -1,6 +1,7 @@
 #include "desk/container/Container.h"
 
 #include "desk/container/TextEncoding.h"
+#include "desk/controls/AddPaxControl.h"
 #include "desk/controls/PickerControls.h"
 
 namespace desk {
@@ -19,6 +20,7 @@ Container::Container(const ModuleLoader& module, const typelib::ClassDescription
   desktop().setContainer(this);
   setObserver(this);
   registerPickerControls();
+  registerAddPaxControl();
   mask();  // a mask that cannot be created ends the container before it starts
 }
 

@@ -5,6 +5,7 @@
 #include "desk/container/ControlKind.h"
 #include "desk/container/DeskPresets.h"
 #include "desk/container/TextEncoding.h"
+#include "desk/controls/AddPaxControl.h"
 #include "desk/drive/InputFile.h"
 #include "desk/home/DeskHome.h"
 #include "desk/services/NamedQueues.h"
@@ -52,6 +53,15 @@ void writeWholeFile(const std::filesystem::path& path, std::string_view content)
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file << content;
   if (!file) throw ScriptError("cannot write " + path.string());
+}
+
+// The add-passenger control hosted in the dialog, or null.
+AddPaxControl* hostedAddPaxControl(const Window& dialog) {
+  for (const auto& child : dialog.children()) {
+    if (child->hostedControl() == nullptr) continue;
+    if (AddPaxControl* control = AddPaxControl::of(*child->hostedControl())) return control;
+  }
+  return nullptr;
 }
 
 bool isMarkers(const std::string& text) {
@@ -313,10 +323,15 @@ void DriveSession::setNullText(ScriptLine&) {
 }
 
 void DriveSession::addPassengerFire(ScriptLine& line) {
-  line.number<int>("event");
-  container_.openMask();
-  // No mask of this module hosts the add-passenger control yet.
-  throw ScriptError("the mask hosts no add-passenger control");
+  const int event = line.number<int>("event");
+  const std::string text = line.text();
+  AddPaxControl* control = hostedAddPaxControl(container_.openMask());
+  if (control == nullptr) throw ScriptError("the mask hosts no add-passenger control");
+  std::vector<std::string> arguments;
+  if (!text.empty()) {
+    for (const std::string& part : splitAtBars(text)) arguments.push_back(maskText(part));
+  }
+  control->fireEvent(event, arguments);
 }
 
 // The container's calls.
@@ -372,6 +387,22 @@ void DriveSession::printControl(const Window& control) {
   }
   if (paintsAsStatic(control)) {
     state["color"] = colourToHex(staticColours(const_cast<Window&>(control)).text);
+  }
+  // What the hosted add-passenger control was given by the mask.
+  if (control.hostedControl() != nullptr) {
+    if (const AddPaxControl* addPax = AddPaxControl::of(*control.hostedControl())) {
+      const AddPaxControl::Received& received = addPax->received();
+      JsonLine given = JsonLine::object();
+      given["mode"] = received.initialMode ? JsonLine(*received.initialMode) : JsonLine();
+      given["source"] = received.customerSource ? JsonLine(*received.customerSource) : JsonLine();
+      JsonLine texts = JsonLine::array();
+      for (const std::string& each : received.texts) texts.push_back(outputText(each));
+      JsonLine replies = JsonLine::array();
+      for (const std::string& each : received.replies) replies.push_back(outputText(each));
+      given["texts"] = texts;
+      given["replies"] = replies;
+      state["addpax"] = given;
+    }
   }
   output_.write(state);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/com/Interfaces.h"
 #include "platform/text/TextRules.h"
 #include "platform/window/Desktop.h"
 #include "platform/window/TextMetrics.h"
@@ -50,7 +51,14 @@ Window::Window(WindowClass windowClass, int id, std::string text, DWORD style, R
 
 Window::~Window() {
   children_.clear();
+  setHostedControl(nullptr);
   desktop().windowDestroyed(*this);
+}
+
+void Window::setHostedControl(IDispatch* control) {
+  if (control != nullptr) control->AddRef();
+  if (hostedControl_ != nullptr) hostedControl_->Release();
+  hostedControl_ = control;
 }
 
 DWORD Window::styleType() const {

@@ -14,6 +14,8 @@
 #include "platform/window/Graphics.h"
 #include "platform/window/Messages.h"
 
+struct IDispatch;
+
 namespace platform {
 
 enum class WindowClass { Dialog, Static, Edit, ComboBox, ListBox, Button, Hosted };
@@ -136,6 +138,10 @@ class Window {
   // The class of the outside control a hosted window holds.
   const std::string& hostedClass() const { return hostedClass_; }
   void setHostedClass(std::string name) { hostedClass_ = std::move(name); }
+  // The outside control a hosted window holds once its dialog has made it (null before), as a
+  // container finds it behind the window. The window keeps a reference while it holds it.
+  IDispatch* hostedControl() const { return hostedControl_; }
+  void setHostedControl(IDispatch* control);
 
  private:
   struct AttachedHandler {
@@ -173,6 +179,7 @@ class Window {
   HFONT font_ = nullptr;
   std::string toolTip_;
   std::string hostedClass_;
+  IDispatch* hostedControl_ = nullptr;
   const std::uint64_t serial_;
 };
 

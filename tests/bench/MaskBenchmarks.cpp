@@ -78,6 +78,15 @@ const MaskInput kMasks[] = {
     {"PNRModificationAddress", {{613, "10 HIGH ST"}, {565, "7"}}, "2 MAIN ST", 223, {}, {{602, 1}}},
     // No Send: its buttons send at once from the passengers the container lists.
     {"PNRModificationDivide", {}, nullptr, 0},
+    // No Send: the hosted add-passenger control decides when the command goes.
+    {"CreateAddPax", {}, nullptr, 0},
+    // A free-text group with the agency copied from DOSS.
+    {"PNRCreationGIT",
+     {{464, "SQ"}, {497, "20"}, {466, "TOUR"}, {215, "15MAR"}, {409, "MR LEE"}},
+     "CX",
+     223,
+     {841},
+     {{462, 1}}},
 };
 
 // One desk home for the whole run, filled with the defaults.
@@ -142,6 +151,7 @@ void sendOnce(const MaskInput& input) {
   mask->GetWindow(&dialog);
   for (const auto& [id, index] : input.chosen) platform::chooseEntry(*dialog->child(id), index);
   for (const auto& [id, text] : input.texts) dialog->child(id)->setText(text);
+  for (int id : input.checked) dialog->child(id)->setCheckState(1);
   platform::click(*dialog->child(input.sendButton));
 }
 

@@ -1,0 +1,175 @@
+#include "masks/fit/HostedAddPax.h"
+
+#include "platform/com/OutsideControls.h"
+
+namespace fit {
+namespace {
+
+constexpr DISPID kInitialMode = 1;
+constexpr DISPID kText = 2;
+constexpr DISPID kCustomerSource = 3;
+constexpr DISPID kReply = 4;
+constexpr DISPID kCompletionState = 5;
+constexpr DISPID kPassengerList = 6;
+constexpr DISPID kProfileMarker = 7;
+
+VARIANT numberVariant(int number) {
+  VARIANT value;
+  VariantInit(&value);
+  value.vt = VT_I4;
+  value.lVal = number;
+  return value;
+}
+
+VARIANT textVariant(std::string_view text) {
+  VARIANT value;
+  VariantInit(&value);
+  value.vt = VT_BSTR;
+  value.bstrVal = bstrFromLatin1(text);
+  return value;
+}
+
+}  // namespace
+
+// The listener on the control's events; the control holds it only while connected.
+class HostedAddPax::Sink final : public IDispatch {
+ public:
+  explicit Sink(EventHandler handler) : handler_(std::move(handler)) {}
+
+  HRESULT QueryInterface(REFIID iid, void** object) override {
+    if (object == nullptr) return E_POINTER;
+    if (iid != IID_IUnknown && iid != IID_IDispatch) {
+      *object = nullptr;
+      return E_NOINTERFACE;
+    }
+    *object = static_cast<IDispatch*>(this);
+    AddRef();
+    return S_OK;
+  }
+  ULONG AddRef() override { return ++references_; }
+  ULONG Release() override { return --references_; }
+  HRESULT GetTypeInfoCount(UINT* count) override {
+    if (count != nullptr) *count = 0;
+    return S_OK;
+  }
+  HRESULT GetTypeInfo(UINT, LCID, ITypeInfo** typeInfo) override {
+    if (typeInfo != nullptr) *typeInfo = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+  HRESULT Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
+                 UINT*) override {
+    std::vector<std::string> arguments;
+    const UINT count = params != nullptr && params->rgvarg != nullptr ? params->cArgs : 0;
+    for (UINT index = count; index-- > 0;) {
+      const VARIANT& argument = params->rgvarg[index];  // the last argument first
+      arguments.push_back(argument.vt == VT_BSTR ? latin1FromBstr(argument.bstrVal) : "");
+    }
+    if (handler_) handler_(member, arguments);
+    return S_OK;
+  }
+
+ private:
+  EventHandler handler_;
+  ULONG references_ = 0;
+};
+
+HostedAddPax::HostedAddPax() = default;
+
+HostedAddPax::~HostedAddPax() {
+  Detach();
+}
+
+bool HostedAddPax::Attach(platform::Window& host, EventHandler handler) {
+  Detach();
+  control_ = platform::createOutsideControl(host.hostedClass());
+  if (!control_) return false;
+  host.setHostedControl(control_.get());
+  sink_ = std::make_unique<Sink>(std::move(handler));
+  if (auto container = control_.query<IConnectionPointContainer>(IID_IConnectionPointContainer)) {
+    if (SUCCEEDED(container->FindConnectionPoint(IID_IDispatch, point_.out()))) {
+      if (FAILED(point_->Advise(sink_.get(), &cookie_))) point_.reset();
+    }
+  }
+  return true;
+}
+
+void HostedAddPax::Detach() {
+  if (point_) point_->Unadvise(cookie_);
+  point_.reset();
+  cookie_ = 0;
+  control_.reset();
+  sink_.reset();
+}
+
+void HostedAddPax::Put(DISPID member, VARIANT& value) {
+  if (control_) {
+    DISPID named = DISPID_PROPERTYPUT;
+    DISPPARAMS params{&value, &named, 1, 1};
+    control_->Invoke(member, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr,
+                     nullptr, nullptr);
+  }
+  VariantClear(&value);
+}
+
+bool HostedAddPax::Get(DISPID member, VARIANT* argument, VARIANT& result) const {
+  VariantInit(&result);
+  if (!control_) return false;
+  DISPPARAMS params{argument, nullptr, argument != nullptr ? 1u : 0u, 0};
+  return SUCCEEDED(control_->Invoke(member, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET,
+                                    &params, &result, nullptr, nullptr));
+}
+
+void HostedAddPax::SetInitialMode(int mode) {
+  VARIANT value = numberVariant(mode);
+  Put(kInitialMode, value);
+}
+
+void HostedAddPax::SetText(std::string_view text) {
+  VARIANT value = textVariant(text);
+  Put(kText, value);
+}
+
+void HostedAddPax::SetCustomerSource(int source) {
+  VARIANT value = numberVariant(source);
+  Put(kCustomerSource, value);
+}
+
+void HostedAddPax::SetReply(std::string_view text) {
+  VARIANT value = textVariant(text);
+  if (control_) {
+    DISPPARAMS params{&value, nullptr, 1, 0};
+    control_->Invoke(kReply, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr,
+                     nullptr, nullptr);
+  }
+  VariantClear(&value);
+}
+
+int HostedAddPax::CompletionState() const {
+  VARIANT result;
+  const bool answered = Get(kCompletionState, nullptr, result) && result.vt == VT_I4;
+  const int state = answered ? result.lVal : -1;
+  VariantClear(&result);
+  return state;
+}
+
+std::string HostedAddPax::PassengerList() const {
+  VARIANT result;
+  std::string list;
+  if (Get(kPassengerList, nullptr, result) && result.vt == VT_BSTR) {
+    list = latin1FromBstr(result.bstrVal);
+  }
+  VariantClear(&result);
+  return list;
+}
+
+bool HostedAddPax::ProfileMarker(int index) const {
+  VARIANT argument = numberVariant(index);
+  VARIANT result;
+  const bool marked =
+      Get(kProfileMarker, &argument, result) && result.vt == VT_I4 && result.lVal != 0;
+  VariantClear(&result);
+  return marked;
+}
+
+}  // namespace fit

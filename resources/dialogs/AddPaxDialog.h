@@ -1,0 +1,17 @@
+#pragma once
+// The add-passenger mask: one hosted control, the desktop's add-passenger control, filling the
+// whole dialog.
+
+#include <string_view>
+
+#include "platform/window/DialogTemplate.h"
+
+namespace resources::create_add_pax {
+
+inline constexpr int kDialogId = 856;
+inline constexpr int kAddPax = 853;
+inline constexpr std::string_view kControlClass = "AddPax";
+
+extern const platform::DialogTemplate kDialog;
+
+}  // namespace resources::create_add_pax

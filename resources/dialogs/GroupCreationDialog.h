@@ -1,0 +1,59 @@
+#pragma once
+// The group PNR creation mask: the ids of the controls that its logic addresses.
+
+#include <array>
+
+#include "resources/DialogParts.h"
+
+namespace resources::pnr_creation_git {
+
+inline constexpr int kDialogId = 106;
+
+// The group header.
+inline constexpr int kTypeLabel = 487;
+inline constexpr int kType = 462;
+inline constexpr int kCarrierCodeLabel = 488;
+inline constexpr int kCarrierCode = 464;
+inline constexpr int kNumberInGroupLabel = 498;
+inline constexpr int kNumberInGroup = 497;
+inline constexpr int kGroupNameLabel = 489;
+inline constexpr int kGroupName = 466;
+inline constexpr int kWithOrganiserLabel = 627;
+inline constexpr int kWithOrganiser = 468;
+inline constexpr int kBookingOfficeLabel = 490;
+inline constexpr int kBookingOffice = 470;
+inline constexpr int kTravelAgentLabel = 492;
+inline constexpr int kTravelAgent = 472;
+inline constexpr int kDestinationLink = 494;
+inline constexpr int kDestination = 474;
+
+// The customer's contact.
+inline constexpr int kContactFrame = 626;
+inline constexpr int kContactPersonLabel = 476;
+inline constexpr int kContactPerson = 475;
+inline constexpr int kBusinessPhoneLabel = 454;
+inline constexpr int kBusinessPhone = 278;
+inline constexpr int kHomePhoneLabel = 456;
+inline constexpr int kHomePhone = 302;
+inline constexpr int kAddPassenger = 225;
+
+// Ticketing, received-from and agency.
+struct TtlIds {
+  int label, type, dateLabel, date, queueLabel, queue, segmentLabel, segment, ticketLabel;
+};
+inline constexpr TtlIds kTtl{250, 211, 252, 215, 254, 219, 270, 236, 614};
+// The ticketing row's left end, in the dialog's client pixels.
+inline constexpr int kTtlRowOrigin = 10;
+inline constexpr int kReceivedFromLabel = 256;
+inline constexpr int kReceivedFrom = 409;
+struct AgencyIds {
+  int nameLabel, name, telephoneLabel, telephone, agentLabel, agent, addressLabel;
+  std::array<int, 6> lines;
+};
+inline constexpr AgencyIds kAgency{262, 413, 265, 415,
+                                   259, 411, 268, {417, 419, 421, 553, 555, 840}};
+inline constexpr int kCopyFromDoss = 841;
+
+extern const platform::DialogTemplate kDialog;
+
+}  // namespace resources::pnr_creation_git
