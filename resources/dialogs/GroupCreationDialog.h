@@ -7,7 +7,7 @@
 
 namespace resources::pnr_creation_git {
 
-inline constexpr int kDialogId = 106;
+inline constexpr int kDialogId = 189;
 
 // The group header.
 inline constexpr int kTypeLabel = 487;
