@@ -22,9 +22,18 @@ inline const std::filesystem::path& fuzzHome() {
     std::filesystem::remove_all(home);
     desk::prepareHome(home);
     desk::setHome(home);
-    std::atexit([] { std::filesystem::remove_all(fuzzHome()); });
     return home;
   }();
+  // Registered once the folder is made, so that it runs before the folder's own destructor
+  // (exit handlers run in the reverse order of their registration).
+  static const bool removedAtExit = [] {
+    std::atexit([] {
+      std::error_code ignored;
+      std::filesystem::remove_all(folder, ignored);
+    });
+    return true;
+  }();
+  (void)removedAtExit;
   return folder;
 }
 
