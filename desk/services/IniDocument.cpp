@@ -69,7 +69,7 @@ std::optional<std::string_view> IniDocument::find(std::string_view section,
                                                   std::string_view key) const {
   key = platform::trimBlanks(key);
   for (std::size_t header : sectionHeaders(section)) {
-    for (std::size_t i = header + 1; i < blockEnd(header); ++i) {
+    for (std::size_t i = header + 1, end = blockEnd(header); i < end; ++i) {
       if (lines_[i].kind == Kind::kEntry && platform::equalIgnoringCase(lines_[i].name, key)) {
         return lines_[i].value();
       }
@@ -82,7 +82,7 @@ std::vector<std::pair<std::string, std::string>> IniDocument::entries(
     std::string_view section) const {
   std::vector<std::pair<std::string, std::string>> entries;
   for (std::size_t header : sectionHeaders(section)) {
-    for (std::size_t i = header + 1; i < blockEnd(header); ++i) {
+    for (std::size_t i = header + 1, end = blockEnd(header); i < end; ++i) {
       const Line& line = lines_[i];
       if (line.kind != Kind::kEntry) continue;
       const bool seen = std::ranges::any_of(entries, [&](const auto& entry) {
@@ -116,7 +116,7 @@ void IniDocument::set(std::string_view section, std::string_view key, std::strin
 
   const std::vector<std::size_t> headers = sectionHeaders(section);
   for (std::size_t header : headers) {
-    for (std::size_t i = header + 1; i < blockEnd(header); ++i) {
+    for (std::size_t i = header + 1, end = blockEnd(header); i < end; ++i) {
       Line& line = lines_[i];
       if (line.kind == Kind::kEntry && platform::equalIgnoringCase(line.name, key)) {
         line.raw.replace(line.valueAt, std::string::npos, singleLine);

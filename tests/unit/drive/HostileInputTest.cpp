@@ -1,12 +1,16 @@
-// Hostile input through the drive, for every mask the module serves: texts far over every
-// limit, bytes 0x80 to 0xFF and control characters, and empty texts, in every edit, queue
-// message, host reply, open-PNR element and container call; and a home with its language
-// table, main settings and whiteboard missing. Every script must run to its end, and the
-// whiteboard must still be one whole file whose framework keys no input could change.
+// Hostile input through the drive, for every mask the module serves (every class of the type
+// library that the module's class factory answers for, so that a mask is covered as soon as
+// it is served): texts far over every limit, bytes 0x80 to 0xFF and control characters, and
+// empty texts, in every edit, queue message, host reply, profile record, open-PNR element,
+// add-passenger list, dialog answer, hand-over file and container call, with every button and
+// link clicked; and a home with its language table, main settings and whiteboard missing.
+// Every script must run to its end, and the whiteboard must still be one whole file whose
+// framework keys no input could change.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -17,6 +21,8 @@
 #include "desk/services/AtomicFile.h"
 #include "desk/services/IniDocument.h"
 #include "desk/services/Whiteboard.h"
+#include "platform/com/ComPtr.h"
+#include "platform/com/Interfaces.h"
 #include "tests/unit/desk/TempHome.h"
 #include "typelib/TypeLibrary.h"
 
@@ -57,9 +63,22 @@ const std::vector<HostileText>& hostileTexts() {
   return texts;
 }
 
-// The ids of the mask's edits and combos, as its dialog holds them.
-std::vector<int> entryControls(const ModuleLoader& module,
-                               const typelib::ClassDescription& description) {
+// Whether the module's class factory answers for the class.
+bool serves(const ModuleLoader& module, const typelib::ClassDescription& description) {
+  ComPtr<IClassFactory> factory;
+  return SUCCEEDED(
+      module.getClassObject()(description.clsid, IID_IClassFactory, factory.outVoid()));
+}
+
+// The mask's controls as its dialog holds them: the edits and combos the agent enters text
+// in, and the buttons and labels a click acts on.
+struct MaskControls {
+  std::vector<int> entries;
+  std::vector<int> clickable;
+};
+
+MaskControls maskControls(const ModuleLoader& module,
+                          const typelib::ClassDescription& description) {
   struct Quiet final : ContainerListener, DialogAnswerer {
     void eventFired(std::string_view, const std::vector<std::string>&) override {}
     void messageBoxShown(const MessageBoxRequest&) override {}
@@ -74,19 +93,50 @@ std::vector<int> entryControls(const ModuleLoader& module,
     std::optional<ModalAnswer> answerModalDialog(std::string_view) override { return std::nullopt; }
   } quiet;
   Container container(module, description, quiet, quiet);
-  std::vector<int> ids;
+  MaskControls controls;
   for (const auto& child : container.openMask().children()) {
-    if (child->windowClass() == platform::WindowClass::Edit ||
-        child->windowClass() == platform::WindowClass::ComboBox) {
-      ids.push_back(child->id());
+    switch (child->windowClass()) {
+      case platform::WindowClass::Edit:
+      case platform::WindowClass::ComboBox:
+        controls.entries.push_back(child->id());
+        break;
+      case platform::WindowClass::Button:
+      case platform::WindowClass::Static:
+        controls.clickable.push_back(child->id());
+        break;
+      default:
+        break;
     }
   }
-  return ids;
+  return controls;
 }
 
-std::string hostileScript(const std::vector<int>& entries, const std::string& text) {
+// The text as one word of a dialog answer: without its blanks and other white space.
+std::string asWord(const std::string& text) {
+  std::string word;
+  for (char c : text) {
+    if (!std::isspace(static_cast<unsigned char>(c))) word += c;
+  }
+  return word.empty() ? "-" : word;
+}
+
+std::string hostileScript(const MaskControls& controls, const std::string& text,
+                          bool withInstallFolder) {
+  const std::vector<int>& entries = controls.entries;
   std::string typed = text.substr(0, 3000);  // typing goes key by key: a few thousand suffice
+  const std::string word = asWord(text);
   std::ostringstream script;
+  // The hand-over file lies in the install folder, which a home without a whiteboard lacks.
+  if (withInstallFolder) script << "handover " << text << "\n";
+  script << "addpax-state 1\naddpax-markers 111111111\naddpax-list " << text << "\n";
+  for (int round = 0; round < 2; ++round) {
+    script << "answer coder " << word << " " << text << "\n"
+           << "answer addpax ok 101010101 " << text << "\n"
+           << "answer policy ok " << word << " " << word << "\n"
+           << "answer doss ok " << word << " " << word << "\n"
+           << "answer ffp " << (round == 0 ? "7" : "-1") << "\n"
+           << "answer calendar 29 2 2000\n";
+  }
   for (const char* queue : {"ID_MODIFYPNR_EMAIL", "ID_MODIFYPNR_PASSANGER",
                             "ID_MODIFYPNR_GROUPNAME", "ID_MODIFYPNR_DELEMAIL"}) {
     script << "queue " << queue << " " << text << "\n";
@@ -106,6 +156,8 @@ std::string hostileScript(const std::vector<int>& entries, const std::string& te
   for (const char* method : {"initParam", "initField", "initFields"}) {
     script << "call " << method << " " << text << "\n";
   }
+  for (int id : controls.clickable) script << "click " << id << "\n";
+  script << "key Enter\n";
   script << "received A B " << text << "\n"
          << "reply " << text << "\n"
          << "key Enter\nkey F1\n"
@@ -147,14 +199,16 @@ TEST_P(HostileInputTest, EveryMaskRunsEveryScriptAndKeepsItsWhiteboardWhole) {
   const ModuleLoader module(ModuleLoader::defaultModulePath());
   int masksDriven = 0;
   for (const typelib::ClassDescription& description : typelib::classes()) {
-    std::vector<int> entries;
+    if (!serves(module, description)) continue;  // a class the module does not serve yet
+    MaskControls controls;
     {
       test::TempHome home;
       prepareHome(home.folder());
       try {
-        entries = entryControls(module, description);
-      } catch (const std::exception&) {
-        continue;  // a class the module does not serve yet
+        controls = maskControls(module, description);
+      } catch (const std::exception& error) {
+        ADD_FAILURE() << description.name << " is served but does not open: " << error.what();
+        continue;
       }
     }
     ++masksDriven;
@@ -168,7 +222,7 @@ TEST_P(HostileInputTest, EveryMaskRunsEveryScriptAndKeepsItsWhiteboardWhole) {
         fs::remove(home.folder() / "TorvanMain.ini");
         fs::remove(home.folder() / "VLwhiteboard.ini");
       }
-      std::istringstream script(hostileScript(entries, hostile.text));
+      std::istringstream script(hostileScript(controls, hostile.text, !missingEverything));
       std::ostringstream printed;
       DriveOutput output(printed);
       const int status = DriveSession(module, description, home.folder(), output).run(script);
