@@ -1,13 +1,18 @@
 // Parameter strings as the desktop leaves them in a queue: items, their split at the first
-// "=", the "InvalidKey" items and the lookup without regard to letter case.
+// "=", the "InvalidKey" items, the lookup without regard to letter case, and the lines the
+// parser leaves for a developer's debugger.
 
 #include "framework/CParseField.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "tests/unit/desk/TempHome.h"
 
 namespace {
 
@@ -66,6 +71,45 @@ TEST(CParseField, HugeMessagesParseWhole) {
   std::string found;
   ASSERT_EQ(parser.GetValue("Email", found), 1);
   EXPECT_EQ(found, value);
+}
+
+// Parses and dumps a message with the desk's debug level on, and ends the process: status 0
+// when the log holds the parser's debugger lines in their order.
+[[noreturn]] void parseWithTheDebugLevelOn() {
+  ::setenv("QUILLET_DEBUG", "1", 1);
+  const desk::test::TempHome home;
+  {
+    framework::CParseField parser("LineNum=4&Email", "&");
+    parser.Dump();
+  }
+  const std::string log = home.read("quillet.log");
+  const char* expected[] = {
+      "DEBUG - - -: Key is [LineNum], value is [4]\n",
+      "DEBUG - - -: Key is [InvalidKey], value is [Email]\n",
+      "DEBUG - - -: Delete QueryString [LineNum=4&Email]\n",
+      "DEBUG - - -: Delete CParseField::~CParseField []\n",
+      "DEBUG - - -: Delete Key [LineNum]\n",
+      "DEBUG - - -: Delete Value [4]\n",
+      "DEBUG - - -: Delete CParseField::~CParseField []\n",
+      "DEBUG - - -: Delete Key [InvalidKey]\n",
+      "DEBUG - - -: Delete Value [Email]\n",
+  };
+  std::size_t at = 0;
+  for (const char* line : expected) {
+    at = log.find(line, at);
+    if (at == std::string::npos) {
+      std::fprintf(stderr, "missing \"%s\" in:\n%s", line, log.c_str());
+      std::exit(1);
+    }
+  }
+  std::exit(0);
+}
+
+// The desk reads its debug level once, when its first debugger line is written: the lines
+// are looked for in a process of their own, started anew with the level on.
+TEST(CParseFieldDeathTest, WritesItsDebuggerLinesToTheLogAtTheDebugLevel) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(parseWithTheDebugLevelOn(), testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

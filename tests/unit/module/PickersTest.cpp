@@ -7,6 +7,7 @@
 #include <deque>
 
 #include "desk/controls/PickerControls.h"
+#include "fields/AddressFields.h"
 #include "fields/CCalendarDialog.h"
 #include "fields/CField.h"
 #include "framework/TorvanMaskT.h"
@@ -201,6 +202,19 @@ TEST_F(LinkLabelTest, F1AndADoubleClickOpenTheFieldsPicker) {
   const TextSelection selection = control(kEdit2).selection();
   EXPECT_EQ(selection.start, selection.end);
   EXPECT_EQ(pickers_.opened.size(), 2u);
+}
+
+TEST_F(LinkLabelTest, TheCarrierCodeLabelOpensTheCarriersTableOfTheMainSettings) {
+  WHITEBOARD_putString("SYSTEM", "Path", home_->folder().string(), kWhiteboardName);
+  home_->write("TorvanMain.ini", "[ENCODER]\nENCODER_CARRIER=coder/city.xml\n");
+  fields::CFieldCarrierCode carrier;
+  ASSERT_EQ(carrier.Create(*dialog_, kLabel1, kEdit1, 1, fields::kCreation), 1);
+  EXPECT_EQ(carrier.LabelMode(), 2);
+  EXPECT_EQ(colourOf(control(kLabel1)), fields::kLinkMandatoryColour);
+  EXPECT_EQ(control(kLabel1).text(), "LAB_PNR_CARRIERCODE");
+  EXPECT_EQ(control(kEdit1).textLimit(), 2);
+  click(control(kLabel1));
+  EXPECT_EQ(pickers_.tables, std::vector<std::string>{"coder/city.xml"});
 }
 
 struct FirstMask {};
