@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # quillet serve from the outside, as a script that starts it sees it: the first line names the
-# free port it took, the desk answers there, and SIGINT ends it with exit 0 after it released
-# every mask (one of them waiting on its message box) and the module allowed unloading.
+# free port it took (an IPv6 address in brackets), the desk answers there, and SIGINT or SIGTERM
+# ends it with exit 0 after it released every mask (one of them waiting on its message box) and
+# the module allowed unloading.
 set -uo pipefail
 quillet=$1
 work=$(mktemp -d)
@@ -53,5 +54,29 @@ pid=
 [ "$status" -eq 0 ] || fail "SIGINT ended quillet serve with $status: $(cat "$work/err")"
 [ -s "$work/err" ] && fail "it reported: $(cat "$work/err")"
 [ "$(wc -l <"$work/out")" -eq 1 ] || fail "more than the address on standard output"
+
+# On the IPv6 loopback (where the machine has one) the address carries the brackets a browser
+# needs; SIGTERM ends it as SIGINT does.
+"$quillet" serve --host ::1 --port 0 --home "$work/home" >"$work/out6" 2>"$work/err6" &
+pid=$!
+for _ in $(seq 100); do
+  [ -s "$work/out6" ] || ! kill -0 "$pid" 2>/dev/null && break
+  sleep 0.1
+done
+if [ -s "$work/out6" ]; then
+  first=$(head -n 1 "$work/out6")
+  if [[ $first =~ ^Quillet\ desk:\ (http://\[::1\]:[0-9]+/)$ ]]; then
+    curl -fsS -g "${BASH_REMATCH[1]}" | grep -q '<title>Quillet desk</title>' || fail "the desk on ::1"
+  else
+    fail "the first line on ::1 is \"$first\""
+  fi
+  kill -TERM "$pid"
+  wait "$pid"
+  status=$?
+  [ "$status" -eq 0 ] || fail "SIGTERM ended quillet serve with $status"
+else
+  wait "$pid"  # no IPv6 loopback here
+fi
+pid=
 
 exit $((failures > 0))
