@@ -96,7 +96,10 @@ int runServeCommand(const std::vector<std::string>& arguments) {
                   << "\n";
         return 1;
       }
-      std::cout << "Quillet desk: http://" << options.host << ":" << port << "/" << std::endl;
+      // An IPv6 address stands in brackets in an address of the web.
+      const bool ipv6 = options.host.find(':') != std::string::npos;
+      std::cout << "Quillet desk: http://" << (ipv6 ? "[" + options.host + "]" : options.host)
+                << ":" << port << "/" << std::endl;
 
       std::thread listener([&server] { server.listen(); });
       std::thread signals([&] {

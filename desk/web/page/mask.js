@@ -787,10 +787,11 @@ function renderPreview(preview) {
   previewNode.replaceChildren();
   delete previewNode.dataset.kind;
   if (previewNode.hidden) return;
-  const say = (kind, label, text) => {
+  const say = (kind, label, text, after) => {
     previewNode.dataset.kind = kind;
     previewNode.append(element('span', { class: 'preview-label' }, label));
     if (text !== undefined) previewNode.append(element('span', { class: 'preview-text' }, text));
+    if (after !== undefined) previewNode.append(element('span', { class: 'preview-label' }, after));
   };
   if (preview.command !== undefined) {
     say('command', 'Send sends ', preview.command);
@@ -802,7 +803,12 @@ function renderPreview(preview) {
       previewFault.classList.add('preview-fault');
     }
   } else if (preview.request !== undefined) {
-    say('request', 'asks the host for agent data, then sends ', preview.request);
+    // The entry goes out first; the command follows once the host has answered it.
+    if (/^%%JX AIT/.test(preview.request)) {
+      say('request', 'Send asks the host for agent data with ', preview.request, ', then sends the command.');
+    } else {
+      say('request', 'Send first asks ', preview.request);
+    }
   } else if (preview.error) {
     say('error', 'No preview: ', preview.error);
   } else {

@@ -21,7 +21,7 @@ expected_send='{"event":"Send","args":["9 5551234-F"]}'
 # Not registered: the module beside the program serves the mask.
 [ "$(drive_fax Quillet.PNRCreationFax)" = "$expected_send" ] || fail "drive before registration"
 
-"$quillet" register --home "$home" | grep -Eq '^Registered [0-9]+ classes and the type library QUILLETLib 1\.0 of /.*libquillet\.so in '"$home"'/Registry\.reg$' ||
+"$quillet" register --home "$home" | grep -Eq '^Registered 26 classes and the type library QUILLETLib 1\.0 of /.*libquillet\.so in '"$home"'/Registry\.reg$' ||
   fail "register"
 grep -q '^\[HKEY_CLASSES_ROOT\\Quillet\.PNRCreationFax\.1\]$' "$home/Registry.reg" || fail "no ProgID"
 
@@ -51,6 +51,13 @@ grep -qi 'quillet\|{72BC5AA4' "$home/Registry.reg" && fail "unregister left keys
 
 "$quillet" classes | grep -Eq '^PNRCreationFax  Quillet\.PNRCreationFax\.1  \{72BC5AA4-CBF6-4E4A-91EC-629EB17AAE0C\}$' ||
   fail "classes"
+# Every class once, in the order of the object map, with its coclass, interface and events.
+classes=$("$quillet" classes | cut -d' ' -f1)
+[ "$(wc -l <<<"$classes")" -eq 26 ] || fail "classes lists $(wc -l <<<"$classes") classes"
+for kind in coclass interface dispinterface; do
+  [ "$("$quillet" typelib | sed -n "s/^    $kind _\{0,1\}I\{0,1\}\([A-Za-z]*\)\( : IDispatch\)\{0,1\} {\$/\1/p" |
+    sed 's/Events$//')" = "$classes" ] || fail "typelib: the ${kind}s differ from the classes"
+done
 "$quillet" typelib | grep -A4 '^    interface IPNRCreationFax : IDispatch {$' | diff -u - <(cat <<'IDL'
     interface IPNRCreationFax : IDispatch {
         [id(0x00000001), propget, helpstring("property Lang")]

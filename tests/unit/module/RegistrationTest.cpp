@@ -167,6 +167,7 @@ TEST_F(ModuleRegistrationTest, ClassesAreCreatedByProgIdAndUnregistrationLeavesO
     createByProgId(classes, typelib::progId(entry.description));
     createByProgId(classes, typelib::versionedProgId(entry.description));
   }
+  EXPECT_EQ(served.size(), typelib::classes().size()) << "every class is served and registered";
   const std::string library = "TypeLib\\" + guidToString(typelib::kLibraryId) + "\\1.0";
   EXPECT_EQ(classes.defaultText(library), "Quillet 1.0 Type Library");
   EXPECT_EQ(classes.defaultText(library + "\\409\\win32"), module);

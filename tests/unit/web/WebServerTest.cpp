@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 #include <httplib.h>
 
+#include <atomic>
+#include <functional>
 #include <future>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <set>
 #include <thread>
 
 #include "desk/home/DeskHome.h"
@@ -20,21 +23,22 @@ namespace {
 
 using nlohmann::json;
 
-// A desk serving on a free loopback port; its UI thread is a thread of the test.
+// A desk serving on a free loopback port; its UI thread is a thread of the test. Instances
+// whose page has not read them for the grace period are released, as by quillet serve.
 class ServedDesk {
  public:
-  ServedDesk() {
+  explicit ServedDesk(std::chrono::milliseconds grace = std::chrono::milliseconds(60000)) {
     prepareHome(home_.folder() / "home");
     setHome(home_.folder() / "home");
     std::promise<int> bound;
     auto port = bound.get_future();
-    ui_ = std::thread([this, &bound] {
-      WebDesk desk(module_, uiThread_, std::chrono::milliseconds(60000));
+    ui_ = std::thread([this, &bound, grace] {
+      WebDesk desk(module_, uiThread_, grace);
       WebServer server(desk);
       desk_ = &desk;
       bound.set_value(server.bind("127.0.0.1", 0));
       std::thread listener([&server] { server.listen(); });
-      uiThread_.run();
+      uiThread_.run([&desk] { desk.releaseUnwatched(); }, std::chrono::milliseconds(20));
       server.stop();
       listener.join();
       desk.releaseAll();
@@ -67,9 +71,12 @@ class ServedDesk {
   std::string open(const std::string& className) {
     auto page = client().Get("/mask/" + className);
     EXPECT_EQ(page->status, 200);
+    return instanceOf(page->body);
+  }
+  static std::string instanceOf(const std::string& page) {
     const std::string marker = "data-instance=\"";
-    const auto at = page->body.find(marker) + marker.size();
-    return page->body.substr(at, page->body.find('"', at) - at);
+    const auto at = page.find(marker) + marker.size();
+    return page.substr(at, page.find('"', at) - at);
   }
 
   httplib::Result act(const std::string& id, const json& action) {
@@ -379,6 +386,95 @@ TEST(WebServer, ClosingAnInstanceReleasesIt) {
     EXPECT_EQ(desk.client().Get("/api/mask/" + id + "/state")->status, 404);
   }
   EXPECT_EQ(desk.instances(), 0u) << "a mask that waited on a box is released too";
+}
+
+// Every class the module serves opens in every language of the desk, its dialog drawn from
+// that language's texts, and closes again.
+TEST(WebServer, EveryClassOpensInEveryLanguage) {
+  ServedDesk desk;
+  const json shown = json::parse(desk.client().Get("/api/desk")->body);
+  ASSERT_EQ(shown["masks"].size(), typelib::classes().size()) << "the desk serves every class";
+  const std::vector<std::string> languages = shown["languages"];
+  ASSERT_GE(languages.size(), 2u);
+  for (const typelib::ClassDescription& c : typelib::classes()) {
+    const std::string name(c.name);
+    std::set<std::vector<std::string>> drawn;
+    for (const std::string& language : languages) {
+      SCOPED_TRACE(name + "?lang=" + language);
+      auto page = desk.client().Get("/mask/" + name + "?lang=" + language);
+      ASSERT_TRUE(page);
+      ASSERT_EQ(page->status, 200) << page->body;
+      const std::string id = ServedDesk::instanceOf(page->body);
+      const json state = desk.state(id);
+      EXPECT_EQ(state["className"], name);
+      ASSERT_FALSE(state["dialog"]["controls"].empty());
+      std::vector<std::string> texts;
+      for (const json& control : state["dialog"]["controls"]) texts.push_back(control["text"]);
+      drawn.insert(texts);
+      EXPECT_EQ(desk.client().Post("/api/mask/" + id + "/close", "", "text/plain")->status, 200);
+    }
+    if (name != "CreateAddPax") {  // its dialog is the hosted control's, without texts
+      EXPECT_EQ(drawn.size(), languages.size()) << name << ": each language draws its own texts";
+    }
+  }
+  EXPECT_EQ(desk.instances(), 0u);
+}
+
+// The status line shows the mask window's text while there is one, as the desktop's does.
+TEST(WebServer, TheStatusLineShowsOnlyWhileTheMaskHasAText) {
+  ServedDesk desk;
+  const std::string id = desk.open("PNRDeleteEmail");
+  auto statusLine = [&desk, &id] {
+    const json shown = desk.state(id);
+    for (const json& control : shown["dialog"]["controls"]) {
+      if (control["id"] == 501) return control;
+    }
+    return json();
+  };
+  ASSERT_TRUE(statusLine().is_object());
+  EXPECT_EQ(statusLine()["visible"], false);
+  desk.runAs(id, [](WebMask& mask) { mask.dialog().setText("Waiting for the host"); });
+  EXPECT_EQ(statusLine()["visible"], true);
+  EXPECT_EQ(statusLine()["text"], "Waiting for the host");
+  desk.runAs(id, [](WebMask& mask) { mask.dialog().setNullText(); });
+  EXPECT_EQ(statusLine()["visible"], false);
+}
+
+// A page that goes away without closing its mask (the connection lost, the browser ended)
+// releases the instance once its stream has been silent for the grace period; an instance
+// whose stream is read lives on.
+TEST(WebServer, AnInstanceNoPageReadsIsReleasedAfterTheGracePeriod) {
+  constexpr auto kGrace = std::chrono::milliseconds(300);
+  ServedDesk desk(kGrace);
+  const std::string unread = desk.open("PNRCreationFax");
+  const std::string read = desk.open("PNRModificationFax");
+  std::atomic<bool> leaving = false;
+  std::atomic<int> messages = 0;
+  std::thread page([&] {
+    auto client = desk.client();
+    client.Get("/api/mask/" + read + "/stream", [&](const char*, std::size_t) {
+      ++messages;
+      return !leaving.load();
+    });
+  });
+  auto waitFor = [](const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!done() && std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return done();
+  };
+  // (no ASSERT before the page's thread is joined)
+  EXPECT_TRUE(waitFor([&] { return messages > 0; })) << "the stream sends the state";
+  EXPECT_TRUE(waitFor([&] { return desk.instances() == 1; }));
+  EXPECT_EQ(desk.client().Get("/api/mask/" + unread + "/state")->status, 404);
+  std::this_thread::sleep_for(2 * kGrace);
+  EXPECT_EQ(desk.client().Get("/api/mask/" + read + "/state")->status, 200) << "still read";
+
+  leaving = true;  // the page stops reading at its next message
+  desk.act(read, {{"do", "type"}, {"control", kFaxField}, {"text", "5"}});
+  page.join();
+  EXPECT_TRUE(waitFor([&] { return desk.instances() == 0; }));
 }
 
 TEST(WebServer, MasksAreCreatedFromTheModuleTheRegistryNames) {
