@@ -248,17 +248,10 @@ void CPNRCreationGIT::OnAddPassenger() {
   if (!addPassengerDialog_) addPassengerDialog_.emplace();
   addPassengerDialog_->customerSource = source;
   const std::optional<std::vector<std::string>> answer = modalDialog("addpax", dialog());
-  if (!answer || answer->size() != 2) return;
-  const std::string& markers = (*answer)[0];
-  std::array<bool, fit::kMaxAddedPassengers> marked{};
-  for (std::size_t i = 0; i < marked.size() && i < markers.size(); ++i) {
-    marked[i] = markers[i] == '1';
-  }
-  fit::SavedAddPassengerList list;
-  list.entries = fit::parseAddPassengerList((*answer)[1]);
-  fit::applyProfileMarkers(list.entries, marked);
-  list.customerSource = source;
-  passengers_ = std::move(list);
+  if (!answer) return;
+  std::optional<fit::SavedAddPassengerList> list = fit::addPassengerListOfAnswer(*answer, source);
+  if (!list) return;
+  passengers_ = std::move(*list);
   if (exchange_.takePhoneFill()) {
     const fit::PhoneFill fill = fit::readPhoneFill();
     homePhone_.SetText(fill.homePhone);
