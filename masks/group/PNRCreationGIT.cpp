@@ -472,4 +472,7 @@ void CPNRCreationGIT::ClearFields() {
   destination_.Clear();
   if (Window* box = dialogWindow.child(ids::kCopyFromDoss)) box->setCheckState(0);
   ApplyCopyFromDoss();
+  // The added passengers belong to the group just cleared; the next group's command must not
+  // carry their names.
+  passengers_.reset();
 }
