@@ -178,15 +178,16 @@ bool CPNRCreationGIT::ProcessWindowMessage(const Message& message, LRESULT& resu
   return StandardMask::ProcessWindowMessage(message, result);
 }
 
-// The Add Passenger dialog's requests and the agent information's.
+// The Add Passenger dialog's requests and the agent information's. The dialog is run by the
+// container, which keeps its command and profile-request texts and sends them itself; the
+// mask keeps the waiting marks and asks for what needs no text of the dialog's, as the
+// individual creation mask does.
 bool CPNRCreationGIT::OnExchangeMessage(UINT code) {
   const std::optional<fit::ExchangeMessage> exchange = fit::exchangeMessageOf(code);
   if (!exchange || (exchange->dialog && *exchange->dialog != fit::HostedDialog::AddPassenger)) {
     return false;
   }
   exchange_.onMessage(*exchange);
-  const AddPassengerDialog noDialog;
-  const AddPassengerDialog& dialog = addPassengerDialog_ ? *addPassengerDialog_ : noDialog;
   switch (exchange->request) {
     case fit::ExchangeRequest::AgentCommand: {
       std::string command;
@@ -195,12 +196,9 @@ bool CPNRCreationGIT::OnExchangeMessage(UINT code) {
       break;
     }
     case fit::ExchangeRequest::SendCommand:
-      fireEvent(typelib::Event::SendCommand, {dialog.commandText});
       break;
     case fit::ExchangeRequest::SendTo:
       writeRenderTree(exchange_.renderTree());
-      fireEvent(typelib::Event::SendTo,
-                {dialog.sendToSource, dialog.sendToDestination, dialog.sendToText});
       break;
     case fit::ExchangeRequest::RunSearch:
       fireEvent(typelib::Event::OnEvent, {"Run", "MD"});
