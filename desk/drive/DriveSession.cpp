@@ -195,6 +195,10 @@ void DriveSession::homeCopy(ScriptLine& line) {
 void DriveSession::handover(ScriptLine& line) {
   std::string installFolder;
   WHITEBOARD_getString("SYSTEM", "InstallDir", "", installFolder, 1024, kWhiteboardName);
+  // The masks look for the file only in an install folder given as an absolute path.
+  if (installFolder.empty() || (installFolder.front() != '\\' && installFolder.front() != '/')) {
+    throw ScriptError("the install folder \"" + installFolder + "\" is no absolute path");
+  }
   const std::filesystem::path file = resolvePath(installFolder + "\\temp\\PNRToBeCreate.pnrdata");
   if (file.empty())
     throw ScriptError("the install folder \"" + installFolder + "\" lies outside the home");

@@ -134,6 +134,21 @@ void applyProfileMarkers(std::vector<AddedPassenger>& entries,
   }
 }
 
+std::optional<SavedAddPassengerList> addPassengerListOfAnswer(
+    const std::vector<std::string>& answer, int customerSource) {
+  if (answer.size() != 2) return std::nullopt;
+  const std::string& digits = answer[0];
+  std::array<bool, kMaxAddedPassengers> markers{};
+  for (std::size_t i = 0; i < markers.size() && i < digits.size(); ++i) {
+    markers[i] = digits[i] == '1';
+  }
+  SavedAddPassengerList list;
+  list.entries = parseAddPassengerList(answer[1]);
+  applyProfileMarkers(list.entries, markers);
+  list.customerSource = customerSource;
+  return list;
+}
+
 void saveAddPassengerList(CTorvanProfile& profile, const SavedAddPassengerList* list) {
   write(profile, "ADD_PAX", list ? "ADD_PASSENGER" : "");
   if (!list) return;

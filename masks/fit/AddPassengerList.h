@@ -61,6 +61,13 @@ struct SavedAddPassengerList {
   int customerSource = -1;  // the customer-source item data when the list was made
 };
 
+// The list the Add Passenger dialog hands back when it closes with OK: its answer holds the
+// nine profile markers as digits ('1' marks entry i, anything else or a missing digit leaves
+// it unmarked) and the list text, read with the profile values. Nothing when the answer is not
+// those two texts. customerSource is the source in force when the dialog was opened.
+std::optional<SavedAddPassengerList> addPassengerListOfAnswer(
+    const std::vector<std::string>& answer, int customerSource);
+
 // Writes "ADD_PAX" ("ADD_PASSENGER" when there is a list, else the empty text), then for each
 // entry the keys "ADD_PAX_PROFILE.%d.SURNAME", ".GIVENNAME", ".TITLE", ".PTC", ".OTHERS",
 // ".AGE", ".STRHFLG", ".STRBFLG", ".STRHVALUE", ".STRBVALUE", then "ADD_PAX_CUSTOMER_SOURCE"

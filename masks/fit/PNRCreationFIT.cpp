@@ -492,17 +492,10 @@ void CPNRCreationFIT::ChooseTravellerProfile(int row) {
 void CPNRCreationFIT::AddPassengers() {
   const int source = CustomerSource();
   const auto answer = platform::modalDialog("addpax", dialog());
-  if (!answer || answer->size() < 2) return;
-  fit::SavedAddPassengerList list;
-  list.customerSource = source;
-  list.entries = fit::parseAddPassengerList((*answer)[1]);
-  std::array<bool, fit::kMaxAddedPassengers> markers{};
-  const std::string& digits = (*answer)[0];
-  for (std::size_t index = 0; index < markers.size() && index < digits.size(); ++index) {
-    markers[index] = digits[index] == '1';
-  }
-  fit::applyProfileMarkers(list.entries, markers);
-  addedPassengers_ = std::move(list);
+  if (!answer) return;
+  std::optional<fit::SavedAddPassengerList> list = fit::addPassengerListOfAnswer(*answer, source);
+  if (!list) return;
+  addedPassengers_ = std::move(*list);
   if (exchange_.takePhoneFill()) {
     const fit::PhoneFill phones = fit::readPhoneFill();
     homePhone_.SetText(phones.homePhone);

@@ -178,15 +178,16 @@ bool CPNRCreationGIT::ProcessWindowMessage(const Message& message, LRESULT& resu
   return StandardMask::ProcessWindowMessage(message, result);
 }
 
-// The Add Passenger dialog's requests and the agent information's.
+// The Add Passenger dialog's requests and the agent information's. The dialog is run by the
+// container, which keeps its command and profile-request texts and sends them itself; the
+// mask keeps the waiting marks and asks for what needs no text of the dialog's, as the
+// individual creation mask does.
 bool CPNRCreationGIT::OnExchangeMessage(UINT code) {
   const std::optional<fit::ExchangeMessage> exchange = fit::exchangeMessageOf(code);
   if (!exchange || (exchange->dialog && *exchange->dialog != fit::HostedDialog::AddPassenger)) {
     return false;
   }
   exchange_.onMessage(*exchange);
-  const AddPassengerDialog noDialog;
-  const AddPassengerDialog& dialog = addPassengerDialog_ ? *addPassengerDialog_ : noDialog;
   switch (exchange->request) {
     case fit::ExchangeRequest::AgentCommand: {
       std::string command;
@@ -195,12 +196,9 @@ bool CPNRCreationGIT::OnExchangeMessage(UINT code) {
       break;
     }
     case fit::ExchangeRequest::SendCommand:
-      fireEvent(typelib::Event::SendCommand, {dialog.commandText});
       break;
     case fit::ExchangeRequest::SendTo:
       writeRenderTree(exchange_.renderTree());
-      fireEvent(typelib::Event::SendTo,
-                {dialog.sendToSource, dialog.sendToDestination, dialog.sendToText});
       break;
     case fit::ExchangeRequest::RunSearch:
       fireEvent(typelib::Event::OnEvent, {"Run", "MD"});
@@ -248,17 +246,10 @@ void CPNRCreationGIT::OnAddPassenger() {
   if (!addPassengerDialog_) addPassengerDialog_.emplace();
   addPassengerDialog_->customerSource = source;
   const std::optional<std::vector<std::string>> answer = modalDialog("addpax", dialog());
-  if (!answer || answer->size() != 2) return;
-  const std::string& markers = (*answer)[0];
-  std::array<bool, fit::kMaxAddedPassengers> marked{};
-  for (std::size_t i = 0; i < marked.size() && i < markers.size(); ++i) {
-    marked[i] = markers[i] == '1';
-  }
-  fit::SavedAddPassengerList list;
-  list.entries = fit::parseAddPassengerList((*answer)[1]);
-  fit::applyProfileMarkers(list.entries, marked);
-  list.customerSource = source;
-  passengers_ = std::move(list);
+  if (!answer) return;
+  std::optional<fit::SavedAddPassengerList> list = fit::addPassengerListOfAnswer(*answer, source);
+  if (!list) return;
+  passengers_ = std::move(*list);
   if (exchange_.takePhoneFill()) {
     const fit::PhoneFill fill = fit::readPhoneFill();
     homePhone_.SetText(fill.homePhone);
@@ -479,4 +470,7 @@ void CPNRCreationGIT::ClearFields() {
   destination_.Clear();
   if (Window* box = dialogWindow.child(ids::kCopyFromDoss)) box->setCheckState(0);
   ApplyCopyFromDoss();
+  // The added passengers belong to the group just cleared; the next group's command must not
+  // carry their names.
+  passengers_.reset();
 }

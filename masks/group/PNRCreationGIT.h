@@ -58,8 +58,6 @@ class CPNRCreationGIT : public framework::StandardMask<CPNRCreationGIT, IPNRCrea
   // replies and the back office's answers meant for it while it waits.
   struct AddPassengerDialog {
     int customerSource = -1;
-    std::string commandText;                                  // its command for the host
-    std::string sendToSource, sendToDestination, sendToText;  // its profile request
     std::string lastReply;
     std::optional<fit::DialogRecord> lastRecord;
   };

@@ -44,27 +44,8 @@ CPNRModificationPassenger::CPNRModificationPassenger() {
                    "TOOLTIP_PNR_FREE_TEXT", fields::kModification);
 }
 
-// Send fires two commands, so the mask runs it itself; the rest is the template's.
 bool CPNRModificationPassenger::ProcessWindowMessage(const Message& message, LRESULT& result) {
-  switch (message.code) {
-    case WM_COMMAND:
-      if (lowWord(message.wParam) == kTraits.buttons.send) {
-        SendChange();
-        return true;
-      }
-      break;
-    case WM_KEYDOWN:
-      if (message.wParam == VK_RETURN) {
-        SendChange();
-        return true;
-      }
-      break;
-    case WM_SHOWWINDOW:
-      OnShow();
-      break;
-    default:
-      break;
-  }
+  if (message.code == WM_SHOWWINDOW) OnShow();
   return StandardMask::ProcessWindowMessage(message, result);
 }
 
@@ -312,7 +293,8 @@ std::string CPNRModificationPassenger::BuildCommand() const {
   return command;
 }
 
-void CPNRModificationPassenger::SendChange() {
+// Send fires two commands: the name command, then the received-from text when there is one.
+void CPNRModificationPassenger::OnSend() {
   if (!ValidateFields()) return;
   SaveState();
   fireEvent(typelib::Event::Send, {BuildCommand()});

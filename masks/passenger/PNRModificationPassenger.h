@@ -27,6 +27,9 @@ class CPNRModificationPassenger
   CPNRModificationPassenger();
   bool ProcessWindowMessage(const platform::Message& message, platform::LRESULT& result);
   HRESULT SetResponse(BSTR response) override;
+  // Validates, saves, fires the name command and then the received-from command (Send button
+  // and Enter).
+  void OnSend();
 
   void BindFields(platform::Window& dialog);
   bool ProcessFieldMessages(const platform::Message& message, platform::LRESULT& result);
@@ -37,8 +40,6 @@ class CPNRModificationPassenger
   void ClearFields();
 
  private:
-  // Validates, saves, fires the name command and then the received-from command.
-  void SendChange();
   void OnShow();
   void FillList();
   void PreselectFromQueue();

@@ -97,6 +97,31 @@ TEST(AddPassengerListTest, MarkersGoToTheirEntries) {
   EXPECT_TRUE(entries[2].profileMarker);
 }
 
+TEST(AddPassengerListTest, DialogAnswerGivesTheListWithItsMarkersAndSource) {
+  const auto list = addPassengerListOfAnswer({"101000001", "A,,,,,,,,True=B=C"}, 1);
+  ASSERT_TRUE(list);
+  ASSERT_EQ(list->entries.size(), 3u);
+  EXPECT_EQ(list->customerSource, 1);
+  EXPECT_EQ(list->entries[0].homePhoneFlag, "True");  // read with the profile values
+  EXPECT_TRUE(list->entries[0].profileMarker);
+  EXPECT_FALSE(list->entries[1].profileMarker);
+  EXPECT_TRUE(list->entries[2].profileMarker);
+
+  // Short, odd or missing marker digits leave entries unmarked; only '1' marks.
+  for (const std::string& digits : {std::string(), std::string("1"), std::string("x1"),
+                                    std::string("2-"), std::string(50, '0')}) {
+    const auto marked = addPassengerListOfAnswer({digits, "A=B"}, 0);
+    ASSERT_TRUE(marked) << digits;
+    EXPECT_EQ(marked->entries.at(0).profileMarker, digits == "1") << digits;
+    EXPECT_EQ(marked->entries.at(1).profileMarker, digits == "x1") << digits;
+  }
+  EXPECT_TRUE(addPassengerListOfAnswer({"000000000", ""}, 0)->entries.empty());
+  for (const std::vector<std::string>& malformed :
+       {std::vector<std::string>{}, {"000000000"}, {"000000000", "A", "B"}}) {
+    EXPECT_FALSE(addPassengerListOfAnswer(malformed, 0)) << malformed.size();
+  }
+}
+
 class AddPassengerWhiteboardTest : public ::testing::Test {
  protected:
   TempDeskHome home;
