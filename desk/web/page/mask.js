@@ -230,7 +230,7 @@ function updateControl(control, state) {
   box.style.left = px(state.x);
   box.style.top = px(state.y);
   box.style.width = px(state.width);
-  box.style.height = px(state.height);
+  box.style.height = px(state.kind === 'combo' && state.closedHeight ? state.closedHeight : state.height);
   box.hidden = !state.visible;
   if (state.tooltip) box.title = state.tooltip; else box.removeAttribute('title');
   control.notify = Boolean(state.notify);
