@@ -56,7 +56,7 @@ std::optional<T> optionalField(const json& body, const char* name) {
 DeskRequest parseDeskRequest(std::string_view body) {
   const json parsed = objectBody(body);
   return {optionalField<std::string>(parsed, "pnr"), optionalField<std::string>(parsed, "lang"),
-          optionalField<bool>(parsed, "preview")};
+          optionalField<bool>(parsed, "preview"), optionalField<bool>(parsed, "backOffice")};
 }
 
 ActionRequest parseActionRequest(std::string_view body) {

@@ -24,11 +24,13 @@ class WebRequestError : public std::runtime_error {
   int status_;
 };
 
-// POST /api/desk: {"pnr": NAME, "lang": CODE, "preview": BOOL}, each optional.
+// POST /api/desk: {"pnr": NAME, "lang": CODE, "preview": BOOL, "backOffice": BOOL}, each
+// optional.
 struct DeskRequest {
   std::optional<std::string> pnr;
   std::optional<std::string> language;
   std::optional<bool> preview;
+  std::optional<bool> backOffice;
 };
 
 // POST /api/mask/ID/act: {"do": ACTION, ...} with the fields the action needs. "finish" takes

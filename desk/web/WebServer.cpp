@@ -343,6 +343,7 @@ void WebServer::routes() {
                   if (body->pnr) desk.openPnr(*body->pnr);
                   if (body->language) desk.setLanguage(*body->language);
                   if (body->preview) desk.showPreview(*body->preview);
+                  if (body->backOffice) desk.useBackOffice(*body->backOffice);
                   return desk.deskState();
                 });
               });

@@ -133,3 +133,30 @@ test('the add-passenger mask shows the hosted control as a form: Finish sends, C
   assert.deepEqual(await events(page, 'Cancel'), [[]]);
   await page.close();
 });
+
+test('with the back office switched on, a row\'s lookup asks the simulated back office', async () => {
+  const page = await desk.context.newPage();
+  await page.goto(desk.address);
+  await page.waitForSelector('a[data-mask="PNRCreationFIT"]');
+  const switched = page.waitForResponse((response) => response.url().endsWith('/api/desk') &&
+    response.request().method() === 'POST');
+  await page.check('#back-office');
+  assert.equal((await (await switched).json()).backOffice, true);
+  try {
+    await openMask(page, 'PNRCreationFIT', 187);
+    await page.click('[data-control="187"]');
+    // The record comes back through receivedFrom and fills the row and, from its later
+    // fields, the contact person.
+    await page.waitForFunction(() => document.querySelector('[data-control="183"]').value === 'TAN');
+    assert.deepEqual(await events(page, 'SendTo'), [['FIT', 'CP', '1']]);
+    assert.match(await page.textContent('[data-host-log]'), /< receivedFrom CP FIT 1TAN AH KOW\\MR/);
+    assert.equal(await page.inputValue('[data-control="193"]'), 'AH KOW');
+    assert.equal(await page.inputValue('[data-control="195"]'), 'MR');
+    assert.equal(await page.inputValue('[data-control="475"]'), 'LIM MEI LING');
+  } finally {
+    await page.goto(desk.address);
+    await page.uncheck('#back-office');
+    await page.waitForFunction(async () => (await (await fetch('/api/desk')).json()).backOffice === false);
+  }
+  await page.close();
+});
