@@ -29,6 +29,12 @@ void registerAddPaxControl();
 class AddPaxControl final : public OutsideControl {
  public:
   static const IID kIid;
+  // The event that says the agent has finished, and the completion state the control then
+  // reports: 0 with the list taken, kCancelled when the agent cancelled.
+  static constexpr DISPID kFinishedEvent = 1;
+  static constexpr int kFinished = 0;
+  static constexpr int kCancelled = 1;
+
   static ComPtr<IDispatch> create();
   // The add-passenger control behind a hosted control's interface, or null.
   static AddPaxControl* of(IDispatch& control);

@@ -135,6 +135,17 @@ void WebDesk::openPnr(std::string_view name) {
   }
 }
 
+bool WebDesk::backOffice() const {
+  std::string value;
+  WHITEBOARD_getString("User", "BackOffice", "0", value, 1024, kWhiteboardName);
+  return value == "1";
+}
+
+void WebDesk::useBackOffice(bool on) {
+  WHITEBOARD_putString("User", "BackOffice", on ? "1" : "0", kWhiteboardName);
+  WHITEBOARD_putString("User", "CustomerProfileSource", on ? "Ledgerwise" : "", kWhiteboardName);
+}
+
 json WebDesk::deskState() const {
   json masks = json::array();
   for (const typelib::ClassDescription* description : served_) {
@@ -157,9 +168,9 @@ json WebDesk::deskState() const {
                     {"passengers", std::move(passengers)},
                     {"emails", std::move(emails)}});
   }
-  return {{"masks", std::move(masks)}, {"languages", languages()}, {"language", language()},
-          {"pnrs", std::move(pnrs)},   {"pnr", host_->openName()}, {"open", masks_.size()},
-          {"preview", previewShown_}};
+  return {{"masks", std::move(masks)}, {"languages", languages()},  {"language", language()},
+          {"pnrs", std::move(pnrs)},   {"pnr", host_->openName()},  {"open", masks_.size()},
+          {"preview", previewShown_},  {"backOffice", backOffice()}};
 }
 
 // The preview.

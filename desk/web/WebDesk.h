@@ -47,6 +47,11 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
   void setLanguage(std::string_view language);
   // Throws WebRequestError for an unknown demo PNR.
   void openPnr(std::string_view name);
+  // Whether the agent's customer profiles come from the back office (the simulated one of the
+  // host folder) rather than DOSS: the user's switches that the creation masks read when they
+  // open.
+  bool backOffice() const;
+  void useBackOffice(bool on);
   nlohmann::json deskState() const;
   // The preview of Send beside each mask (on at start); while it is off none is computed.
   bool previewShown() const { return previewShown_; }

@@ -1,5 +1,7 @@
 #include "desk/web/WebRequests.h"
 
+#include <algorithm>
+
 #include <nlohmann/json.hpp>
 
 namespace desk {
@@ -7,6 +9,9 @@ namespace desk {
 using nlohmann::json;
 
 namespace {
+
+// The add-passenger control holds at most this many travellers, one profile marker each.
+constexpr std::size_t kAddedPassengers = 9;
 
 json objectBody(std::string_view body) {
   json parsed = json::parse(body, nullptr, false);
@@ -51,7 +56,7 @@ std::optional<T> optionalField(const json& body, const char* name) {
 DeskRequest parseDeskRequest(std::string_view body) {
   const json parsed = objectBody(body);
   return {optionalField<std::string>(parsed, "pnr"), optionalField<std::string>(parsed, "lang"),
-          optionalField<bool>(parsed, "preview")};
+          optionalField<bool>(parsed, "preview"), optionalField<bool>(parsed, "backOffice")};
 }
 
 ActionRequest parseActionRequest(std::string_view body) {
@@ -97,6 +102,21 @@ ActionRequest parseActionRequest(std::string_view body) {
     const auto key = platform::keyFromName(name);
     if (!key) throw WebRequestError(400, "unknown key \"" + name + "\"");
     request.key = *key;
+  } else if (action == "finish") {
+    request.kind = Kind::Finish;
+    needsControl();
+    request.cancelled = optionalField<bool>(parsed, "cancelled").value_or(false);
+    if (!request.cancelled) {
+      request.markers = field<std::string>(parsed, "markers");
+      request.text = field<std::string>(parsed, "list");
+      if (request.markers.size() != kAddedPassengers ||
+          request.markers.find_first_not_of("01") != std::string::npos) {
+        throw WebRequestError(400, "the profile markers are nine digits 0 or 1");
+      }
+      if (std::ranges::count(request.text, '=') >= static_cast<long>(kAddedPassengers)) {
+        throw WebRequestError(400, "at most nine passengers");
+      }
+    }
   } else {
     throw WebRequestError(400, "unknown action \"" + action + "\"");
   }

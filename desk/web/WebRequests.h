@@ -24,16 +24,19 @@ class WebRequestError : public std::runtime_error {
   int status_;
 };
 
-// POST /api/desk: {"pnr": NAME, "lang": CODE, "preview": BOOL}, each optional.
+// POST /api/desk: {"pnr": NAME, "lang": CODE, "preview": BOOL, "backOffice": BOOL}, each
+// optional.
 struct DeskRequest {
   std::optional<std::string> pnr;
   std::optional<std::string> language;
   std::optional<bool> preview;
+  std::optional<bool> backOffice;
 };
 
-// POST /api/mask/ID/act: {"do": ACTION, ...} with the fields the action needs.
+// POST /api/mask/ID/act: {"do": ACTION, ...} with the fields the action needs. "finish" takes
+// {"control": ID, "markers": NINE DIGITS, "list": TEXT} or {"control": ID, "cancelled": true}.
 struct ActionRequest {
-  enum class Kind { Edit, Type, Select, Choose, Click, DoubleClick, Focus, Hover, Key };
+  enum class Kind { Edit, Type, Select, Choose, Click, DoubleClick, Focus, Hover, Key, Finish };
   Kind kind = Kind::Click;
   std::optional<long long> control;          // needed by every action but key
   int start = 0;                             // edit, select
@@ -42,6 +45,10 @@ struct ActionRequest {
   std::string text;                          // edit, type (UTF-8)
   bool inside = false;                       // hover
   platform::Key key = platform::Key::Enter;  // key
+  // finish: the agent is done with a hosted add-passenger control, with its nine profile
+  // markers and list text (UTF-8), or cancelled it.
+  bool cancelled = false;
+  std::string markers = "000000000";
 };
 
 // POST /api/mask/ID/answer: {"button": N} for a message box, {"cancel": ...} or

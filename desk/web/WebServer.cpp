@@ -5,7 +5,9 @@
 
 #include <httplib.h>
 
+#include "desk/container/DeskPresets.h"
 #include "desk/container/TextEncoding.h"
+#include "desk/controls/AddPaxControl.h"
 #include "desk/home/DeskHome.h"
 #include "desk/web/WebPage.h"
 #include "platform/window/AgentInput.h"
@@ -73,6 +75,21 @@ Window& control(WebMask& mask, const ActionRequest& request) {
   return *found;
 }
 
+// The agent is done with a hosted add-passenger control: it reports the page's list, or the
+// cancel, and says it has finished.
+void finishAddPassengers(Window& target, const ActionRequest& request) {
+  AddPaxControl* addPax =
+      target.hostedControl() != nullptr ? AddPaxControl::of(*target.hostedControl()) : nullptr;
+  if (addPax == nullptr) {
+    throw WebRequestError(
+        409, "control " + std::to_string(target.id()) + " is no add-passenger control");
+  }
+  setAddPassengerState(request.cancelled ? AddPaxControl::kCancelled : AddPaxControl::kFinished);
+  setAddPassengerList(request.cancelled ? std::string() : request.text);
+  setAddPassengerMarkers(request.cancelled ? std::string(9, '0') : request.markers);
+  addPax->fireEvent(AddPaxControl::kFinishedEvent, {});
+}
+
 // What the agent does at the page, on the UI thread.
 void runAction(WebMask& mask, const ActionRequest& request) {
   using Kind = ActionRequest::Kind;
@@ -135,6 +152,9 @@ void runAction(WebMask& mask, const ActionRequest& request) {
         if (desktop().focus() != &target && acceptsInput(target)) focusControl(target);
       }
       pressKey(request.key, &mask.dialog());
+      break;
+    case Kind::Finish:
+      finishAddPassengers(control(mask, request), request);
       break;
   }
 }
@@ -323,6 +343,7 @@ void WebServer::routes() {
                   if (body->pnr) desk.openPnr(*body->pnr);
                   if (body->language) desk.setLanguage(*body->language);
                   if (body->preview) desk.showPreview(*body->preview);
+                  if (body->backOffice) desk.useBackOffice(*body->backOffice);
                   return desk.deskState();
                 });
               });

@@ -1,8 +1,11 @@
 #include "desk/web/WindowState.h"
 
+#include <algorithm>
+
 #include "desk/container/ControlKind.h"
 #include "desk/container/TextEncoding.h"
 #include "platform/window/AgentInput.h"
+#include "platform/window/DialogTemplate.h"
 #include "platform/window/Painting.h"
 
 namespace desk {
@@ -11,6 +14,8 @@ using namespace platform;
 using nlohmann::json;
 
 namespace {
+
+constexpr int kClosedComboUnits = 12;
 
 bool hasEditPart(const Window& control) {
   return control.windowClass() == WindowClass::Edit ||
@@ -63,6 +68,9 @@ json controlState(Window& control, bool underPointer) {
     case WindowClass::ComboBox:
       state["upper"] = (style & CBS_UPPERCASE) != 0;
       state["dropDownList"] = control.styleType() == CBS_DROPDOWNLIST;
+      // The template's height includes the dropped-down list; closed, a combo box is as tall
+      // as an edit.
+      state["closedHeight"] = std::min(rect.height(), dialogUnitsToPixelsY(kClosedComboUnits));
       break;
     case WindowClass::Button:
       state["defaultButton"] = control.styleType() == BS_DEFPUSHBUTTON;

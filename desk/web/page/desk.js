@@ -64,6 +64,7 @@ function show(desk) {
   const pnr = document.getElementById('pnr');
   pnr.replaceChildren(...desk.pnrs.map((p) => element('option', { value: p.name }, p.title)));
   pnr.value = desk.pnr;
+  document.getElementById('back-office').checked = Boolean(desk.backOffice);
   showPnr(desk);
 }
 
@@ -72,6 +73,9 @@ document.getElementById('language').addEventListener('change', async (event) => 
 });
 document.getElementById('pnr').addEventListener('change', async (event) => {
   show(await post({ pnr: event.target.value }));
+});
+document.getElementById('back-office').addEventListener('change', async (event) => {
+  show(await post({ backOffice: event.target.checked }));
 });
 
 fetch('/api/desk').then((r) => r.json()).then(show);

@@ -97,6 +97,7 @@ function makeControl(state) {
   let element_;
   let input = null;
   let label = null;
+  const control_ = {};
   switch (state.kind) {
     case 'edit':
       element_ = input = element('input', { type: 'text' });
@@ -135,6 +136,11 @@ function makeControl(state) {
       break;
     case 'hosted':
       element_ = element('div', { class: 'hosted' });
+      if (state.hostedClass === 'AddPax') {
+        control_.hosted = hostedAddPassengers(state.id);
+        element_.classList.add('hosted-form');
+        element_.append(control_.hosted);
+      }
       break;
     default:
       element_ = element('div', { class: 'static' });
@@ -142,7 +148,7 @@ function makeControl(state) {
   element_.classList.add('control', `kind-${state.kind}`);
   (input || element_).setAttribute('data-control', id);
   if (input && input !== element_) element_.setAttribute('data-control-box', id);
-  const control = { kind: state.kind, element: element_, input, label };
+  const control = Object.assign(control_, { kind: state.kind, element: element_, input, label });
   wireControl(control, state);
   controls.set(state.id, control);
   dialogNode.append(element_);
@@ -210,7 +216,7 @@ function wireControl(control, state) {
     control.element.addEventListener('mouseleave', () => { if (control.notify) act({ do: 'hover', control: id, inside: false }); });
   }
   control.element.addEventListener('dblclick', (event) => {
-    if (control.kind === 'check' || control.kind === 'radio' || control.kind === 'button') return;
+    if (['check', 'radio', 'button', 'hosted'].includes(control.kind)) return;
     event.preventDefault();
     act({ do: 'dblclick', control: id });
   });
@@ -230,7 +236,7 @@ function updateControl(control, state) {
   box.style.left = px(state.x);
   box.style.top = px(state.y);
   box.style.width = px(state.width);
-  box.style.height = px(state.height);
+  box.style.height = px(state.kind === 'combo' && state.closedHeight ? state.closedHeight : state.height);
   box.hidden = !state.visible;
   if (state.tooltip) box.title = state.tooltip; else box.removeAttribute('title');
   control.notify = Boolean(state.notify);
@@ -300,7 +306,11 @@ function updateControl(control, state) {
       label.textContent = state.text.replace(/&(.)/g, '$1');
       break;
     case 'hosted':
-      box.textContent = state.hostedClass ? `[${state.hostedClass}]` : '';
+      if (control.hosted) {
+        control.hosted.firstChild.disabled = !state.enabled;
+      } else {
+        box.textContent = state.hostedClass ? `[${state.hostedClass}]` : '';
+      }
       break;
     default:
       box.textContent = state.text;
@@ -622,10 +632,10 @@ function listField(value, what) {
 const kPassengerTypes = [['0', 'Adult'], ['1', 'Child'], ['2', 'Infant'], ['3', 'Others']];
 const kAddedPassengers = 9;
 
-// Add Passenger: up to nine travellers; the answer is the nine profile markers and the list
-// text (entries separated by "=", fields by ",": surname, given name, title, type, others
-// code, age, dependant number, customer number).
-function addPassengerDialog() {
+// The add-passenger rows: up to nine travellers. collect() gives the nine profile markers and
+// the list text (entries separated by "=", fields by ",": surname, given name, title, type,
+// others code, age, dependant number, customer number), or throws what the agent must correct.
+function passengerTable() {
   const table = element('table', { class: 'addpax' });
   const head = element('tr');
   for (const name of ['', 'Surname', 'Given name', 'Title', 'Type', 'Others', 'Age', 'Dependant no.', 'Customer no.', 'Profile']) {
@@ -687,7 +697,45 @@ function addPassengerDialog() {
     });
     return [markers.padEnd(kAddedPassengers, '0'), entries.join('=')];
   };
+  return { table, collect };
+}
+
+// Add Passenger as a dialog of its own: the rows, OK and Cancel.
+function addPassengerDialog() {
+  const { table, collect } = passengerTable();
   return formDialog('addpax', 'Add Passenger', [table], collect);
+}
+
+// The desktop's add-passenger control hosted in a dialog: the rows with Finish and Cancel,
+// which hand the list (or the cancel) to the control on the desk; the control then says it
+// has finished. Keys typed here are the form's own.
+function hostedAddPassengers(id) {
+  const form = element('form', { class: 'dialog-form hosted-addpax', 'data-hosted': 'AddPax', 'aria-label': 'Add Passenger' });
+  const { table, collect } = passengerTable();
+  const fault = element('p', { class: 'form-fault', role: 'alert', 'data-form-fault': '' });
+  const row = element('div', { class: 'buttons' });
+  const finish = element('button', { type: 'submit', 'data-hosted-action': 'finish' }, 'Finish');
+  const cancel = element('button', { type: 'button', 'data-hosted-action': 'cancel' }, 'Cancel');
+  row.append(finish, cancel);
+  form.addEventListener('submit', (event) => {
+    event.preventDefault();
+    try {
+      const [markers, list] = collect();
+      fault.textContent = '';
+      act({ do: 'finish', control: id, markers, list });
+    } catch (problem) {
+      fault.textContent = problem.message;
+    }
+  });
+  cancel.addEventListener('click', () => {
+    fault.textContent = '';
+    act({ do: 'finish', control: id, cancelled: true });
+  });
+  form.addEventListener('keydown', (event) => event.stopPropagation());
+  const all = element('fieldset', { class: 'hosted-fields' });
+  all.append(table, fault, row);
+  form.append(all);
+  return form;
 }
 
 // Travel Policy Record: the policy's two values.
