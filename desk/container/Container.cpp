@@ -83,7 +83,7 @@ PreviewResult Container::preview() {
   std::string language;
   mask().getLang(language);
   try {
-    return preview_.run(dialog, language);
+    return preview_.run(dialog, language, previewHost_);
   } catch (const std::runtime_error& error) {
     throw ContainerFailure(error.what());
   }

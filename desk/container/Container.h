@@ -19,8 +19,8 @@
 #include "desk/container/DialogAnswerer.h"
 #include "desk/container/MaskHost.h"
 #include "desk/container/ModuleLoader.h"
-#include "desk/controls/CodeList.h"
 #include "desk/container/Preview.h"
+#include "desk/controls/CodeList.h"
 #include "desk/state/DeskObserver.h"
 #include "platform/window/Desktop.h"
 #include "typelib/TypeLibrary.h"
@@ -63,6 +63,9 @@ class Container final : public platform::ContainerServices, public DeskObserver 
   // MaskPreview); activates the mask first. Nothing of it reaches the listener or the answerer,
   // and the mask itself is only read. Throws ContainerFailure.
   PreviewResult preview();
+  // The host whose replies the preview gives the hidden instance when its Send asks the host
+  // first; without one, a preview stops at the request.
+  void setPreviewHost(HostAnswers answers) { previewHost_ = std::move(answers); }
 
   // platform::ContainerServices: what the mask asks of its container.
   int messageBox(platform::Window* owner, std::string_view text, std::string_view caption,
@@ -90,6 +93,7 @@ class Container final : public platform::ContainerServices, public DeskObserver 
   std::unique_ptr<MaskHost> mask_;
   IDispatch* openPicker_ = nullptr;
   MaskPreview preview_;
+  HostAnswers previewHost_;
 };
 
 }  // namespace desk

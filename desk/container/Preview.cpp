@@ -1,5 +1,6 @@
 #include "desk/container/Preview.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -27,7 +28,7 @@ class Outcomes final : public ContainerServices {
   explicit Outcomes(const Sandbox& sandbox) : sandbox_(sandbox) {}
 
   int messageBox(Window*, std::string_view text, std::string_view, UINT) override {
-    add({PreviewResult::Kind::Fault, utf8FromLatin1(text), std::nullopt});
+    add({PreviewResult::Kind::Fault, utf8FromLatin1(text), std::nullopt, {}});
     return IDOK;
   }
   std::optional<std::vector<std::string>> modalDialog(std::string_view, Window*) override {
@@ -44,8 +45,28 @@ class Outcomes final : public ContainerServices {
     } else if (!arguments.empty()) {
       text = arguments.front();
     }
+    if (name == "SendCommand") hostEntries_.push_back(outcomes_.size() + pendingRequests());
     add({name == "Send" ? PreviewResult::Kind::Command : PreviewResult::Kind::Request,
-         std::move(text), std::nullopt});
+         std::move(text),
+         std::nullopt,
+         {}});
+  }
+
+  std::size_t count() {
+    takeRequests();
+    return outcomes_.size();
+  }
+  // Whether outcome index is a host entry (SendCommand) rather than another request.
+  bool isHostEntry(std::size_t index) const {
+    return std::ranges::find(hostEntries_, index) != hostEntries_.end();
+  }
+  // The first command fired from outcome index on, or nothing.
+  std::optional<std::string> commandFrom(std::size_t index) {
+    takeRequests();
+    for (; index < outcomes_.size(); ++index) {
+      if (outcomes_[index].kind == PreviewResult::Kind::Command) return outcomes_[index].text;
+    }
+    return std::nullopt;
   }
 
   // The first outcome; a fault names the control that has the focus now.
@@ -69,16 +90,19 @@ class Outcomes final : public ContainerServices {
     takeRequests();
     outcomes_.push_back(std::move(outcome));
   }
+  std::size_t pendingRequests() const { return sandbox_.requests().size() - requestsTaken_; }
   void takeRequests() {
     const std::vector<std::string>& requests = sandbox_.requests();
     for (; requestsTaken_ < requests.size(); ++requestsTaken_) {
-      outcomes_.push_back({PreviewResult::Kind::Request, requests[requestsTaken_], std::nullopt});
+      outcomes_.push_back(
+          {PreviewResult::Kind::Request, requests[requestsTaken_], std::nullopt, {}});
     }
   }
 
   const Sandbox& sandbox_;
   std::vector<PreviewResult> outcomes_;
   std::size_t requestsTaken_ = 0;
+  std::vector<std::size_t> hostEntries_;
 };
 
 // For the length of a preview the hidden instance is the desktop's container's mask: its
@@ -155,7 +179,8 @@ Window* sendButtonOf(const Window& dialog) {
 MaskPreview::MaskPreview(const ModuleLoader& module, const typelib::ClassDescription& description)
     : module_(module), description_(description) {}
 
-PreviewResult MaskPreview::run(const Window& shownDialog, std::string_view language) {
+PreviewResult MaskPreview::run(const Window& shownDialog, std::string_view language,
+                               const HostAnswers& answers) {
   Sandbox sandbox;
   Outcomes outcomes(sandbox);
   const DesktopSwap swap(outcomes);
@@ -188,6 +213,16 @@ PreviewResult MaskPreview::run(const Window& shownDialog, std::string_view langu
     send->notifyParent(BN_CLICKED);
     desktop().pumpMessagesFor(dialog);
     result = outcomes.first(dialog);
+    // Send asked the host first: with the host's answer, still in the sandbox, the hidden
+    // instance goes on to the command it would send.
+    if (result.kind == PreviewResult::Kind::Request && answers && outcomes.isHostEntry(0)) {
+      if (const std::optional<std::string> reply = answers(result.text)) {
+        const std::size_t before = outcomes.count();
+        hidden.call("SetResponse", {*reply});
+        desktop().pumpMessagesFor(dialog);
+        result.then = outcomes.commandFrom(before).value_or(std::string());
+      }
+    }
   }
   desktop().setFocusQuietly(nullptr);  // the hidden controls let go of the focus unheard
   hidden.release();

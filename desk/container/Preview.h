@@ -6,6 +6,7 @@
 // opens, its events are recorded, and the keyboard focus of the desktop is given back as it was
 // without the shown dialog hearing of it. User-interface thread only.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,11 +28,18 @@ struct PreviewResult {
   Kind kind = Kind::Nothing;
   std::string text;            // the command, the fault's message, or the request
   std::optional<int> control;  // a fault: the control that gets the cursor, when one does
+  // A host entry the container can answer: the command Send sends once the answer is in, as
+  // far as the answer lets the mask build it (empty when it is not known).
+  std::string then;
 };
 
+// The reply the container's host would give to an entry (UTF-8), or nothing when it has none.
+using HostAnswers = std::function<std::optional<std::string>(std::string_view entry)>;
+
 // The preview in the form the drive and the web desk show: {"command": ...},
-// {"fault": {"control": ID or null, "text": ...}}, {"request": ...}, or {} when Send would do
-// nothing. Json is the caller's nlohmann JSON type (this library links none).
+// {"fault": {"control": ID or null, "text": ...}}, {"request": ..., "then": ...} ("then" only
+// when known), or {} when Send would do nothing. Json is the caller's nlohmann JSON type (this
+// library links none).
 template <class Json>
 Json previewJson(const PreviewResult& result) {
   Json shown = Json::object();
@@ -45,6 +53,7 @@ Json previewJson(const PreviewResult& result) {
       break;
     case PreviewResult::Kind::Request:
       shown["request"] = result.text;
+      if (!result.then.empty()) shown["then"] = result.then;
       break;
     case PreviewResult::Kind::Nothing:
       break;  // Send would do nothing: an empty preview
@@ -56,9 +65,12 @@ class MaskPreview {
  public:
   MaskPreview(const ModuleLoader& module, const typelib::ClassDescription& description);
 
-  // shownDialog: the open dialog of the shown instance; language: that instance's Lang.
+  // shownDialog: the open dialog of the shown instance; language: that instance's Lang;
+  // answers: the host's replies, given to the hidden instance when Send asks the host first,
+  // so that the preview shows the command that follows (none: the request alone).
   // Throws std::runtime_error when the hidden instance cannot be created.
-  PreviewResult run(const platform::Window& shownDialog, std::string_view language);
+  PreviewResult run(const platform::Window& shownDialog, std::string_view language,
+                    const HostAnswers& answers = {});
 
  private:
   const ModuleLoader& module_;

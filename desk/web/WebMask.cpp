@@ -93,6 +93,9 @@ WebMask::WebMask(WebDesk& desk, std::string id, const ModuleLoader& module,
                  const typelib::ClassDescription& description)
     : desk_(desk), id_(std::move(id)), whiteboardBefore_(readWhiteboard()) {
   container_ = std::make_unique<Container>(module, description, *this, *this);
+  // The simulated host answers the preview's host entries as it answers the mask's own.
+  container_->setPreviewHost(
+      [&host = desk_.host()](std::string_view entry) { return host.commandReply(entry); });
 }
 
 WebMask::~WebMask() {

@@ -834,12 +834,12 @@ function renderPreview(preview) {
   previewNode.hidden = !preview || !showPreview.checked;
   previewNode.replaceChildren();
   delete previewNode.dataset.kind;
+  previewNode.removeAttribute('title');
   if (previewNode.hidden) return;
-  const say = (kind, label, text, after) => {
+  const say = (kind, label, text) => {
     previewNode.dataset.kind = kind;
     previewNode.append(element('span', { class: 'preview-label' }, label));
     if (text !== undefined) previewNode.append(element('span', { class: 'preview-text' }, text));
-    if (after !== undefined) previewNode.append(element('span', { class: 'preview-label' }, after));
   };
   if (preview.command !== undefined) {
     say('command', 'Send sends ', preview.command);
@@ -851,9 +851,11 @@ function renderPreview(preview) {
       previewFault.classList.add('preview-fault');
     }
   } else if (preview.request !== undefined) {
-    // The entry goes out first; the command follows once the host has answered it.
+    // The entry goes out first; the command follows once the host has answered it, as far as
+    // the desk's host lets the hidden instance build it.
     if (/^%%JX AIT/.test(preview.request)) {
-      say('request', 'Send asks the host for agent data with ', preview.request, ', then sends the command.');
+      say('request', 'asks the host for agent data, then sends ', preview.then ?? 'the command');
+      previewNode.title = `Host entry first: ${preview.request}`;
     } else {
       say('request', 'Send first asks ', preview.request);
     }

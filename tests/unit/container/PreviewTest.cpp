@@ -121,6 +121,34 @@ TEST_F(PreviewTest, AHundredPreviewsLeaveTheDeskAndTheShownMaskAsTheyWere) {
   EXPECT_EQ(observer(), &container);
 }
 
+TEST_F(PreviewTest, AHostEntryAnsweredByTheContainersHostShowsTheCommandThatFollows) {
+  Container& container = open("PNRCreationFIT");
+  Window& dialog = container.openMask();
+  platform::typeText(*dialog.child(183), "SMITH");
+  platform::typeText(*dialog.child(193), "JOHN");
+  platform::typeText(*dialog.child(415), "5551234");
+  const PreviewResult unanswered = container.preview();
+  EXPECT_EQ(unanswered.kind, PreviewResult::Kind::Request);
+  EXPECT_EQ(unanswered.text, "%%JX AIT");
+  EXPECT_EQ(unanswered.then, "");
+
+  std::vector<std::string> asked;
+  container.setPreviewHost([&asked](std::string_view entry) -> std::optional<std::string> {
+    asked.emplace_back(entry);
+    return "<VELANO><N_AGENT><AGENCY_NAME>QUILLET TRAVEL</AGENCY_NAME>"
+           "<DATA_SRC_LOCATION>1</DATA_SRC_LOCATION></N_AGENT></VELANO>";
+  });
+  const auto files = filesOf(home_);
+  const int reports = frontEnd_.reports;
+  const PreviewResult answered = container.preview();
+  EXPECT_EQ(answered.kind, PreviewResult::Kind::Request);
+  EXPECT_EQ(answered.text, "%%JX AIT");
+  EXPECT_TRUE(answered.then.starts_with("-SMITH/JOHN")) << answered.then;
+  EXPECT_EQ(asked, std::vector<std::string>{"%%JX AIT"});
+  EXPECT_EQ(filesOf(home_), files);  // the answer's whiteboard writes stay in the sandbox
+  EXPECT_EQ(frontEnd_.reports, reports);
+}
+
 TEST_F(PreviewTest, TheShownDialogKeepsItsFocusAndHearsNothingOfTheHiddenOne) {
   Container& container = open("PNRCreationFax");
   Window& dialog = container.openMask();
