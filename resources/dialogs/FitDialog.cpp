@@ -92,15 +92,17 @@ constexpr auto kBilling = std::to_array<ControlTemplate>({
 });
 
 constexpr auto kTicketingAndAgency = std::to_array<ControlTemplate>({
-    label(kTtl.label, "Ticketing:", 10, 170),
-    list(kTtl.type, kTypeComboStyle, 72, 170, 80),
-    label(kTtl.dateLabel, "Date:", 158, 170, 22),
-    edit(kTtl.date, 182, 170, 40),
-    label(kTtl.queueLabel, "Queue:", 228, 170, 26),
-    edit(kTtl.queue, 256, 170, 30),
-    label(kTtl.segmentLabel, "Segment:", 10, 186),
-    edit(kTtl.segment, 72, 186, 60),
-    label(kTtl.ticketLabel, "", 140, 186, 150),
+    // The ticketing row spans the dialog's width: the field places its controls from 10
+    // pixels to the right of the ticket number form's last edit.
+    label(kTtl.label, "Ticketing:", 10, 168),
+    list(kTtl.type, kTypeComboStyle, 72, 168, 80),
+    label(kTtl.dateLabel, "Date:", 40, 184, 50),
+    edit(kTtl.date, 92, 184, 40),
+    label(kTtl.queueLabel, "Queue:", 152, 184, 58),
+    edit(kTtl.queue, 218, 184, 30),
+    label(kTtl.segmentLabel, "Segment:", 298, 184, 32),
+    edit(kTtl.segment, 330, 184, 52),
+    label(kTtl.ticketLabel, "", 40, 184, 50),
     label(kReceivedFromLabel, "Received From:", 10, 202),
     edit(kReceivedFrom, 72, 202, 150),
     check(kCopyFromDoss, "Copy from DOSS", 10, 220, 90),
@@ -120,31 +122,31 @@ constexpr auto kTicketingAndAgency = std::to_array<ControlTemplate>({
 });
 
 constexpr auto kContact = std::to_array<ControlTemplate>({
-    frame(kContactFrame, "Customer Info", 304, 166, 299, 142),
-    label(kContactPersonLabel, "Contact Person:", 310, 178, 66),
-    edit(kContactPerson, 380, 178, 150),
-    label(kBusinessPhoneLabel, "Business Tel:", 310, 194, 66),
-    edit(kBusinessPhone, 380, 194, 150),
-    label(kMobilePhoneLabel, "Mobile Tel:", 310, 210, 66),
-    edit(kMobilePhone, 380, 210, 150),
-    label(kHomePhoneLabel, "Home No.:", 310, 226, 66),
-    edit(kHomePhone, 380, 226, 150),
-    label(kFaxLabel, "Fax No.:", 310, 242, 66),
-    edit(kFax, 380, 242, 150),
-    label(kEmail.addressLabel, "E-mail:", 310, 258, 66),
-    {kEmail.address, WindowClass::Edit, "", kMixedCaseEditStyle, 380, 258, 215, 12},
-    label(kEmail.freeTextLabel, "Free Text:", 310, 274, 66),
-    {kEmail.freeText, WindowClass::Edit, "", kMixedCaseEditStyle, 380, 274, 215, 12},
-    label(kEmail.passengerLabel, "Passenger:", 310, 290, 66),
-    edit(kEmail.passenger, 380, 290, 60),
+    frame(kContactFrame, "Customer Info", 304, 198, 299, 142),
+    label(kContactPersonLabel, "Contact Person:", 310, 210, 66),
+    edit(kContactPerson, 380, 210, 150),
+    label(kBusinessPhoneLabel, "Business Tel:", 310, 226, 66),
+    edit(kBusinessPhone, 380, 226, 150),
+    label(kMobilePhoneLabel, "Mobile Tel:", 310, 242, 66),
+    edit(kMobilePhone, 380, 242, 150),
+    label(kHomePhoneLabel, "Home No.:", 310, 258, 66),
+    edit(kHomePhone, 380, 258, 150),
+    label(kFaxLabel, "Fax No.:", 310, 274, 66),
+    edit(kFax, 380, 274, 150),
+    label(kEmail.addressLabel, "E-mail:", 310, 290, 66),
+    {kEmail.address, WindowClass::Edit, "", kMixedCaseEditStyle, 380, 290, 215, 12},
+    label(kEmail.freeTextLabel, "Free Text:", 310, 306, 66),
+    {kEmail.freeText, WindowClass::Edit, "", kMixedCaseEditStyle, 380, 306, 215, 12},
+    label(kEmail.passengerLabel, "Passenger:", 310, 322, 66),
+    edit(kEmail.passenger, 380, 322, 60),
 });
 
 constexpr auto kAddressLines = [] {
   std::array<ControlTemplate, 12> controls{};
-  controls[0] = check(kBillingAddress, "Billing Address", 310, 314, 120);
-  controls[1] = check(kDeliveryAddress, "Delivery Address", 456, 314, 120);
+  controls[0] = check(kBillingAddress, "Billing Address", 310, 346, 120);
+  controls[1] = check(kDeliveryAddress, "Delivery Address", 456, 346, 120);
   for (std::size_t line = 0; line < 5; ++line) {
-    const int y = 328 + static_cast<int>(line) * 13;
+    const int y = 360 + static_cast<int>(line) * 13;
     controls[2 + line] = edit(kBillingLines[line], 310, y, 140);
     controls[7 + line] = edit(kDeliveryLines[line], 456, y, 140);
   }
@@ -181,26 +183,26 @@ constexpr auto kRemarksAndPersonnel = std::to_array<ControlTemplate>({
 });
 
 constexpr auto kPassportControls = std::to_array<ControlTemplate>({
-    frame(kPassportFrame, "SSR", 308, 396, 295, 154),
-    label(kPassport.typeLabel, "Type:", 314, 408, 44),
-    list(kPassport.type, kTypeComboStyle, 360, 408, 80),
-    label(kPassport.passportLabel, "Passport:", 446, 408, 42),
-    edit(kPassport.passport, 490, 408, 100),
-    label(kPassport.nationalityLabel, "Nationality:", 314, 424, 44),
-    edit(kPassport.nationality, 360, 424, 30),
-    label(kPassport.segmentLabel, "Segment:", 446, 424, 42),
-    edit(kPassport.segment, 490, 424, 40),
-    label(kPassport.surnameLabel, "Surname:", 314, 440, 44),
-    edit(kPassport.surname, 360, 440, 100),
-    label(kPassport.givenLabel, "Given:", 466, 440, 32),
-    edit(kPassport.given, 500, 440, 96),
-    check(kPassport.primaryHolder, "Primary Passport Holder", 314, 458, 110),
-    label(kPassport.nameSelectLabel, "Name Select:", 430, 456, 58),
-    edit(kPassport.nameSelect, 490, 456, 40),
-    label(kPassport.birthLabel, "Date of Birth:", 314, 474, 54),
-    edit(kPassport.birth, 370, 474, 50),
-    label(kPassport.genderLabel, "Gender:", 430, 474, 38),
-    list(kPassport.gender, kTypeComboStyle, 470, 474, 40),
+    frame(kPassportFrame, "SSR", 308, 428, 295, 122),
+    label(kPassport.typeLabel, "Type:", 314, 440, 44),
+    list(kPassport.type, kTypeComboStyle, 360, 440, 80),
+    label(kPassport.passportLabel, "Passport:", 446, 440, 42),
+    edit(kPassport.passport, 490, 440, 100),
+    label(kPassport.nationalityLabel, "Nationality:", 314, 456, 44),
+    edit(kPassport.nationality, 360, 456, 30),
+    label(kPassport.segmentLabel, "Segment:", 446, 456, 42),
+    edit(kPassport.segment, 490, 456, 40),
+    label(kPassport.surnameLabel, "Surname:", 314, 472, 44),
+    edit(kPassport.surname, 360, 472, 100),
+    label(kPassport.givenLabel, "Given:", 466, 472, 32),
+    edit(kPassport.given, 500, 472, 96),
+    check(kPassport.primaryHolder, "Primary Passport Holder", 314, 490, 110),
+    label(kPassport.nameSelectLabel, "Name Select:", 430, 488, 58),
+    edit(kPassport.nameSelect, 490, 488, 40),
+    label(kPassport.birthLabel, "Date of Birth:", 314, 506, 54),
+    edit(kPassport.birth, 370, 506, 50),
+    label(kPassport.genderLabel, "Gender:", 430, 506, 38),
+    list(kPassport.gender, kTypeComboStyle, 470, 506, 40),
 });
 
 constexpr auto kControls =
