@@ -112,6 +112,42 @@ test('a fault shows its message box; after OK the faulty character is selected',
   await page.close();
 });
 
+// The page has caught up with the desk: every action answered, its state shown.
+async function settled(page) {
+  await page.waitForFunction(() => !document.body.hasAttribute('data-busy'));
+}
+
+async function deskDialog(page) {
+  const state = await page.evaluate(async () =>
+    (await fetch(`/api/mask/${document.body.dataset.instance}/state`)).json());
+  return state.dialog;
+}
+
+test('a selection made in the page outlives the desk\'s answer to the focus that came before it', async () => {
+  const page = await newPage();
+  await page.goto(new URL('/mask/PNRModificationFax', desk.address).href);
+  const fax = page.locator('[data-control="566"]');
+  await fax.click();
+  await page.keyboard.type('5551');
+  await page.locator('[data-control="565"]').click();
+  await settled(page);
+  // Select all at once as the field takes the focus; the desk's answer to the focus (its caret
+  // after the text) arrives before anything is typed.
+  const focusAnswered = page.waitForResponse((response) => response.url().endsWith('/act') &&
+    response.request().postDataJSON().do === 'focus');
+  await fax.evaluate((input) => { input.focus(); input.select(); });
+  await focusAnswered;
+  await settled(page);
+  // The page kept the agent's selection and told the desk.
+  assert.deepEqual(await fax.evaluate((input) => [input.selectionStart, input.selectionEnd]), [0, 4]);
+  assert.deepEqual((await deskDialog(page)).selection, [0, 4]);
+  await page.keyboard.insertText('777');
+  await settled(page);
+  assert.equal(await fax.inputValue(), '777');
+  assert.equal((await deskDialog(page)).controls.find((control) => control.id === 566).text, '777');
+  await page.close();
+});
+
 test('Recall in a second instance brings back what the first one sent', async () => {
   const first = await newPage();
   await openMask(first, 'PNRCreationFax');

@@ -19,7 +19,6 @@ const controls = new Map();  // id -> { kind, element, input, label }
 let current = null;          // the last state shown
 let shownLog = 0;            // absolute index of the next log entry to show
 let shownHost = 0;
-let appliedFocus = null;     // the focus and selection last applied from the desk
 let applyingFocus = false;
 let shownModal = null;
 
@@ -43,15 +42,27 @@ async function send(path, body) {
 
 // Actions go to the desk one after the other, in the order the agent made them. While some are
 // on their way, the text control being typed in shows the agent's edits at once and takes the
-// desk's state again when the desk has caught up.
+// desk's state again when the desk has caught up: when every action is answered and the newest
+// state streamed holds the last of them. Until then the body carries data-busy.
 let pending = 0;
 let chain = Promise.resolve();
 let latest = null;          // the newest state streamed
 let latestVersion = 0;
 let awaitedVersion = 0;     // the state that holds the last answered action
 
+function caughtUp() {
+  return pending === 0 && latestVersion >= awaitedVersion;
+}
+
+function showBusy() {
+  document.body.toggleAttribute('data-busy', !caughtUp());
+}
+
 function act(action) {
+  // The desk acts with the selection the agent sees.
+  if (action.do !== 'select') reportSelection();
   pending += 1;
+  showBusy();
   chain = chain.then(async () => {
     try {
       const response = await send('act', action);
@@ -61,10 +72,55 @@ function act(action) {
       connection.textContent = 'The desk does not answer.';
     } finally {
       pending -= 1;
-      if (pending === 0 && latest && latestVersion >= awaitedVersion) render(latest);
+      showBusy();
+      if (latest && caughtUp()) render(latest);
     }
   });
   return chain;
+}
+
+// The selection in the focused text control that the desk knows: the one last applied from its
+// state, reported to it, or left by an edit sent to it. A selection the agent makes in the page
+// (a click, the arrow keys, select all) differs from it until it is reported; a state the desk
+// computed before that report must not undo it.
+let agreed = null;  // { input, start, end }
+
+function textRange(input) {
+  return [input.selectionStart ?? 0, input.selectionEnd ?? 0];
+}
+
+function agree(input) {
+  const [start, end] = textRange(input);
+  agreed = { input, start, end };
+}
+
+function isAgreed(input) {
+  const [start, end] = textRange(input);
+  return agreed !== null && agreed.input === input && agreed.start === start && agreed.end === end;
+}
+
+// Sends the agent's own selection in the focused text control, if the desk does not know it
+// yet; true when it did.
+function reportSelection() {
+  const input = document.activeElement;
+  const id = input ? idOf(input) : null;
+  const control = id === null ? null : controls.get(id);
+  if (!control || !control.text || control.input !== input || isAgreed(input)) return false;
+  agree(input);
+  act({ do: 'select', control: id, start: agreed.start, end: agreed.end });
+  return true;
+}
+
+// Shows the desk's text in a text control. Setting the value moves the caret; the agent's
+// selection stays where it was, and one the desk knows stays known.
+function showText(input, text) {
+  if (input.value === text) return;
+  const known = isAgreed(input);
+  const [start, end] = textRange(input);
+  input.value = text;
+  if (document.activeElement !== input) return;
+  input.setSelectionRange(Math.min(start, text.length), Math.min(end, text.length));
+  if (known) agree(input);
 }
 
 // What an edit does to the text, as the desk will do it: upper case, the limit.
@@ -80,8 +136,10 @@ function editLocally(control, start, end, text) {
   input.setSelectionRange(start + text.length, start + text.length);
 }
 
+// The edit carries its range, and the desk leaves the caret where the page does.
 function edit(control, id, start, end, text) {
   editLocally(control, start, end, text);
+  agree(control.input);
   act({ do: 'edit', control: id, start, end, text });
 }
 
@@ -155,15 +213,12 @@ function makeControl(state) {
   return control;
 }
 
-function textRange(input) {
-  return [input.selectionStart ?? 0, input.selectionEnd ?? 0];
-}
-
 function wireControl(control, state) {
   const id = state.id;
   const target = control.input || control.element;
   const isText = control.input && control.input.tagName !== 'SELECT' && control.input.tagName !== 'BUTTON' &&
     control.input.type !== 'checkbox' && control.input.type !== 'radio';
+  control.text = Boolean(isText);
   if (isText) {
     control.input.addEventListener('beforeinput', (event) => {
       event.preventDefault();
@@ -222,6 +277,8 @@ function wireControl(control, state) {
   });
   target.addEventListener('focus', () => {
     if (applyingFocus) return;
+    // What the browser selects as the control takes the focus is no choice of the agent's.
+    if (control.text) agree(control.input);
     if (current && current.dialog && current.dialog.focus === id) return;
     act({ do: 'focus', control: id });
   });
@@ -257,9 +314,7 @@ function updateControl(control, state) {
     case 'edit':
       control.upper = Boolean(state.upper);
       control.limit = state.limit;
-      if (input.value !== state.text && !(pending > 0 && document.activeElement === input)) {
-        input.value = state.text;
-      }
+      if (!(pending > 0 && document.activeElement === input)) showText(input, state.text);
       input.disabled = !state.enabled;
       input.readOnly = Boolean(state.readOnly);
       input.classList.toggle('upper', Boolean(state.upper));
@@ -276,9 +331,7 @@ function updateControl(control, state) {
       if (input !== list) {
         control.upper = Boolean(state.upper);
         control.limit = state.limit;
-        if (input.value !== state.text && !(pending > 0 && document.activeElement === input)) {
-          input.value = state.text;
-        }
+        if (!(pending > 0 && document.activeElement === input)) showText(input, state.text);
         input.disabled = !state.enabled;
         input.classList.toggle('upper', Boolean(state.upper));
       }
@@ -318,20 +371,24 @@ function updateControl(control, state) {
   }
 }
 
+// The desk's focus and selection, shown once the page has caught up with the desk. A selection
+// the agent has made in the page since goes to the desk instead, and the state that holds it
+// is shown when it comes.
 function applyFocus(dialog) {
-  const key = JSON.stringify([dialog.focus, dialog.selection]);
   if (dialog.focus === null || shownModal) return;
   const control = controls.get(dialog.focus);
   if (!control) return;
+  if (reportSelection()) return;
   const target = control.input || control.element;
-  const focusMoved = document.activeElement !== target;
-  if (!focusMoved && key === appliedFocus) return;
-  appliedFocus = key;
   applyingFocus = true;
   try {
-    if (focusMoved) target.focus();
-    if (dialog.selection && typeof target.setSelectionRange === 'function') {
-      target.setSelectionRange(dialog.selection[0], dialog.selection[1]);
+    if (document.activeElement !== target) target.focus();
+    if (control.text && dialog.selection) {
+      const [start, end] = textRange(target);
+      if (start !== dialog.selection[0] || end !== dialog.selection[1]) {
+        target.setSelectionRange(dialog.selection[0], dialog.selection[1]);
+      }
+      agree(target);
     }
   } finally {
     applyingFocus = false;
@@ -885,7 +942,7 @@ function render(state) {
   renderHost(state.host);
   renderWhiteboard(state.whiteboard);
   renderPreview(state.preview);
-  if (state.dialog && !state.modal && pending === 0) applyFocus(state.dialog);
+  if (state.dialog && !state.modal && caughtUp()) applyFocus(state.dialog);
   document.body.dataset.version = String((Number(document.body.dataset.version) || 0) + 1);
 }
 
@@ -912,6 +969,7 @@ stream.onmessage = (message) => {
   connection.textContent = '';
   latest = JSON.parse(message.data);
   latestVersion = Number(message.lastEventId) || latestVersion;
+  showBusy();
   render(latest);
 };
 stream.addEventListener('closed', () => {
