@@ -243,7 +243,7 @@ HRESULT CPNRCreationGIT::receivedFrom(BSTR, BSTR, BSTR text) {
 void CPNRCreationGIT::OnAddPassenger() {
   const int source = fit::addPassengerSource(fit::customerProfileSource(),
                                              fit::readBackOfficeSwitches().backOffice);
-  if (!addPassengerDialog_) addPassengerDialog_.emplace();
+  if (!addPassengerDialog_) addPassengerDialog_ = AddPassengerDialog{-1, {}, std::nullopt};
   addPassengerDialog_->customerSource = source;
   const std::optional<std::vector<std::string>> answer = modalDialog("addpax", dialog());
   if (!answer) return;
