@@ -1,56 +1,12 @@
 #include "fields/PickerDialog.h"
 
 #include "platform/com/OutsideControls.h"
+#include "platform/com/StringEventSink.h"
 #include "platform/window/Desktop.h"
 
 namespace fields {
 
 using namespace platform;
-
-// The dialog's listener on the control's events. It lives on the stack of DoModal and is
-// disconnected before it goes, so its references are only counted for form.
-class PickerDialog::EventSink final : public IDispatch {
- public:
-  EventSink(PickerDialog& dialog, IDispatch& control) : dialog_(dialog), control_(control) {}
-
-  HRESULT QueryInterface(REFIID iid, void** object) override {
-    if (object == nullptr) return E_POINTER;
-    if (iid != IID_IUnknown && iid != IID_IDispatch) {
-      *object = nullptr;
-      return E_NOINTERFACE;
-    }
-    *object = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG AddRef() override { return ++references_; }
-  ULONG Release() override { return --references_; }
-  HRESULT GetTypeInfoCount(UINT* count) override {
-    if (count != nullptr) *count = 0;
-    return S_OK;
-  }
-  HRESULT GetTypeInfo(UINT, LCID, ITypeInfo** typeInfo) override {
-    if (typeInfo != nullptr) *typeInfo = nullptr;
-    return E_NOTIMPL;
-  }
-  HRESULT GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  HRESULT Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
-                 UINT*) override {
-    std::vector<std::string> arguments;
-    const UINT count = params != nullptr ? params->cArgs : 0;
-    for (UINT index = count; index-- > 0;) {
-      const VARIANT& argument = params->rgvarg[index];  // the last argument first
-      arguments.push_back(argument.vt == VT_BSTR ? latin1FromBstr(argument.bstrVal) : "");
-    }
-    dialog_.OnControlEvent(member, arguments, control_);
-    return S_OK;
-  }
-
- private:
-  PickerDialog& dialog_;
-  IDispatch& control_;
-  ULONG references_ = 0;
-};
 
 PickerDialog::PickerDialog(const DialogTemplate& dialogTemplate, int controlId,
                            std::string_view kind)
@@ -68,7 +24,11 @@ void PickerDialog::DoModal(Window* owner) {
       host != nullptr ? createOutsideControl(host->hostedClass()) : ComPtr<IDispatch>();
   if (!control) return;
 
-  EventSink sink(*this, *control.get());
+  // The listener lives on this stack and is disconnected before it goes.
+  IDispatch& source = *control.get();
+  StringEventSink sink([this, &source](DISPID event, const std::vector<std::string>& arguments) {
+    OnControlEvent(event, arguments, source);
+  });
   ComPtr<IConnectionPoint> point;
   DWORD cookie = 0;
   if (auto container = control.query<IConnectionPointContainer>(IID_IConnectionPointContainer)) {

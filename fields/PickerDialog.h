@@ -40,8 +40,6 @@ class PickerDialog {
   CTorvanLog& log() { return log_; }
 
  private:
-  class EventSink;
-
   const platform::DialogTemplate& template_;
   int controlId_;
   std::string kind_;

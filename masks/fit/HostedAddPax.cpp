@@ -1,6 +1,7 @@
 #include "masks/fit/HostedAddPax.h"
 
 #include "platform/com/OutsideControls.h"
+#include "platform/com/StringEventSink.h"
 
 namespace fit {
 namespace {
@@ -31,49 +32,6 @@ VARIANT textVariant(std::string_view text) {
 
 }  // namespace
 
-// The listener on the control's events; the control holds it only while connected.
-class HostedAddPax::Sink final : public IDispatch {
- public:
-  explicit Sink(EventHandler handler) : handler_(std::move(handler)) {}
-
-  HRESULT QueryInterface(REFIID iid, void** object) override {
-    if (object == nullptr) return E_POINTER;
-    if (iid != IID_IUnknown && iid != IID_IDispatch) {
-      *object = nullptr;
-      return E_NOINTERFACE;
-    }
-    *object = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG AddRef() override { return ++references_; }
-  ULONG Release() override { return --references_; }
-  HRESULT GetTypeInfoCount(UINT* count) override {
-    if (count != nullptr) *count = 0;
-    return S_OK;
-  }
-  HRESULT GetTypeInfo(UINT, LCID, ITypeInfo** typeInfo) override {
-    if (typeInfo != nullptr) *typeInfo = nullptr;
-    return E_NOTIMPL;
-  }
-  HRESULT GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  HRESULT Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
-                 UINT*) override {
-    std::vector<std::string> arguments;
-    const UINT count = params != nullptr && params->rgvarg != nullptr ? params->cArgs : 0;
-    for (UINT index = count; index-- > 0;) {
-      const VARIANT& argument = params->rgvarg[index];  // the last argument first
-      arguments.push_back(argument.vt == VT_BSTR ? latin1FromBstr(argument.bstrVal) : "");
-    }
-    if (handler_) handler_(member, arguments);
-    return S_OK;
-  }
-
- private:
-  EventHandler handler_;
-  ULONG references_ = 0;
-};
-
 HostedAddPax::HostedAddPax() = default;
 
 HostedAddPax::~HostedAddPax() {
@@ -85,7 +43,7 @@ bool HostedAddPax::Attach(platform::Window& host, EventHandler handler) {
   control_ = platform::createOutsideControl(host.hostedClass());
   if (!control_) return false;
   host.setHostedControl(control_.get());
-  sink_ = std::make_unique<Sink>(std::move(handler));
+  sink_ = std::make_unique<platform::StringEventSink>(std::move(handler));
   if (auto container = control_.query<IConnectionPointContainer>(IID_IConnectionPointContainer)) {
     if (SUCCEEDED(container->FindConnectionPoint(IID_IDispatch, point_.out()))) {
       if (FAILED(point_->Advise(sink_.get(), &cookie_))) point_.reset();

@@ -16,6 +16,7 @@
 
 #include "platform/com/ComPtr.h"
 #include "platform/com/Interfaces.h"
+#include "platform/com/StringEventSink.h"
 #include "platform/window/Window.h"
 
 namespace fit {
@@ -55,15 +56,13 @@ class HostedAddPax {
   bool ProfileMarker(int index) const;
 
  private:
-  class Sink;
-
   void Put(DISPID member, VARIANT& value);
   bool Get(DISPID member, VARIANT* argument, VARIANT& result) const;
 
   ComPtr<IDispatch> control_;
   ComPtr<IConnectionPoint> point_;
   DWORD cookie_ = 0;
-  std::unique_ptr<Sink> sink_;
+  std::unique_ptr<platform::StringEventSink> sink_;
 };
 
 }  // namespace fit

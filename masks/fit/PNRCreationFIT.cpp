@@ -4,7 +4,7 @@
 #include "fields/FieldParts.h"
 #include "framework/HostCommand.h"
 #include "framework/WindowText.h"
-#include "framework/services/TorvanArch.h"
+#include "masks/fit/CreationProfile.h"
 #include "masks/fit/DeskSettings.h"
 #include "masks/fit/HandOverFile.h"
 #include "masks/fit/InstallFolder.h"
@@ -87,22 +87,6 @@ std::optional<std::pair<std::size_t, RowColumn>> rowControl(int id) {
     if (id == row_ids.givenNameLookup) return std::pair{row, RowColumn::GivenNameLookup};
   }
   return std::nullopt;
-}
-
-void writeUserValue(std::string_view key, std::string_view value) {
-  WHITEBOARD_putString("USER", key, value, kWhiteboardName);
-}
-
-void saveValue(CTorvanProfile& profile, std::string_view key, std::string_view value) {
-  profile.setKeyName(key);
-  profile.setValue(value);
-}
-
-std::string loadValue(CTorvanProfile& profile, std::string_view key) {
-  profile.setKeyName(key);
-  std::string value;
-  profile.getValue(value, "", kTextBuffer);
-  return value;
 }
 
 std::string rowKey(std::size_t row, std::string_view name) {
@@ -287,17 +271,12 @@ void CPNRCreationFIT::ImportHandOverFile() {
   const std::optional<fit::HandOver> handOver = fit::takeHandOverFile(*folder);
   if (!handOver) return;
   ImportProfile(handOver->text, handOver->kind, handOver->row);
-  if (handOver->clearRenderTree) writeUserValue("CP_RenderTree", "");
+  if (handOver->clearRenderTree) fit::writeUserValue("CP_RenderTree", "");
   exchange_.onHandOverImported(handOver->text.front());
 }
 
 void CPNRCreationFIT::RequestAgentProfile() {
-  agentInfo_.setParentHwnd(dialog());
-  agentInfo_.setUseDoss(true);
-  agentInfo_.setUseCurrentPNR(false);
-  bool complete = false;
-  agentInfo_.getAgentProfileEx(&complete);
-  if (complete) {
+  if (fit::requestAgentProfile(agentInfo_, dialog())) {
     PresetAgencyFromProfile();
   } else {
     exchange_.setAgentProfilePending();
@@ -305,14 +284,7 @@ void CPNRCreationFIT::RequestAgentProfile() {
 }
 
 void CPNRCreationFIT::PresetAgencyFromProfile() {
-  std::array<std::string, 6> values;
-  agentInfo_.getAgencyName(values[0]);
-  agentInfo_.getAddr1(values[1]);
-  agentInfo_.getAddr2(values[2]);
-  agentInfo_.getAddr3(values[3]);
-  agentInfo_.getAddr4(values[4]);
-  agentInfo_.getAddr5(values[5]);
-  agency_.SetAddress(values[0], values[1], values[2], values[3], values[4], values[5]);
+  fit::presetAgency(agentInfo_, agency_);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -470,8 +442,8 @@ void CPNRCreationFIT::StartLookup(LookupKind kind, int row) {
     pendingKind_ = kind;
     pendingRow_ = row;
     const std::string digit = std::to_string(static_cast<int>(kind) + 1);
-    writeUserValue("CP_Msg", digit);
-    writeUserValue("CP_RenderTree", exchange_.renderTree());
+    fit::writeUserValue("CP_Msg", digit);
+    fit::writeUserValue("CP_RenderTree", exchange_.renderTree());
     fireEvent(typelib::Event::SendTo, {"FIT", "CP", digit});
     return;
   }
@@ -515,7 +487,7 @@ void CPNRCreationFIT::OnExchangeMessage(const fit::ExchangeMessage& message) {
       break;
     }
     case fit::ExchangeRequest::SendTo:
-      writeUserValue("CP_RenderTree", exchange_.renderTree());
+      fit::writeUserValue("CP_RenderTree", exchange_.renderTree());
       break;
     case fit::ExchangeRequest::RunSearch:
       fireEvent(typelib::Event::OnEvent, {"Run", "MD"});
@@ -529,7 +501,7 @@ HRESULT CPNRCreationFIT::receivedFrom(BSTR, BSTR, BSTR text) {
   if (dialog() == nullptr) return S_OK;
   const std::string record = latin1FromBstr(text);
   if (!exchange_.routeReceivedFrom()) ImportProfile(record, pendingKind_, pendingRow_);
-  writeUserValue("CP_RenderTree", "");
+  fit::writeUserValue("CP_RenderTree", "");
   return S_OK;
 }
 
@@ -555,7 +527,7 @@ void CPNRCreationFIT::ApplyImport(const fit::ProfileImport& imported) {
   pendingKind_ = LookupKind::Surname;
   pendingRow_ = -1;
   lastImportedRow_ = imported.row;
-  writeUserValue("FIT_Msg", "");
+  fit::writeUserValue("FIT_Msg", "");
 }
 
 void CPNRCreationFIT::ApplyFirstRow(const fit::FirstRowFill& fill) {
@@ -878,11 +850,12 @@ void CPNRCreationFIT::SaveFields(CTorvanProfile& profile) {
     const Row& each = rows_[row];
     each.name.Save(profile, rowKey(row, "SURNAME"), rowKey(row, "GIVENNAME"));
     each.title.Save(profile, rowKey(row, "TITLE"));
-    saveValue(profile, rowKey(row, "PTC"), std::to_string(static_cast<int>(RowPtc(row))));
-    saveValue(profile, rowKey(row, "AGE"), each.age->text());
-    saveValue(profile, rowKey(row, "PTC_OTHERS"), each.others->text());
+    fit::saveProfileValue(profile, rowKey(row, "PTC"),
+                          std::to_string(static_cast<int>(RowPtc(row))));
+    fit::saveProfileValue(profile, rowKey(row, "AGE"), each.age->text());
+    fit::saveProfileValue(profile, rowKey(row, "PTC_OTHERS"), each.others->text());
   }
-  saveValue(profile, "BILLTOCOMPANY", IsChecked(ids::kBillToCompany) ? "1" : "0");
+  fit::saveProfileValue(profile, "BILLTOCOMPANY", IsChecked(ids::kBillToCompany) ? "1" : "0");
   sfCustId_.Save(profile, "OTHERS");
   ttl_.Save(profile);
   receivedFrom_.Save(profile, "RECEIVEDFROM");
@@ -892,20 +865,20 @@ void CPNRCreationFIT::SaveFields(CTorvanProfile& profile) {
   mobilePhone_.Save(profile, "MOBILETEL");
   homePhone_.Save(profile, "HOMENO");
   const ProfileStrings& strings = profileStrings_;
-  saveValue(profile, "str_CompanyName_Value", strings.companyName);
-  saveValue(profile, "str_PHONE_VALUE_HOME", strings.home.value);
-  saveValue(profile, "str_PHONE_VALUE_FAX", strings.fax.value);
-  saveValue(profile, "str_PHONE_VALUE_MOBILE", strings.mobile.value);
-  saveValue(profile, "str_PHONE_VALUE_BIZ", strings.business.value);
-  saveValue(profile, "str_PHONE_FLAG_MOBILE", strings.mobile.flag);
-  saveValue(profile, "str_PHONE_FLAG_BIZ", strings.business.flag);
-  saveValue(profile, "str_PHONE_FLAG_HOME", strings.home.flag);
-  saveValue(profile, "str_PHONE_FLAG_FAX", strings.fax.flag);
+  fit::saveProfileValue(profile, "str_CompanyName_Value", strings.companyName);
+  fit::saveProfileValue(profile, "str_PHONE_VALUE_HOME", strings.home.value);
+  fit::saveProfileValue(profile, "str_PHONE_VALUE_FAX", strings.fax.value);
+  fit::saveProfileValue(profile, "str_PHONE_VALUE_MOBILE", strings.mobile.value);
+  fit::saveProfileValue(profile, "str_PHONE_VALUE_BIZ", strings.business.value);
+  fit::saveProfileValue(profile, "str_PHONE_FLAG_MOBILE", strings.mobile.flag);
+  fit::saveProfileValue(profile, "str_PHONE_FLAG_BIZ", strings.business.flag);
+  fit::saveProfileValue(profile, "str_PHONE_FLAG_HOME", strings.home.flag);
+  fit::saveProfileValue(profile, "str_PHONE_FLAG_FAX", strings.fax.flag);
   email_.Save(profile);
   contactPerson_.Save(profile, "PERSON");
   const auto saveAddress = [&](std::string_view key, int box,
                                std::array<fields::CField, 5>& lines) {
-    saveValue(profile, key, IsChecked(box) ? "1" : "0");
+    fit::saveProfileValue(profile, key, IsChecked(box) ? "1" : "0");
     for (std::size_t line = 0; line < lines.size(); ++line) {
       lines[line].Save(profile, std::string(key) + std::to_string(line + 1));
     }
@@ -913,15 +886,16 @@ void CPNRCreationFIT::SaveFields(CTorvanProfile& profile) {
   saveAddress("BILLINGADDRESS", ids::kBillingAddress, billingLines_);
   saveAddress("DELIVERYADDRESS", ids::kDeliveryAddress, deliveryLines_);
   for (std::size_t index = 0; index < kPersonnel.size(); ++index) {
-    saveValue(profile, kPersonnel[index].boxKey, IsChecked(kPersonnel[index].box) ? "1" : "0");
+    fit::saveProfileValue(profile, kPersonnel[index].boxKey,
+                          IsChecked(kPersonnel[index].box) ? "1" : "0");
     personnel_[index].Save(profile, kPersonnel[index].editKey);
   }
   autoCreate_.Save(profile, "AUTOCREATE");
   remarks_.Save(profile);
   idDoc_.Save(profile);
   passport_.Save(profile);
-  saveValue(profile, "COPY_FROM_DOSS", IsChecked(ids::kCopyFromDoss) ? "1" : "0");
-  saveValue(profile, "COPY_FROM_CTP", IsChecked(ids::kCopyFromCtp) ? "1" : "0");
+  fit::saveProfileValue(profile, "COPY_FROM_DOSS", IsChecked(ids::kCopyFromDoss) ? "1" : "0");
+  fit::saveProfileValue(profile, "COPY_FROM_CTP", IsChecked(ids::kCopyFromCtp) ? "1" : "0");
   ctp_.Save(profile, "CTP");
   fit::saveAddPassengerList(profile, addedPassengers_ ? &*addedPassengers_ : nullptr);
   dkNumber_.Save(profile, "DKNUMBER");
@@ -929,7 +903,7 @@ void CPNRCreationFIT::SaveFields(CTorvanProfile& profile) {
 
 void CPNRCreationFIT::LoadFields(CTorvanProfile& profile) {
   const auto loadCheck = [&](std::string_view key, int box) {
-    SetChecked(box, loadValue(profile, key) == "1");
+    SetChecked(box, fit::loadProfileValue(profile, key) == "1");
   };
   for (std::size_t row = 0; row < rows_.size(); ++row) {
     Row& each = rows_[row];
@@ -937,8 +911,8 @@ void CPNRCreationFIT::LoadFields(CTorvanProfile& profile) {
     each.title.Load(profile, rowKey(row, "TITLE"));
     mask().RestoreComboSelection(*each.ptc, rowKey(row, "PTC"), profile);
     ApplyRowRules(row);
-    const std::string age = loadValue(profile, rowKey(row, "AGE"));
-    const std::string others = loadValue(profile, rowKey(row, "PTC_OTHERS"));
+    const std::string age = fit::loadProfileValue(profile, rowKey(row, "AGE"));
+    const std::string others = fit::loadProfileValue(profile, rowKey(row, "PTC_OTHERS"));
     if (each.age->isEnabled()) each.age->setText(age);
     if (each.others->isEnabled()) each.others->setText(others);
   }
@@ -952,15 +926,15 @@ void CPNRCreationFIT::LoadFields(CTorvanProfile& profile) {
   mobilePhone_.Load(profile, "MOBILETEL");
   homePhone_.Load(profile, "HOMENO");
   ProfileStrings& strings = profileStrings_;
-  strings.companyName = loadValue(profile, "str_CompanyName_Value");
-  strings.home.value = loadValue(profile, "str_PHONE_VALUE_HOME");
-  strings.fax.value = loadValue(profile, "str_PHONE_VALUE_FAX");
-  strings.mobile.value = loadValue(profile, "str_PHONE_VALUE_MOBILE");
-  strings.business.value = loadValue(profile, "str_PHONE_VALUE_BIZ");
-  strings.mobile.flag = loadValue(profile, "str_PHONE_FLAG_MOBILE");
-  strings.business.flag = loadValue(profile, "str_PHONE_FLAG_BIZ");
-  strings.home.flag = loadValue(profile, "str_PHONE_FLAG_HOME");
-  strings.fax.flag = loadValue(profile, "str_PHONE_FLAG_FAX");
+  strings.companyName = fit::loadProfileValue(profile, "str_CompanyName_Value");
+  strings.home.value = fit::loadProfileValue(profile, "str_PHONE_VALUE_HOME");
+  strings.fax.value = fit::loadProfileValue(profile, "str_PHONE_VALUE_FAX");
+  strings.mobile.value = fit::loadProfileValue(profile, "str_PHONE_VALUE_MOBILE");
+  strings.business.value = fit::loadProfileValue(profile, "str_PHONE_VALUE_BIZ");
+  strings.mobile.flag = fit::loadProfileValue(profile, "str_PHONE_FLAG_MOBILE");
+  strings.business.flag = fit::loadProfileValue(profile, "str_PHONE_FLAG_BIZ");
+  strings.home.flag = fit::loadProfileValue(profile, "str_PHONE_FLAG_HOME");
+  strings.fax.flag = fit::loadProfileValue(profile, "str_PHONE_FLAG_FAX");
   email_.Load(profile);
   contactPerson_.Load(profile, "PERSON");
   const auto loadAddress = [&](std::string_view key, int box, std::array<fields::CField, 5>& lines,

@@ -6,7 +6,7 @@
 #include "framework/MaskState.h"
 #include "framework/WindowText.h"
 #include "framework/services/CTorvanValidate.h"
-#include "framework/services/TorvanArch.h"
+#include "masks/fit/CreationProfile.h"
 #include "masks/fit/DeskSettings.h"
 #include "platform/text/TextRules.h"
 #include "platform/window/Desktop.h"
@@ -24,7 +24,6 @@ constexpr int kPhoneLimit = 40;
 constexpr int kGroupNameMinimum = 2;
 // The agent information's data source location of an agency kept in DOSS.
 constexpr int kDossLocation = 2;
-constexpr std::string_view kVlWhiteboard = "VLWHITEBOARD";
 
 struct TypeEntry {
   std::string_view text;
@@ -51,20 +50,8 @@ void enableControl(Window& dialog, int id, bool enabled) {
   if (Window* control = dialog.child(id)) control->enable(enabled);
 }
 
-void writeValue(CTorvanProfile& profile, std::string_view key, std::string_view value) {
-  profile.setKeyName(key);
-  profile.setValue(value);
-}
-
-std::string readValue(CTorvanProfile& profile, std::string_view key) {
-  profile.setKeyName(key);
-  std::string value;
-  profile.getValue(value, "", kTextBuffer);
-  return value;
-}
-
 void writeRenderTree(std::string_view value) {
-  WHITEBOARD_putString("USER", "CP_RenderTree", value, kVlWhiteboard);
+  fit::writeUserValue("CP_RenderTree", value);
 }
 
 }  // namespace
@@ -124,12 +111,7 @@ void CPNRCreationGIT::BindFields(Window& dialog) {
 // The agency block from the agent's profile: at once when the desktop knows it, otherwise
 // after the host's reply.
 void CPNRCreationGIT::AfterInitDialog() {
-  agentInfo_.setParentHwnd(dialog());
-  agentInfo_.setUseDoss(true);
-  agentInfo_.setUseCurrentPNR(false);
-  bool complete = false;
-  agentInfo_.getAgentProfileEx(&complete);
-  if (complete) {
+  if (fit::requestAgentProfile(agentInfo_, dialog())) {
     FillAgencyFromAgentInfo();
   } else {
     exchange_.setAgentProfilePending();
@@ -141,14 +123,7 @@ void CPNRCreationGIT::AfterInitDialog() {
 }
 
 void CPNRCreationGIT::FillAgencyFromAgentInfo() {
-  std::array<std::string, 6> values;
-  agentInfo_.getAgencyName(values[0]);
-  agentInfo_.getAddr1(values[1]);
-  agentInfo_.getAddr2(values[2]);
-  agentInfo_.getAddr3(values[3]);
-  agentInfo_.getAddr4(values[4]);
-  agentInfo_.getAddr5(values[5]);
-  agency_.SetAddress(values[0], values[1], values[2], values[3], values[4], values[5]);
+  fit::presetAgency(agentInfo_, agency_);
 }
 
 bool CPNRCreationGIT::ProcessWindowMessage(const Message& message, LRESULT& result) {
@@ -399,8 +374,8 @@ std::string CPNRCreationGIT::BuildCommand() const {
 // dialog has no "Bill to Company" box nor its identifier: they are written as "0" and empty.
 void CPNRCreationGIT::SaveFields(CTorvanProfile& profile) {
   Window& dialogWindow = *dialog();
-  writeValue(profile, "BILLTOCOMPANY", "0");
-  writeValue(profile, "OTHERS", "");
+  fit::saveProfileValue(profile, "BILLTOCOMPANY", "0");
+  fit::saveProfileValue(profile, "OTHERS", "");
   ttl_.Save(profile);
   receivedFrom_.Save(profile, "RECEIVEDFROM");
   const bool copy = IsChecked(ids::kCopyFromDoss);
@@ -412,19 +387,19 @@ void CPNRCreationGIT::SaveFields(CTorvanProfile& profile) {
   carrierCode_.Save(profile, "CARRIERCODE04");
   numberInGroup_.Save(profile, "NOINGRP04");
   groupName_.Save(profile, "GRPNAME04");
-  writeValue(profile, "WITHORG04", IsChecked(ids::kWithOrganiser) ? "1" : "0");
+  fit::saveProfileValue(profile, "WITHORG04", IsChecked(ids::kWithOrganiser) ? "1" : "0");
   bookingOffice_.Save(profile, "BOOKING04");
   travelAgent_.Save(profile, "AGENTNAME04");
   destination_.Save(profile, "DESTCITY04");
   fit::saveAddPassengerList(profile, passengers_ ? &*passengers_ : nullptr);
-  writeValue(profile, "COPY_FROM_DOSS", copy ? "1" : "0");
+  fit::saveProfileValue(profile, "COPY_FROM_DOSS", copy ? "1" : "0");
 }
 
 void CPNRCreationGIT::LoadFields(CTorvanProfile& profile) {
   Window& dialogWindow = *dialog();
   // The group dialog has no controls for these two; they are read and go nowhere.
-  readValue(profile, "BILLTOCOMPANY");
-  readValue(profile, "OTHERS");
+  fit::loadProfileValue(profile, "BILLTOCOMPANY");
+  fit::loadProfileValue(profile, "OTHERS");
   ttl_.Load(profile);
   receivedFrom_.Load(profile, "RECEIVEDFROM");
   agency_.Load(profile);
@@ -438,7 +413,7 @@ void CPNRCreationGIT::LoadFields(CTorvanProfile& profile) {
   numberInGroup_.Load(profile, "NOINGRP04");
   groupName_.Load(profile, "GRPNAME04");
   if (Window* box = dialogWindow.child(ids::kWithOrganiser)) {
-    box->setCheckState(readValue(profile, "WITHORG04") == "1" ? 1 : 0);
+    box->setCheckState(fit::loadProfileValue(profile, "WITHORG04") == "1" ? 1 : 0);
   }
   bookingOffice_.Load(profile, "BOOKING04");
   travelAgent_.Load(profile, "AGENTNAME04");
@@ -446,7 +421,7 @@ void CPNRCreationGIT::LoadFields(CTorvanProfile& profile) {
   ApplyType();
   passengers_ = fit::loadAddPassengerList(profile);
   if (Window* box = dialogWindow.child(ids::kCopyFromDoss)) {
-    box->setCheckState(readValue(profile, "COPY_FROM_DOSS") == "1" ? 1 : 0);
+    box->setCheckState(fit::loadProfileValue(profile, "COPY_FROM_DOSS") == "1" ? 1 : 0);
   }
   ApplyCopyFromDoss();
 }

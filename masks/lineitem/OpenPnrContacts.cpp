@@ -4,6 +4,29 @@
 
 namespace masks {
 
+bool OpenPnrWait::onWindowMessage(UINT code, platform::Window* dialog) {
+  if (code == platform::WM_SHOWWINDOW) onShow(dialog);
+  return code == kGetPnrMessage;
+}
+
+void OpenPnrWait::onShow(platform::Window* dialog) {
+  if (!firstShow_) return;
+  firstShow_ = false;
+  waiting_ = true;
+  dialog->enable(false);
+  CPnr pnr;
+  pnr.setParent(dialog);
+  pnr.askForPAX();
+}
+
+bool OpenPnrWait::onResponse(std::string_view reply, platform::Window* dialog) {
+  if (!waiting_) return false;
+  waiting_ = false;
+  if (reply != "GETPNRINFO") return false;
+  dialog->enable(true);
+  return true;
+}
+
 OpenPnrContacts readOpenPnrContacts(platform::Window* parent) {
   CPnr pnr;
   pnr.setParent(parent);

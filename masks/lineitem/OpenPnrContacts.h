@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/window/Messages.h"
 #include "platform/window/Window.h"
 
 namespace masks {
@@ -21,6 +22,28 @@ struct ExistingEmail {
 struct OpenPnrContacts {
   std::vector<std::string> passengerLabels;
   std::vector<ExistingEmail> emails;
+};
+
+// The desktop's request to a mask to have the open PNR read (answered with the event
+// "Run" "GetPNR").
+inline constexpr UINT kGetPnrMessage = 0x0605;
+
+// The wait of a mask that needs the open PNR's passengers: on the dialog's first show it is
+// disabled and the desktop is asked for them; the next reply ends the wait.
+class OpenPnrWait {
+ public:
+  // Starts the wait on the first WM_SHOWWINDOW; true when the message is kGetPnrMessage.
+  bool onWindowMessage(UINT code, platform::Window* dialog);
+  // Starts the wait the first time it is called.
+  void onShow(platform::Window* dialog);
+  // Ends the wait with the reply: true, and the dialog enabled again, only when the reply is
+  // the desktop's notice that the PNR is read; any other reply (or none waited for) leaves the
+  // dialog disabled.
+  bool onResponse(std::string_view reply, platform::Window* dialog);
+
+ private:
+  bool firstShow_ = true;
+  bool waiting_ = false;
 };
 
 // Reads the PNR as the desktop holds it now.

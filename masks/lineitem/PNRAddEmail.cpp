@@ -4,7 +4,6 @@
 
 #include "framework/HostCommand.h"
 #include "framework/WindowText.h"
-#include "framework/services/CPnr.h"
 #include "framework/services/CTorvanValidate.h"
 #include "platform/com/Bstr.h"
 #include "platform/text/TextRules.h"
@@ -14,7 +13,6 @@ using namespace platform;
 
 namespace {
 
-constexpr UINT kGetPnrMessage = 0x0605;
 constexpr int kNoControl = -1;
 constexpr std::size_t kTextBuffer = 1024;
 constexpr int kLineCount = ids::kLineCount;
@@ -66,8 +64,7 @@ CPNRAddEmail::CPNRAddEmail() {
 }
 
 bool CPNRAddEmail::ProcessWindowMessage(const Message& message, LRESULT& result) {
-  if (message.code == WM_SHOWWINDOW && firstShow_) OnFirstShow();
-  if (message.code == kGetPnrMessage) {
+  if (openPnr_.onWindowMessage(message.code, dialog())) {
     fireEvent(typelib::Event::OnEvent, {"Run", "GetPNR"});
     return true;
   }
@@ -77,10 +74,7 @@ bool CPNRAddEmail::ProcessWindowMessage(const Message& message, LRESULT& result)
 // Only the desktop's notice that the PNR is read ends the wait; any other reply while waiting
 // ends it too, and the mask stays disabled.
 HRESULT CPNRAddEmail::SetResponse(BSTR response) {
-  if (!waitingForPassengers_) return S_OK;
-  waitingForPassengers_ = false;
-  if (latin1FromBstr(response) != "GETPNRINFO") return S_OK;
-  dialog()->enable(true);
+  if (!openPnr_.onResponse(latin1FromBstr(response), dialog())) return S_OK;
   masks::OpenPnrContacts contacts = masks::readOpenPnrContacts(dialog());
   passengerLabels_ = std::move(contacts.passengerLabels);
   existingEmails_ = std::move(contacts.emails);
@@ -123,15 +117,6 @@ bool CPNRAddEmail::ProcessFieldMessages(const Message& message, LRESULT&) {
     if (ids::kLines[line].type == id) ApplyType(line);
   }
   return false;
-}
-
-void CPNRAddEmail::OnFirstShow() {
-  firstShow_ = false;
-  waitingForPassengers_ = true;
-  dialog()->enable(false);
-  CPnr pnr;
-  pnr.setParent(dialog());
-  pnr.askForPAX();
 }
 
 // With passengers every line offers them (the first entry empty) in place of the name number.

@@ -43,7 +43,6 @@ class CPNRAddEmail : public framework::StandardMask<CPNRAddEmail, IPNRAddEmail> 
     fields::CField address;
     fields::CField freeText;
   };
-  void OnFirstShow();
   void FillPassengerLists();
   void PrefillLines();
   // The free text is open exactly when the line's kind is free text.
@@ -60,6 +59,5 @@ class CPNRAddEmail : public framework::StandardMask<CPNRAddEmail, IPNRAddEmail> 
   std::vector<masks::ExistingEmail> existingEmails_;
   std::string fieldsText_;
   std::string paramsText_;
-  bool firstShow_ = true;
-  bool waitingForPassengers_ = false;
+  masks::OpenPnrWait openPnr_;
 };

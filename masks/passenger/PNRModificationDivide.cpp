@@ -14,7 +14,6 @@ using namespace platform;
 
 namespace {
 
-constexpr UINT kGetPnrMessage = 0x0605;
 constexpr std::size_t kTextBuffer = 1024;
 
 std::optional<std::string> languageText(std::string_view key) {
@@ -32,9 +31,9 @@ bool CPNRModificationDivide::ProcessWindowMessage(const Message& message, LRESUL
       result = 1;
       return true;
     case WM_SHOWWINDOW:
-      if (firstShow_) OnFirstShow();
+      openPnr_.onShow(dialog());
       return false;
-    case kGetPnrMessage:
+    case masks::kGetPnrMessage:
       fireEvent(typelib::Event::OnEvent, {"Run", "GetPNR"});
       return true;
     case WM_COMMAND: {
@@ -65,10 +64,7 @@ bool CPNRModificationDivide::ProcessWindowMessage(const Message& message, LRESUL
 }
 
 HRESULT CPNRModificationDivide::SetResponse(BSTR response) {
-  if (!waiting_) return S_OK;
-  waiting_ = false;
-  if (latin1FromBstr(response) != "GETPNRINFO") return S_OK;
-  dialog()->enable(true);
+  if (!openPnr_.onResponse(latin1FromBstr(response), dialog())) return S_OK;
   ReadPassengers();
   FillRows();
   return S_OK;
@@ -108,15 +104,6 @@ void CPNRModificationDivide::OnInitDialog() {
   mask().SetCaption(dialog, ids::kHelpButton, "CAPTION_BUTTON_HELP");
   FillRows();
   mask().PrepareDialog(dialog);
-}
-
-void CPNRModificationDivide::OnFirstShow() {
-  firstShow_ = false;
-  waiting_ = true;
-  dialog()->enable(false);
-  CPnr pnr;
-  pnr.setParent(dialog());
-  pnr.askForPAX();
 }
 
 // Name 1 of a group PNR is the group itself: it is neither listed nor counted.

@@ -14,6 +14,7 @@
 #include "fields/CFieldEdit.h"
 #include "fields/CFieldLabel.h"
 #include "framework/MaskControl.h"
+#include "masks/lineitem/OpenPnrContacts.h"
 #include "resources/dialogs/DivideDialog.h"
 #include "typelib/MaskInterfaces.h"
 
@@ -45,7 +46,6 @@ class CPNRModificationDivide
   };
 
   void OnInitDialog();
-  void OnFirstShow();
   void ReadPassengers();
   void FillRows();
   void UpdateButtons();
@@ -63,6 +63,5 @@ class CPNRModificationDivide
   int groupFlag_ = 1;
   int passengerCount_ = 0;
   int infantCount_ = 0;
-  bool firstShow_ = true;
-  bool waiting_ = false;
+  masks::OpenPnrWait openPnr_;
 };

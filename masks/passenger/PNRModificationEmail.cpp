@@ -3,7 +3,6 @@
 #include "framework/CParseField.h"
 #include "framework/HostCommand.h"
 #include "framework/WindowText.h"
-#include "framework/services/CPnr.h"
 #include "framework/services/TorvanArch.h"
 #include "platform/com/Bstr.h"
 #include "platform/text/TextRules.h"
@@ -13,7 +12,6 @@ using namespace platform;
 
 namespace {
 
-constexpr UINT kGetPnrMessage = 0x0605;
 constexpr std::size_t kQueueBuffer = 1024;
 
 bool isBlank(std::string_view text) {
@@ -30,8 +28,7 @@ CPNRModificationEmail::CPNRModificationEmail() {
 }
 
 bool CPNRModificationEmail::ProcessWindowMessage(const Message& message, LRESULT& result) {
-  if (message.code == WM_SHOWWINDOW && firstShow_) OnFirstShow();
-  if (message.code == kGetPnrMessage) {
+  if (openPnr_.onWindowMessage(message.code, dialog())) {
     fireEvent(typelib::Event::OnEvent, {"Run", "GetPNR"});
     return true;
   }
@@ -41,25 +38,13 @@ bool CPNRModificationEmail::ProcessWindowMessage(const Message& message, LRESULT
 // Only the desktop's notice that the PNR is read ends the wait well; any other reply while
 // waiting ends it too, and the mask stays disabled.
 HRESULT CPNRModificationEmail::SetResponse(BSTR response) {
-  if (!waitingForPassengers_) return S_OK;
-  waitingForPassengers_ = false;
-  if (latin1FromBstr(response) != "GETPNRINFO") return S_OK;
-  dialog()->enable(true);
+  if (!openPnr_.onResponse(latin1FromBstr(response), dialog())) return S_OK;
   masks::OpenPnrContacts contacts = masks::readOpenPnrContacts(dialog());
   passengerLabels_ = std::move(contacts.passengerLabels);
   existingEmails_ = std::move(contacts.emails);
   ShowPassengers();
   PresetFromQueue();
   return S_OK;
-}
-
-void CPNRModificationEmail::OnFirstShow() {
-  firstShow_ = false;
-  waitingForPassengers_ = true;
-  dialog()->enable(false);
-  CPnr pnr;
-  pnr.setParent(dialog());
-  pnr.askForPAX();
 }
 
 // With passengers the list takes the place of the passenger edit.

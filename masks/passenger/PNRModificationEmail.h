@@ -31,7 +31,6 @@ class CPNRModificationEmail
   void ClearFields();
 
  private:
-  void OnFirstShow();
   void ShowPassengers();
   void PresetFromQueue();
   // The name number of the chosen passenger; empty for the first (empty) entry.
@@ -42,6 +41,5 @@ class CPNRModificationEmail
   fields::CFieldEmail email_;
   std::vector<std::string> passengerLabels_;  // "1.1 - LEE/ANN"
   std::vector<masks::ExistingEmail> existingEmails_;
-  bool firstShow_ = true;
-  bool waitingForPassengers_ = false;
+  masks::OpenPnrWait openPnr_;
 };

@@ -1,0 +1,49 @@
+#include "masks/fit/CreationProfile.h"
+
+#include <array>
+
+#include "framework/services/TorvanArch.h"
+
+namespace fit {
+
+namespace {
+constexpr std::size_t kTextBuffer = 1024;
+}  // namespace
+
+void saveProfileValue(CTorvanProfile& profile, std::string_view key, std::string_view value) {
+  profile.setKeyName(key);
+  profile.setValue(value);
+}
+
+std::string loadProfileValue(CTorvanProfile& profile, std::string_view key) {
+  profile.setKeyName(key);
+  std::string value;
+  profile.getValue(value, "", kTextBuffer);
+  return value;
+}
+
+void writeUserValue(std::string_view key, std::string_view value) {
+  WHITEBOARD_putString("USER", key, value, kWhiteboardName);
+}
+
+bool requestAgentProfile(CTorvanAgentInfo& agentInfo, platform::Window* parent) {
+  agentInfo.setParentHwnd(parent);
+  agentInfo.setUseDoss(true);
+  agentInfo.setUseCurrentPNR(false);
+  bool complete = false;
+  agentInfo.getAgentProfileEx(&complete);
+  return complete;
+}
+
+void presetAgency(const CTorvanAgentInfo& agentInfo, fields::CFieldAgencyAddress& agency) {
+  std::array<std::string, 6> values;
+  agentInfo.getAgencyName(values[0]);
+  agentInfo.getAddr1(values[1]);
+  agentInfo.getAddr2(values[2]);
+  agentInfo.getAddr3(values[3]);
+  agentInfo.getAddr4(values[4]);
+  agentInfo.getAddr5(values[5]);
+  agency.SetAddress(values[0], values[1], values[2], values[3], values[4], values[5]);
+}
+
+}  // namespace fit

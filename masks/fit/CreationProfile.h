@@ -1,0 +1,29 @@
+#pragma once
+// What the individual and the group creation masks share: their whiteboard values and the
+// agency block preset from the agent's profile.
+
+#include <string>
+#include <string_view>
+
+#include "fields/AddressFields.h"
+#include "framework/services/CTorvanAgentInfo.h"
+#include "framework/services/CTorvanProfile.h"
+
+namespace fit {
+
+// The value under the key of the profile's section.
+void saveProfileValue(CTorvanProfile& profile, std::string_view key, std::string_view value);
+// The value under the key (at most 1023 characters), empty when none is stored.
+std::string loadProfileValue(CTorvanProfile& profile, std::string_view key);
+
+// A value of the whiteboard's section "USER" (the lookups' and hand-overs' keys).
+void writeUserValue(std::string_view key, std::string_view value);
+
+// Asks for the agent's profile (DOSS, not the current PNR); true when the desktop already
+// knows it, false when the host's reply is to come.
+bool requestAgentProfile(CTorvanAgentInfo& agentInfo, platform::Window* parent);
+
+// The agency's name and five address lines from the agent's profile.
+void presetAgency(const CTorvanAgentInfo& agentInfo, fields::CFieldAgencyAddress& agency);
+
+}  // namespace fit
