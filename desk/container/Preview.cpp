@@ -45,11 +45,11 @@ class Outcomes final : public ContainerServices {
     } else if (!arguments.empty()) {
       text = arguments.front();
     }
-    if (name == "SendCommand") hostEntries_.push_back(outcomes_.size() + pendingRequests());
     add({name == "Send" ? PreviewResult::Kind::Command : PreviewResult::Kind::Request,
          std::move(text),
          std::nullopt,
          {}});
+    if (name == "SendCommand") hostEntries_.push_back(outcomes_.size() - 1);
   }
 
   std::size_t count() {
@@ -90,7 +90,6 @@ class Outcomes final : public ContainerServices {
     takeRequests();
     outcomes_.push_back(std::move(outcome));
   }
-  std::size_t pendingRequests() const { return sandbox_.requests().size() - requestsTaken_; }
   void takeRequests() {
     const std::vector<std::string>& requests = sandbox_.requests();
     for (; requestsTaken_ < requests.size(); ++requestsTaken_) {
