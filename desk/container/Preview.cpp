@@ -1,6 +1,5 @@
 #include "desk/container/Preview.h"
 
-#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -49,17 +48,15 @@ class Outcomes final : public ContainerServices {
          std::move(text),
          std::nullopt,
          {}});
-    if (name == "SendCommand") hostEntries_.push_back(outcomes_.size() - 1);
+    if (name == "SendCommand" && outcomes_.size() == 1) firstIsHostEntry_ = true;
   }
 
   std::size_t count() {
     takeRequests();
     return outcomes_.size();
   }
-  // Whether outcome index is a host entry (SendCommand) rather than another request.
-  bool isHostEntry(std::size_t index) const {
-    return std::ranges::find(hostEntries_, index) != hostEntries_.end();
-  }
+  // Whether the first outcome is a host entry (SendCommand) rather than another request.
+  bool firstIsHostEntry() const { return firstIsHostEntry_; }
   // The first command fired from outcome index on, or nothing.
   std::optional<std::string> commandFrom(std::size_t index) {
     takeRequests();
@@ -101,7 +98,7 @@ class Outcomes final : public ContainerServices {
   const Sandbox& sandbox_;
   std::vector<PreviewResult> outcomes_;
   std::size_t requestsTaken_ = 0;
-  std::vector<std::size_t> hostEntries_;
+  bool firstIsHostEntry_ = false;
 };
 
 // For the length of a preview the hidden instance is the desktop's container's mask: its
@@ -214,7 +211,7 @@ PreviewResult MaskPreview::run(const Window& shownDialog, std::string_view langu
     result = outcomes.first(dialog);
     // Send asked the host first: with the host's answer, still in the sandbox, the hidden
     // instance goes on to the command it would send.
-    if (result.kind == PreviewResult::Kind::Request && answers && outcomes.isHostEntry(0)) {
+    if (result.kind == PreviewResult::Kind::Request && answers && outcomes.firstIsHostEntry()) {
       if (const std::optional<std::string> reply = answers(result.text)) {
         const std::size_t before = outcomes.count();
         hidden.call("SetResponse", {*reply});
