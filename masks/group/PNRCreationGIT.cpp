@@ -185,9 +185,6 @@ bool CPNRCreationGIT::OnExchangeMessage(UINT code) {
 HRESULT CPNRCreationGIT::SetResponse(BSTR response) {
   const std::string reply = latin1FromBstr(response);
   const fit::ReplyRoute route = exchange_.routeReply(reply);
-  if (route.dialog == fit::HostedDialog::AddPassenger && addPassengerDialog_) {
-    addPassengerDialog_->lastReply = reply;
-  }
   if (!route.agentInformation) return S_OK;
   bool complete = false;
   const std::string text = fit::agentInformationText(reply, true);
@@ -204,13 +201,9 @@ HRESULT CPNRCreationGIT::SetResponse(BSTR response) {
 }
 
 // A back-office answer for the waiting Add Passenger dialog; none is waited for otherwise.
-HRESULT CPNRCreationGIT::receivedFrom(BSTR, BSTR, BSTR text) {
+HRESULT CPNRCreationGIT::receivedFrom(BSTR, BSTR, BSTR) {
   if (!exchange_.isWaiting(fit::HostedDialog::AddPassenger)) return S_OK;
   exchange_.routeReceivedFrom();
-  if (addPassengerDialog_) {
-    addPassengerDialog_->lastRecord =
-        fit::readDialogRecord(latin1FromBstr(text), fit::LookupKind::Surname);
-  }
   writeRenderTree("");
   return S_OK;
 }
@@ -218,8 +211,6 @@ HRESULT CPNRCreationGIT::receivedFrom(BSTR, BSTR, BSTR text) {
 void CPNRCreationGIT::OnAddPassenger() {
   const int source = fit::addPassengerSource(fit::customerProfileSource(),
                                              fit::readBackOfficeSwitches().backOffice);
-  if (!addPassengerDialog_) addPassengerDialog_ = AddPassengerDialog{-1, {}, std::nullopt};
-  addPassengerDialog_->customerSource = source;
   const std::optional<std::vector<std::string>> answer = modalDialog("addpax", dialog());
   if (!answer) return;
   std::optional<fit::SavedAddPassengerList> list = fit::addPassengerListOfAnswer(*answer, source);
