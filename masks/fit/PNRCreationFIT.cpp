@@ -526,7 +526,6 @@ void CPNRCreationFIT::ApplyImport(const fit::ProfileImport& imported) {
   target.profile = imported.record;
   pendingKind_ = LookupKind::Surname;
   pendingRow_ = -1;
-  lastImportedRow_ = imported.row;
   fit::writeUserValue("FIT_Msg", "");
 }
 
@@ -1037,10 +1036,6 @@ void CPNRCreationFIT::ClearFields() {
 
 std::string CPNRCreationFIT::Text(int id) const {
   return framework::itemText(*dialog(), id, kTextBuffer);
-}
-
-void CPNRCreationFIT::SetText(int id, std::string_view text) {
-  if (Window* control = dialog()->child(id)) control->setText(text);
 }
 
 bool CPNRCreationFIT::IsChecked(int id) const {

@@ -129,7 +129,6 @@ class CPNRCreationFIT : public framework::StandardMask<CPNRCreationFIT, IPNRCrea
                                         const std::vector<fit::EligibleCard>& cards);
 
   std::string Text(int id) const;
-  void SetText(int id, std::string_view text);
   bool IsChecked(int id) const;
   void SetChecked(int id, bool checked);
   void EnableControl(int id, bool enabled);
@@ -164,5 +163,4 @@ class CPNRCreationFIT : public framework::StandardMask<CPNRCreationFIT, IPNRCrea
   fit::CodeLists codeLists_;
   fit::LookupKind pendingKind_ = fit::LookupKind::Surname;
   int pendingRow_ = -1;
-  int lastImportedRow_ = -1;
 };
