@@ -61,8 +61,7 @@ void CCreateAddPax::OnInitDialog() {
   if (!attached) return;
   control_.SetInitialMode(kInitialMode);
   control_.SetText("");
-  control_.SetCustomerSource(fit::addPassengerSource(fit::customerProfileSource(),
-                                                     fit::readBackOfficeSwitches().backOffice));
+  control_.SetCustomerSource(fit::currentAddPassengerSource());
   control_.SetText("");
 }
 

@@ -209,8 +209,7 @@ HRESULT CPNRCreationGIT::receivedFrom(BSTR, BSTR, BSTR) {
 }
 
 void CPNRCreationGIT::OnAddPassenger() {
-  const int source = fit::addPassengerSource(fit::customerProfileSource(),
-                                             fit::readBackOfficeSwitches().backOffice);
+  const int source = fit::currentAddPassengerSource();
   const std::optional<std::vector<std::string>> answer = modalDialog("addpax", dialog());
   if (!answer) return;
   std::optional<fit::SavedAddPassengerList> list = fit::addPassengerListOfAnswer(*answer, source);
