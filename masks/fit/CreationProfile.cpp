@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "framework/MaskControl.h"
 #include "framework/services/TorvanArch.h"
 
 namespace fit {
@@ -44,6 +45,27 @@ void presetAgency(const CTorvanAgentInfo& agentInfo, fields::CFieldAgencyAddress
   agentInfo.getAddr4(values[4]);
   agentInfo.getAddr5(values[5]);
   agency.SetAddress(values[0], values[1], values[2], values[3], values[4], values[5]);
+}
+
+void answerExchangeMessage(const ExchangeMessage& message, HostExchange& exchange,
+                           CTorvanAgentInfo& agentInfo, framework::MaskControlBase& mask) {
+  exchange.onMessage(message);
+  switch (message.request) {
+    case ExchangeRequest::AgentCommand: {
+      std::string command;
+      agentInfo.getHostCmd(command);
+      mask.fireEvent(typelib::Event::SendCommand, {command});
+      break;
+    }
+    case ExchangeRequest::SendTo:
+      writeUserValue("CP_RenderTree", exchange.renderTree());
+      break;
+    case ExchangeRequest::RunSearch:
+      mask.fireEvent(typelib::Event::OnEvent, {"Run", "MD"});
+      break;
+    case ExchangeRequest::SendCommand:
+      break;
+  }
 }
 
 }  // namespace fit

@@ -8,6 +8,11 @@
 #include "fields/AddressFields.h"
 #include "framework/services/CTorvanAgentInfo.h"
 #include "framework/services/CTorvanProfile.h"
+#include "masks/fit/HostExchange.h"
+
+namespace framework {
+class MaskControlBase;
+}  // namespace framework
 
 namespace fit {
 
@@ -25,5 +30,11 @@ bool requestAgentProfile(CTorvanAgentInfo& agentInfo, platform::Window* parent);
 
 // The agency's name and five address lines from the agent's profile.
 void presetAgency(const CTorvanAgentInfo& agentInfo, fields::CFieldAgencyAddress& agency);
+
+// A message of the exchanges. The hosted dialogs are run by the container, which keeps their
+// texts and sends them itself: the exchange marks the waiting, and the mask asks for what needs
+// no text of theirs (the agent information's host command, "CP_RenderTree", the search).
+void answerExchangeMessage(const ExchangeMessage& message, HostExchange& exchange,
+                           CTorvanAgentInfo& agentInfo, framework::MaskControlBase& mask);
 
 }  // namespace fit

@@ -350,7 +350,7 @@ void CPNRCreationFIT::FillCtpFromPolicy() {
 
 bool CPNRCreationFIT::ProcessWindowMessage(const Message& message, LRESULT& result) {
   if (const std::optional<fit::ExchangeMessage> exchange = fit::exchangeMessageOf(message.code)) {
-    OnExchangeMessage(*exchange);
+    fit::answerExchangeMessage(*exchange, exchange_, agentInfo_, *this);
     result = 0;
     return true;
   }
@@ -472,28 +472,6 @@ void CPNRCreationFIT::AddPassengers() {
     const fit::PhoneFill phones = fit::readPhoneFill();
     homePhone_.SetText(phones.homePhone);
     businessPhone_.SetText(phones.businessPhone);
-  }
-}
-
-// The hosted dialogs of this desk are run by the container, which keeps their texts; the mask
-// keeps the waiting marks and asks for what needs no text of theirs.
-void CPNRCreationFIT::OnExchangeMessage(const fit::ExchangeMessage& message) {
-  exchange_.onMessage(message);
-  switch (message.request) {
-    case fit::ExchangeRequest::AgentCommand: {
-      std::string command;
-      agentInfo_.getHostCmd(command);
-      fireEvent(typelib::Event::SendCommand, {command});
-      break;
-    }
-    case fit::ExchangeRequest::SendTo:
-      fit::writeUserValue("CP_RenderTree", exchange_.renderTree());
-      break;
-    case fit::ExchangeRequest::RunSearch:
-      fireEvent(typelib::Event::OnEvent, {"Run", "MD"});
-      break;
-    case fit::ExchangeRequest::SendCommand:
-      break;
   }
 }
 

@@ -111,7 +111,6 @@ class CPNRCreationFIT : public framework::StandardMask<CPNRCreationFIT, IPNRCrea
   void StartLookup(fit::LookupKind kind, int row);
   void ChooseTravellerProfile(int row);
   void AddPassengers();
-  void OnExchangeMessage(const fit::ExchangeMessage& message);
   void ImportProfile(std::string_view text, fit::LookupKind kind, int row);
   void ApplyImport(const fit::ProfileImport& imported);
   void ApplyFirstRow(const fit::FirstRowFill& fill);

@@ -153,32 +153,14 @@ bool CPNRCreationGIT::ProcessWindowMessage(const Message& message, LRESULT& resu
   return StandardMask::ProcessWindowMessage(message, result);
 }
 
-// The Add Passenger dialog's requests and the agent information's. The dialog is run by the
-// container, which keeps its command and profile-request texts and sends them itself; the
-// mask keeps the waiting marks and asks for what needs no text of the dialog's, as the
-// individual creation mask does.
+// The Add Passenger dialog's requests and the agent information's, answered as the individual
+// creation mask answers them; the other hosted dialogs' are not the group mask's.
 bool CPNRCreationGIT::OnExchangeMessage(UINT code) {
   const std::optional<fit::ExchangeMessage> exchange = fit::exchangeMessageOf(code);
   if (!exchange || (exchange->dialog && *exchange->dialog != fit::HostedDialog::AddPassenger)) {
     return false;
   }
-  exchange_.onMessage(*exchange);
-  switch (exchange->request) {
-    case fit::ExchangeRequest::AgentCommand: {
-      std::string command;
-      agentInfo_.getHostCmd(command);
-      fireEvent(typelib::Event::SendCommand, {command});
-      break;
-    }
-    case fit::ExchangeRequest::SendCommand:
-      break;
-    case fit::ExchangeRequest::SendTo:
-      writeRenderTree(exchange_.renderTree());
-      break;
-    case fit::ExchangeRequest::RunSearch:
-      fireEvent(typelib::Event::OnEvent, {"Run", "MD"});
-      break;
-  }
+  fit::answerExchangeMessage(*exchange, exchange_, agentInfo_, *this);
   return true;
 }
 
