@@ -4,6 +4,7 @@
 
 #include "framework/MaskControl.h"
 #include "framework/services/TorvanArch.h"
+#include "platform/window/Desktop.h"
 
 namespace fit {
 
@@ -45,6 +46,23 @@ void presetAgency(const CTorvanAgentInfo& agentInfo, fields::CFieldAgencyAddress
   agentInfo.getAddr4(values[4]);
   agentInfo.getAddr5(values[5]);
   agency.SetAddress(values[0], values[1], values[2], values[3], values[4], values[5]);
+}
+
+std::optional<SavedAddPassengerList> runAddPassengerDialog(platform::Window* parent,
+                                                           int customerSource,
+                                                           HostExchange& exchange,
+                                                           fields::CField& homePhone,
+                                                           fields::CField& businessPhone) {
+  const std::optional<std::vector<std::string>> answer = platform::modalDialog("addpax", parent);
+  if (!answer) return std::nullopt;
+  std::optional<SavedAddPassengerList> list = addPassengerListOfAnswer(*answer, customerSource);
+  if (!list) return std::nullopt;
+  if (exchange.takePhoneFill()) {
+    const PhoneFill phones = readPhoneFill();
+    homePhone.SetText(phones.homePhone);
+    businessPhone.SetText(phones.businessPhone);
+  }
+  return list;
 }
 
 void answerExchangeMessage(const ExchangeMessage& message, HostExchange& exchange,

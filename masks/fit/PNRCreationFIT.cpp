@@ -462,17 +462,9 @@ void CPNRCreationFIT::ChooseTravellerProfile(int row) {
 // The Add Passenger dialog hands back its markers and its list text; a profile exchange made
 // in it may have asked for the home and business phones.
 void CPNRCreationFIT::AddPassengers() {
-  const int source = CustomerSource();
-  const auto answer = platform::modalDialog("addpax", dialog());
-  if (!answer) return;
-  std::optional<fit::SavedAddPassengerList> list = fit::addPassengerListOfAnswer(*answer, source);
-  if (!list) return;
-  addedPassengers_ = std::move(*list);
-  if (exchange_.takePhoneFill()) {
-    const fit::PhoneFill phones = fit::readPhoneFill();
-    homePhone_.SetText(phones.homePhone);
-    businessPhone_.SetText(phones.businessPhone);
-  }
+  std::optional<fit::SavedAddPassengerList> list =
+      fit::runAddPassengerDialog(dialog(), CustomerSource(), exchange_, homePhone_, businessPhone_);
+  if (list) addedPassengers_ = std::move(*list);
 }
 
 HRESULT CPNRCreationFIT::receivedFrom(BSTR, BSTR, BSTR text) {

@@ -191,17 +191,9 @@ HRESULT CPNRCreationGIT::receivedFrom(BSTR, BSTR, BSTR) {
 }
 
 void CPNRCreationGIT::OnAddPassenger() {
-  const int source = fit::currentAddPassengerSource();
-  const std::optional<std::vector<std::string>> answer = modalDialog("addpax", dialog());
-  if (!answer) return;
-  std::optional<fit::SavedAddPassengerList> list = fit::addPassengerListOfAnswer(*answer, source);
-  if (!list) return;
-  passengers_ = std::move(*list);
-  if (exchange_.takePhoneFill()) {
-    const fit::PhoneFill fill = fit::readPhoneFill();
-    homePhone_.SetText(fill.homePhone);
-    businessPhone_.SetText(fill.businessPhone);
-  }
+  std::optional<fit::SavedAddPassengerList> list = fit::runAddPassengerDialog(
+      dialog(), fit::currentAddPassengerSource(), exchange_, homePhone_, businessPhone_);
+  if (list) passengers_ = std::move(*list);
 }
 
 bool CPNRCreationGIT::ProcessFieldMessages(const Message& message, LRESULT& result) {
