@@ -115,8 +115,8 @@ void CPNRCreationFIT::BindFields(Window& dialog) {
     rows_[row].age = dialog.child(row_ids.age);
   }
   ttl_.Create(dialog, ids::kTtl.label, ids::kTtl.type, ids::kTtl.dateLabel, ids::kTtl.date,
-              ids::kTtl.queueLabel, ids::kTtl.queue, ids::kTtl.segmentLabel, ids::kTtl.segment, 10,
-              ids::kTtl.ticketLabel, fields::kCreation);
+              ids::kTtl.queueLabel, ids::kTtl.queue, ids::kTtl.segmentLabel, ids::kTtl.segment,
+              ids::kTtlRowOrigin, ids::kTtl.ticketLabel, fields::kCreation);
   receivedFrom_.Create(dialog, ids::kReceivedFromLabel, ids::kReceivedFrom, 0, fields::kCreation);
   const auto& agency = ids::kAgency;
   agency_.Create(dialog, agency.nameLabel, agency.name, agency.telephoneLabel, agency.telephone,
