@@ -361,9 +361,6 @@ void CPNRCreationGIT::SaveFields(CTorvanProfile& profile) {
 
 void CPNRCreationGIT::LoadFields(CTorvanProfile& profile) {
   Window& dialogWindow = *dialog();
-  // The group dialog has no controls for these two; they are read and go nowhere.
-  fit::loadProfileValue(profile, "BILLTOCOMPANY");
-  fit::loadProfileValue(profile, "OTHERS");
   ttl_.Load(profile);
   receivedFrom_.Load(profile, "RECEIVEDFROM");
   agency_.Load(profile);
