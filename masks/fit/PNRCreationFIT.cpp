@@ -696,9 +696,8 @@ fit::FitCommandInput CPNRCreationFIT::GatherCommandInput(const fit::BookingData&
     input.slots.push_back(std::move(slot));
   }
   if (addedPassengers_) {
-    for (const fit::AddedPassenger& added : addedPassengers_->entries) {
-      input.slots.push_back(fit::slotOf(added));
-    }
+    const std::vector<fit::PassengerSlot> added = fit::slotsOf(addedPassengers_->entries);
+    input.slots.insert(input.slots.end(), added.begin(), added.end());
   }
 
   const fit::BackOfficeSwitches switches = fit::readBackOfficeSwitches();
