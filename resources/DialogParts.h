@@ -94,6 +94,35 @@ constexpr std::array<ControlTemplate, 1> plainLabelAt(std::string_view text, int
             width, 8}}};
 }
 
+inline constexpr DWORD kCheckBoxStyle =
+    platform::BS_AUTOCHECKBOX | platform::WS_TABSTOP | platform::WS_VISIBLE;
+inline constexpr DWORD kGroupBoxStyle = platform::BS_GROUPBOX | platform::WS_VISIBLE;
+
+// Single controls, for a dialog that lists its controls one by one (std::to_array).
+// A label, its text two units below y.
+constexpr ControlTemplate labelAt(int id, std::string_view text, int x, int y, int width = 60) {
+  return {id, WindowClass::Static, text, kLabelStyle | platform::WS_VISIBLE, x, y + 2, width, 8};
+}
+constexpr ControlTemplate editAt(int id, int x, int y, int width) {
+  return {id, WindowClass::Edit, "", kEditStyle, x, y, width, 12};
+}
+// A check box 10 units high, as the creation dialogs set them among their edits.
+constexpr ControlTemplate compactCheckBoxAt(int id, std::string_view text, int x, int y,
+                                            int width) {
+  return {id, WindowClass::Button, text, kCheckBoxStyle, x, y, width, 10};
+}
+constexpr ControlTemplate buttonAt(int id, std::string_view text, int x, int y, int width) {
+  return {id, WindowClass::Button, text, kButtonStyle, x, y, width, 12};
+}
+constexpr ControlTemplate frameAt(int id, std::string_view text, int x, int y, int width,
+                                  int height) {
+  return {id, WindowClass::Button, text, kGroupBoxStyle, x, y, width, height};
+}
+// A combo box of the style; its drop-down list opens 60 units deep.
+constexpr ControlTemplate comboAt(int id, DWORD style, int x, int y, int width) {
+  return {id, WindowClass::ComboBox, "", style, x, y, width, 60};
+}
+
 // Send, Recall, Clear, Cancel and Help in a row at y, then the status line below them.
 constexpr std::array<ControlTemplate, 6> buttonRowAndStatusLine(const ButtonIds& buttons, int y) {
   return {{

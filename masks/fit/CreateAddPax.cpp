@@ -61,8 +61,7 @@ void CCreateAddPax::OnInitDialog() {
   if (!attached) return;
   control_.SetInitialMode(kInitialMode);
   control_.SetText("");
-  control_.SetCustomerSource(fit::addPassengerSource(fit::customerProfileSource(),
-                                                     fit::readBackOfficeSwitches().backOffice));
+  control_.SetCustomerSource(fit::currentAddPassengerSource());
   control_.SetText("");
 }
 
@@ -102,9 +101,7 @@ void CCreateAddPax::OnCompleted() {
   }
   std::vector<fit::AddedPassenger> entries = fit::parseAddPassengerList(list, fit::kListNameFields);
   fit::applyProfileMarkers(entries, markers);
-  std::vector<fit::PassengerSlot> slots;
-  for (const fit::AddedPassenger& entry : entries) slots.push_back(fit::slotOf(entry));
-  const std::string command = fit::buildAddPassengerCommand(slots);
+  const std::string command = fit::buildAddPassengerCommand(fit::slotsOf(entries));
   if (command.empty()) {
     fireEvent(typelib::Event::Cancel);
     return;

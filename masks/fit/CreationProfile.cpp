@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "framework/MaskControl.h"
 #include "framework/services/TorvanArch.h"
+#include "platform/window/Desktop.h"
 
 namespace fit {
 
@@ -44,6 +46,44 @@ void presetAgency(const CTorvanAgentInfo& agentInfo, fields::CFieldAgencyAddress
   agentInfo.getAddr4(values[4]);
   agentInfo.getAddr5(values[5]);
   agency.SetAddress(values[0], values[1], values[2], values[3], values[4], values[5]);
+}
+
+std::optional<SavedAddPassengerList> runAddPassengerDialog(platform::Window* parent,
+                                                           int customerSource,
+                                                           HostExchange& exchange,
+                                                           fields::CField& homePhone,
+                                                           fields::CField& businessPhone) {
+  const std::optional<std::vector<std::string>> answer = platform::modalDialog("addpax", parent);
+  if (!answer) return std::nullopt;
+  std::optional<SavedAddPassengerList> list = addPassengerListOfAnswer(*answer, customerSource);
+  if (!list) return std::nullopt;
+  if (exchange.takePhoneFill()) {
+    const PhoneFill phones = readPhoneFill();
+    homePhone.SetText(phones.homePhone);
+    businessPhone.SetText(phones.businessPhone);
+  }
+  return list;
+}
+
+void answerExchangeMessage(const ExchangeMessage& message, HostExchange& exchange,
+                           CTorvanAgentInfo& agentInfo, framework::MaskControlBase& mask) {
+  exchange.onMessage(message);
+  switch (message.request) {
+    case ExchangeRequest::AgentCommand: {
+      std::string command;
+      agentInfo.getHostCmd(command);
+      mask.fireEvent(typelib::Event::SendCommand, {command});
+      break;
+    }
+    case ExchangeRequest::SendTo:
+      writeUserValue("CP_RenderTree", exchange.renderTree());
+      break;
+    case ExchangeRequest::RunSearch:
+      mask.fireEvent(typelib::Event::OnEvent, {"Run", "MD"});
+      break;
+    case ExchangeRequest::SendCommand:
+      break;
+  }
 }
 
 }  // namespace fit

@@ -1,13 +1,22 @@
 #pragma once
-// What the individual and the group creation masks share: their whiteboard values and the
-// agency block preset from the agent's profile.
+// What the individual and the group creation masks share: their whiteboard values, the
+// agency block preset from the agent's profile, the Add Passenger dialog and the answers to
+// the exchange messages.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "fields/AddressFields.h"
+#include "fields/CField.h"
 #include "framework/services/CTorvanAgentInfo.h"
 #include "framework/services/CTorvanProfile.h"
+#include "masks/fit/AddPassengerList.h"
+#include "masks/fit/HostExchange.h"
+
+namespace framework {
+class MaskControlBase;
+}  // namespace framework
 
 namespace fit {
 
@@ -25,5 +34,20 @@ bool requestAgentProfile(CTorvanAgentInfo& agentInfo, platform::Window* parent);
 
 // The agency's name and five address lines from the agent's profile.
 void presetAgency(const CTorvanAgentInfo& agentInfo, fields::CFieldAgencyAddress& agency);
+
+// Runs the Add Passenger dialog over parent: the list it hands back, made with the customer
+// source, or nothing when it is cancelled or hands back no list. When a profile exchange made
+// in it asked for the phones, they fill the home and the business phone.
+std::optional<SavedAddPassengerList> runAddPassengerDialog(platform::Window* parent,
+                                                           int customerSource,
+                                                           HostExchange& exchange,
+                                                           fields::CField& homePhone,
+                                                           fields::CField& businessPhone);
+
+// A message of the exchanges. The hosted dialogs are run by the container, which keeps their
+// texts and sends them itself: the exchange marks the waiting, and the mask asks for what needs
+// no text of theirs (the agent information's host command, "CP_RenderTree", the search).
+void answerExchangeMessage(const ExchangeMessage& message, HostExchange& exchange,
+                           CTorvanAgentInfo& agentInfo, framework::MaskControlBase& mask);
 
 }  // namespace fit

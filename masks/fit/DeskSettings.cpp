@@ -8,20 +8,23 @@
 namespace fit {
 namespace {
 
-std::string userValue(std::string_view key) {
-  CTorvanProfile profile;
-  profile.setIniFile(framework::kWhiteboardFile);
-  profile.setSectionName("USER");
+constexpr std::string_view kUserSection = "USER";
+constexpr std::size_t kValueBuffer = 1024;
+
+// The value under the key of the profile's section, empty when none is stored.
+std::string userValue(CTorvanProfile& profile, std::string_view key) {
   profile.setKeyName(key);
   std::string value;
-  profile.getValue(value, "", 1024);
+  profile.getValue(value, "", kValueBuffer);
   return value;
 }
 
 }  // namespace
 
 std::string customerProfileSource() {
-  return userValue("CustomerProfileSource");
+  CTorvanProfile profile;
+  framework::openWhiteboardSection(profile, kUserSection);
+  return userValue(profile, "CustomerProfileSource");
 }
 
 std::optional<int> sourceSelection(std::string_view storedSource) {
@@ -48,10 +51,19 @@ int switchValue(std::string_view text) {
   return static_cast<int>(negative ? -value : value);
 }
 
+int currentAddPassengerSource() {
+  return addPassengerSource(customerProfileSource(), readBackOfficeSwitches().backOffice);
+}
+
+// The four switches from one reading of the whiteboard.
 BackOfficeSwitches readBackOfficeSwitches() {
-  return {userValue("BackOffice") == "1", switchValue(userValue("BackOfficeFFP")) == 1,
-          switchValue(userValue("BackOfficePSPT")) == 1,
-          switchValue(userValue("BackOfficeCTCB")) == 1};
+  CTorvanProfile profile;
+  framework::openWhiteboardSection(profile, kUserSection);
+  CTorvanProfile::Batch snapshot(profile);
+  return {userValue(profile, "BackOffice") == "1",
+          switchValue(userValue(profile, "BackOfficeFFP")) == 1,
+          switchValue(userValue(profile, "BackOfficePSPT")) == 1,
+          switchValue(userValue(profile, "BackOfficeCTCB")) == 1};
 }
 
 std::string ctpText(std::string_view first, std::string_view second) {

@@ -23,6 +23,8 @@ std::optional<int> sourceSelection(std::string_view storedSource);
 // The source the add-passenger control is given: DOSS for "DOSS", the back office's for
 // "Ledgerwise" while the back-office switch is on, -1 otherwise.
 int addPassengerSource(std::string_view storedSource, bool backOffice);
+// That source for the stored source and back-office switch as they are now.
+int currentAddPassengerSource();
 
 struct BackOfficeSwitches {
   bool backOffice = false;     // "BackOffice" is "1"

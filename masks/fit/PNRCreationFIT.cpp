@@ -115,8 +115,8 @@ void CPNRCreationFIT::BindFields(Window& dialog) {
     rows_[row].age = dialog.child(row_ids.age);
   }
   ttl_.Create(dialog, ids::kTtl.label, ids::kTtl.type, ids::kTtl.dateLabel, ids::kTtl.date,
-              ids::kTtl.queueLabel, ids::kTtl.queue, ids::kTtl.segmentLabel, ids::kTtl.segment, 10,
-              ids::kTtl.ticketLabel, fields::kCreation);
+              ids::kTtl.queueLabel, ids::kTtl.queue, ids::kTtl.segmentLabel, ids::kTtl.segment,
+              ids::kTtlRowOrigin, ids::kTtl.ticketLabel, fields::kCreation);
   receivedFrom_.Create(dialog, ids::kReceivedFromLabel, ids::kReceivedFrom, 0, fields::kCreation);
   const auto& agency = ids::kAgency;
   agency_.Create(dialog, agency.nameLabel, agency.name, agency.telephoneLabel, agency.telephone,
@@ -350,7 +350,7 @@ void CPNRCreationFIT::FillCtpFromPolicy() {
 
 bool CPNRCreationFIT::ProcessWindowMessage(const Message& message, LRESULT& result) {
   if (const std::optional<fit::ExchangeMessage> exchange = fit::exchangeMessageOf(message.code)) {
-    OnExchangeMessage(*exchange);
+    fit::answerExchangeMessage(*exchange, exchange_, agentInfo_, *this);
     result = 0;
     return true;
   }
@@ -462,39 +462,9 @@ void CPNRCreationFIT::ChooseTravellerProfile(int row) {
 // The Add Passenger dialog hands back its markers and its list text; a profile exchange made
 // in it may have asked for the home and business phones.
 void CPNRCreationFIT::AddPassengers() {
-  const int source = CustomerSource();
-  const auto answer = platform::modalDialog("addpax", dialog());
-  if (!answer) return;
-  std::optional<fit::SavedAddPassengerList> list = fit::addPassengerListOfAnswer(*answer, source);
-  if (!list) return;
-  addedPassengers_ = std::move(*list);
-  if (exchange_.takePhoneFill()) {
-    const fit::PhoneFill phones = fit::readPhoneFill();
-    homePhone_.SetText(phones.homePhone);
-    businessPhone_.SetText(phones.businessPhone);
-  }
-}
-
-// The hosted dialogs of this desk are run by the container, which keeps their texts; the mask
-// keeps the waiting marks and asks for what needs no text of theirs.
-void CPNRCreationFIT::OnExchangeMessage(const fit::ExchangeMessage& message) {
-  exchange_.onMessage(message);
-  switch (message.request) {
-    case fit::ExchangeRequest::AgentCommand: {
-      std::string command;
-      agentInfo_.getHostCmd(command);
-      fireEvent(typelib::Event::SendCommand, {command});
-      break;
-    }
-    case fit::ExchangeRequest::SendTo:
-      fit::writeUserValue("CP_RenderTree", exchange_.renderTree());
-      break;
-    case fit::ExchangeRequest::RunSearch:
-      fireEvent(typelib::Event::OnEvent, {"Run", "MD"});
-      break;
-    case fit::ExchangeRequest::SendCommand:
-      break;
-  }
+  std::optional<fit::SavedAddPassengerList> list =
+      fit::runAddPassengerDialog(dialog(), CustomerSource(), exchange_, homePhone_, businessPhone_);
+  if (list) addedPassengers_ = std::move(*list);
 }
 
 HRESULT CPNRCreationFIT::receivedFrom(BSTR, BSTR, BSTR text) {
@@ -526,7 +496,6 @@ void CPNRCreationFIT::ApplyImport(const fit::ProfileImport& imported) {
   target.profile = imported.record;
   pendingKind_ = LookupKind::Surname;
   pendingRow_ = -1;
-  lastImportedRow_ = imported.row;
   fit::writeUserValue("FIT_Msg", "");
 }
 
@@ -727,9 +696,8 @@ fit::FitCommandInput CPNRCreationFIT::GatherCommandInput(const fit::BookingData&
     input.slots.push_back(std::move(slot));
   }
   if (addedPassengers_) {
-    for (const fit::AddedPassenger& added : addedPassengers_->entries) {
-      input.slots.push_back(fit::slotOf(added));
-    }
+    const std::vector<fit::PassengerSlot> added = fit::slotsOf(addedPassengers_->entries);
+    input.slots.insert(input.slots.end(), added.begin(), added.end());
   }
 
   const fit::BackOfficeSwitches switches = fit::readBackOfficeSwitches();
@@ -1037,10 +1005,6 @@ void CPNRCreationFIT::ClearFields() {
 
 std::string CPNRCreationFIT::Text(int id) const {
   return framework::itemText(*dialog(), id, kTextBuffer);
-}
-
-void CPNRCreationFIT::SetText(int id, std::string_view text) {
-  if (Window* control = dialog()->child(id)) control->setText(text);
 }
 
 bool CPNRCreationFIT::IsChecked(int id) const {

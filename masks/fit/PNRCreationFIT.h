@@ -111,7 +111,6 @@ class CPNRCreationFIT : public framework::StandardMask<CPNRCreationFIT, IPNRCrea
   void StartLookup(fit::LookupKind kind, int row);
   void ChooseTravellerProfile(int row);
   void AddPassengers();
-  void OnExchangeMessage(const fit::ExchangeMessage& message);
   void ImportProfile(std::string_view text, fit::LookupKind kind, int row);
   void ApplyImport(const fit::ProfileImport& imported);
   void ApplyFirstRow(const fit::FirstRowFill& fill);
@@ -129,7 +128,6 @@ class CPNRCreationFIT : public framework::StandardMask<CPNRCreationFIT, IPNRCrea
                                         const std::vector<fit::EligibleCard>& cards);
 
   std::string Text(int id) const;
-  void SetText(int id, std::string_view text);
   bool IsChecked(int id) const;
   void SetChecked(int id, bool checked);
   void EnableControl(int id, bool enabled);
@@ -164,5 +162,4 @@ class CPNRCreationFIT : public framework::StandardMask<CPNRCreationFIT, IPNRCrea
   fit::CodeLists codeLists_;
   fit::LookupKind pendingKind_ = fit::LookupKind::Surname;
   int pendingRow_ = -1;
-  int lastImportedRow_ = -1;
 };

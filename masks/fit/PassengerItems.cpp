@@ -114,6 +114,13 @@ PassengerSlot slotOf(const AddedPassenger& passenger) {
   return slot;
 }
 
+std::vector<PassengerSlot> slotsOf(const std::vector<AddedPassenger>& passengers) {
+  std::vector<PassengerSlot> slots;
+  slots.reserve(passengers.size());
+  for (const AddedPassenger& passenger : passengers) slots.push_back(slotOf(passenger));
+  return slots;
+}
+
 PassengerStrings buildPassengerStrings(const std::vector<PassengerSlot>& slots,
                                        const std::optional<ContactSettings>& contacts) {
   PassengerStrings strings;

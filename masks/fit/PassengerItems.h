@@ -35,6 +35,8 @@ struct PassengerSlot {
 
 // An added passenger as a slot.
 PassengerSlot slotOf(const AddedPassenger& passenger);
+// Added passengers as slots, in their order.
+std::vector<PassengerSlot> slotsOf(const std::vector<AddedPassenger>& passengers);
 
 // What the contact block needs besides the slots; without it no contact item is built.
 struct ContactSettings {

@@ -36,11 +36,8 @@ std::string groupHeader(const GroupCommandInput& input) {
 std::string buildGroupCommand(const GroupCommandInput& input) {
   std::string command = groupHeader(input);
 
-  std::vector<fit::PassengerSlot> slots;
-  for (const fit::AddedPassenger& passenger : input.passengers) {
-    slots.push_back(fit::slotOf(passenger));
-  }
-  const fit::PassengerStrings passengers = fit::buildPassengerStrings(slots, std::nullopt);
+  const fit::PassengerStrings passengers =
+      fit::buildPassengerStrings(fit::slotsOf(input.passengers), std::nullopt);
   if (!passengers.names.empty()) {
     command += kGroupOpener;
     command += withoutFinalSeparator(passengers.names);

@@ -153,41 +153,20 @@ bool CPNRCreationGIT::ProcessWindowMessage(const Message& message, LRESULT& resu
   return StandardMask::ProcessWindowMessage(message, result);
 }
 
-// The Add Passenger dialog's requests and the agent information's. The dialog is run by the
-// container, which keeps its command and profile-request texts and sends them itself; the
-// mask keeps the waiting marks and asks for what needs no text of the dialog's, as the
-// individual creation mask does.
+// The Add Passenger dialog's requests and the agent information's, answered as the individual
+// creation mask answers them; the other hosted dialogs' are not the group mask's.
 bool CPNRCreationGIT::OnExchangeMessage(UINT code) {
   const std::optional<fit::ExchangeMessage> exchange = fit::exchangeMessageOf(code);
   if (!exchange || (exchange->dialog && *exchange->dialog != fit::HostedDialog::AddPassenger)) {
     return false;
   }
-  exchange_.onMessage(*exchange);
-  switch (exchange->request) {
-    case fit::ExchangeRequest::AgentCommand: {
-      std::string command;
-      agentInfo_.getHostCmd(command);
-      fireEvent(typelib::Event::SendCommand, {command});
-      break;
-    }
-    case fit::ExchangeRequest::SendCommand:
-      break;
-    case fit::ExchangeRequest::SendTo:
-      writeRenderTree(exchange_.renderTree());
-      break;
-    case fit::ExchangeRequest::RunSearch:
-      fireEvent(typelib::Event::OnEvent, {"Run", "MD"});
-      break;
-  }
+  fit::answerExchangeMessage(*exchange, exchange_, agentInfo_, *this);
   return true;
 }
 
 HRESULT CPNRCreationGIT::SetResponse(BSTR response) {
   const std::string reply = latin1FromBstr(response);
   const fit::ReplyRoute route = exchange_.routeReply(reply);
-  if (route.dialog == fit::HostedDialog::AddPassenger && addPassengerDialog_) {
-    addPassengerDialog_->lastReply = reply;
-  }
   if (!route.agentInformation) return S_OK;
   bool complete = false;
   const std::string text = fit::agentInformationText(reply, true);
@@ -204,32 +183,17 @@ HRESULT CPNRCreationGIT::SetResponse(BSTR response) {
 }
 
 // A back-office answer for the waiting Add Passenger dialog; none is waited for otherwise.
-HRESULT CPNRCreationGIT::receivedFrom(BSTR, BSTR, BSTR text) {
+HRESULT CPNRCreationGIT::receivedFrom(BSTR, BSTR, BSTR) {
   if (!exchange_.isWaiting(fit::HostedDialog::AddPassenger)) return S_OK;
   exchange_.routeReceivedFrom();
-  if (addPassengerDialog_) {
-    addPassengerDialog_->lastRecord =
-        fit::readDialogRecord(latin1FromBstr(text), fit::LookupKind::Surname);
-  }
   writeRenderTree("");
   return S_OK;
 }
 
 void CPNRCreationGIT::OnAddPassenger() {
-  const int source = fit::addPassengerSource(fit::customerProfileSource(),
-                                             fit::readBackOfficeSwitches().backOffice);
-  if (!addPassengerDialog_) addPassengerDialog_ = AddPassengerDialog{-1, {}, std::nullopt};
-  addPassengerDialog_->customerSource = source;
-  const std::optional<std::vector<std::string>> answer = modalDialog("addpax", dialog());
-  if (!answer) return;
-  std::optional<fit::SavedAddPassengerList> list = fit::addPassengerListOfAnswer(*answer, source);
-  if (!list) return;
-  passengers_ = std::move(*list);
-  if (exchange_.takePhoneFill()) {
-    const fit::PhoneFill fill = fit::readPhoneFill();
-    homePhone_.SetText(fill.homePhone);
-    businessPhone_.SetText(fill.businessPhone);
-  }
+  std::optional<fit::SavedAddPassengerList> list = fit::runAddPassengerDialog(
+      dialog(), fit::currentAddPassengerSource(), exchange_, homePhone_, businessPhone_);
+  if (list) passengers_ = std::move(*list);
 }
 
 bool CPNRCreationGIT::ProcessFieldMessages(const Message& message, LRESULT& result) {
@@ -397,9 +361,6 @@ void CPNRCreationGIT::SaveFields(CTorvanProfile& profile) {
 
 void CPNRCreationGIT::LoadFields(CTorvanProfile& profile) {
   Window& dialogWindow = *dialog();
-  // The group dialog has no controls for these two; they are read and go nowhere.
-  fit::loadProfileValue(profile, "BILLTOCOMPANY");
-  fit::loadProfileValue(profile, "OTHERS");
   ttl_.Load(profile);
   receivedFrom_.Load(profile, "RECEIVEDFROM");
   agency_.Load(profile);

@@ -22,7 +22,6 @@
 #include "framework/services/CTorvanAgentInfo.h"
 #include "masks/fit/AddPassengerList.h"
 #include "masks/fit/HostExchange.h"
-#include "masks/fit/ProfileImport.h"
 #include "masks/group/GroupCommand.h"
 #include "resources/dialogs/GroupCreationDialog.h"
 #include "typelib/MaskInterfaces.h"
@@ -54,14 +53,6 @@ class CPNRCreationGIT : public framework::StandardMask<CPNRCreationGIT, IPNRCrea
   void ClearFields();
 
  private:
-  // What the mask keeps of its Add Passenger dialog: made on first use, it takes the host's
-  // replies and the back office's answers meant for it while it waits.
-  struct AddPassengerDialog {
-    int customerSource = -1;
-    std::string lastReply;
-    std::optional<fit::DialogRecord> lastRecord;
-  };
-
   bool OnExchangeMessage(UINT code);
   void OnAddPassenger();
   void ApplyType();
@@ -93,7 +84,6 @@ class CPNRCreationGIT : public framework::StandardMask<CPNRCreationGIT, IPNRCrea
   fields::CField copyFromDoss_;
 
   std::optional<fit::SavedAddPassengerList> passengers_;
-  std::optional<AddPassengerDialog> addPassengerDialog_;
   CTorvanAgentInfo agentInfo_;
   fit::HostExchange exchange_;
 };

@@ -3,8 +3,6 @@
 namespace resources::pnr_creation_fit {
 namespace {
 
-using platform::BS_AUTOCHECKBOX;
-using platform::BS_GROUPBOX;
 using platform::CBS_DROPDOWN;
 using platform::CBS_DROPDOWNLIST;
 using platform::CBS_UPPERCASE;
@@ -13,33 +11,10 @@ using platform::WS_BORDER;
 using platform::WS_TABSTOP;
 using platform::WS_VISIBLE;
 
-constexpr DWORD kVisibleLabel = kLabelStyle | WS_VISIBLE;
 constexpr DWORD kListStyle = CBS_DROPDOWNLIST | WS_TABSTOP | WS_VISIBLE;
 constexpr DWORD kTypeComboStyle = CBS_DROPDOWN | CBS_UPPERCASE | WS_TABSTOP | WS_VISIBLE;
-constexpr DWORD kCheckStyle = BS_AUTOCHECKBOX | WS_TABSTOP | WS_VISIBLE;
-constexpr DWORD kFrameStyle = BS_GROUPBOX | WS_VISIBLE;
 // E-mail texts keep their letter case.
 constexpr DWORD kMixedCaseEditStyle = ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_VISIBLE;
-
-constexpr ControlTemplate label(int id, std::string_view text, int x, int y, int width = 60) {
-  return {id, WindowClass::Static, text, kVisibleLabel, x, y + 2, width, 8};
-}
-constexpr ControlTemplate edit(int id, int x, int y, int width) {
-  return {id, WindowClass::Edit, "", kEditStyle, x, y, width, 12};
-}
-constexpr ControlTemplate check(int id, std::string_view text, int x, int y, int width) {
-  return {id, WindowClass::Button, text, kCheckStyle, x, y, width, 10};
-}
-constexpr ControlTemplate button(int id, std::string_view text, int x, int y, int width) {
-  return {id, WindowClass::Button, text, kButtonStyle, x, y, width, 12};
-}
-constexpr ControlTemplate frame(int id, std::string_view text, int x, int y, int width,
-                                int height) {
-  return {id, WindowClass::Button, text, kFrameStyle, x, y, width, height};
-}
-constexpr ControlTemplate list(int id, DWORD style, int x, int y, int width) {
-  return {id, WindowClass::ComboBox, "", style, x, y, width, 60};
-}
 
 // The passenger rows and their column headers.
 constexpr int kFirstRowY = 42;
@@ -47,16 +22,16 @@ constexpr int kRowHeight = 13;
 constexpr std::string_view kRowNumbers[] = {"1.", "2.", "3.", "4.", "5.", "6.", "7.", "8.", "9."};
 
 constexpr auto kCustomer = std::to_array<ControlTemplate>({
-    frame(kCustomerFrame, "Customer", 4, 2, 599, 162),
-    label(kCustomerSourceLabel, "Customer Source:", 10, 12),
-    list(kCustomerSource, kListStyle, 72, 12, 90),
-    button(kAddPassenger, "Add Passenger", 170, 12, 70),
-    label(kSurnameHeader, "Surname", 22, 28),
-    label(kGivenNameHeader, "Given Name", 150, 28),
-    label(kTitleHeader, "Title", 278, 28, 40),
-    label(kPtcHeader, "PTC", 322, 28, 40),
-    label(kOthersHeader, "Others", 396, 28, 30),
-    label(kAgeHeader, "Age", 430, 28, 20),
+    frameAt(kCustomerFrame, "Customer", 4, 2, 599, 162),
+    labelAt(kCustomerSourceLabel, "Customer Source:", 10, 12),
+    comboAt(kCustomerSource, kListStyle, 72, 12, 90),
+    buttonAt(kAddPassenger, "Add Passenger", 170, 12, 70),
+    labelAt(kSurnameHeader, "Surname", 22, 28),
+    labelAt(kGivenNameHeader, "Given Name", 150, 28),
+    labelAt(kTitleHeader, "Title", 278, 28, 40),
+    labelAt(kPtcHeader, "PTC", 322, 28, 40),
+    labelAt(kOthersHeader, "Others", 396, 28, 30),
+    labelAt(kAgeHeader, "Age", 430, 28, 20),
 });
 
 constexpr auto kRowControls = [] {
@@ -65,144 +40,144 @@ constexpr auto kRowControls = [] {
   for (std::size_t row = 0; row < kRows.size(); ++row) {
     const PassengerRowIds& ids = kRows[row];
     const int y = kFirstRowY + static_cast<int>(row) * kRowHeight;
-    controls[next++] = label(kFirstRowNumber + static_cast<int>(row), kRowNumbers[row], 8, y, 12);
-    controls[next++] = edit(ids.surname, 22, y, 108);
-    controls[next++] = button(ids.surnameLookup, "...", 132, y, 14);
-    controls[next++] = edit(ids.givenName, 150, y, 108);
-    controls[next++] = button(ids.givenNameLookup, "...", 260, y, 14);
-    controls[next++] = edit(ids.title, 278, y, 40);
-    controls[next++] = list(ids.ptc, kListStyle, 322, y, 70);
-    controls[next++] = edit(ids.others, 396, y, 30);
-    controls[next++] = edit(ids.age, 430, y, 20);
+    controls[next++] = labelAt(kFirstRowNumber + static_cast<int>(row), kRowNumbers[row], 8, y, 12);
+    controls[next++] = editAt(ids.surname, 22, y, 108);
+    controls[next++] = buttonAt(ids.surnameLookup, "...", 132, y, 14);
+    controls[next++] = editAt(ids.givenName, 150, y, 108);
+    controls[next++] = buttonAt(ids.givenNameLookup, "...", 260, y, 14);
+    controls[next++] = editAt(ids.title, 278, y, 40);
+    controls[next++] = comboAt(ids.ptc, kListStyle, 322, y, 70);
+    controls[next++] = editAt(ids.others, 396, y, 30);
+    controls[next++] = editAt(ids.age, 430, y, 20);
   }
   return controls;
 }();
 
 constexpr auto kBilling = std::to_array<ControlTemplate>({
-    check(kBillToCompany, "Bill to Company", 462, 42, 90),
-    button(kCorporateLookup, "...", 556, 41, 14),
-    label(kSfCustIdLabel, "SF Cust ID:", 462, 56, 54),
-    edit(kSfCustId, 520, 56, 76),
-    label(kDkNumberLabel, "DK Number:", 462, 72, 54),
-    edit(kDkNumber, 520, 72, 76),
-    check(kCopyFromCtp, "Copy From CTP", 462, 90, 90),
-    edit(kCtp, 462, 104, 116),
-    button(kCtpButton, "...", 582, 104, 14),
-    check(kAutoCreate, "Auto Create Sales Folder", 462, 124, 130),
+    compactCheckBoxAt(kBillToCompany, "Bill to Company", 462, 42, 90),
+    buttonAt(kCorporateLookup, "...", 556, 41, 14),
+    labelAt(kSfCustIdLabel, "SF Cust ID:", 462, 56, 54),
+    editAt(kSfCustId, 520, 56, 76),
+    labelAt(kDkNumberLabel, "DK Number:", 462, 72, 54),
+    editAt(kDkNumber, 520, 72, 76),
+    compactCheckBoxAt(kCopyFromCtp, "Copy From CTP", 462, 90, 90),
+    editAt(kCtp, 462, 104, 116),
+    buttonAt(kCtpButton, "...", 582, 104, 14),
+    compactCheckBoxAt(kAutoCreate, "Auto Create Sales Folder", 462, 124, 130),
 });
 
 constexpr auto kTicketingAndAgency = std::to_array<ControlTemplate>({
     // The ticketing row spans the dialog's width: the field places its controls from 10
     // pixels to the right of the ticket number form's last edit.
-    label(kTtl.label, "Ticketing:", 10, 168),
-    list(kTtl.type, kTypeComboStyle, 72, 168, 80),
-    label(kTtl.dateLabel, "Date:", 40, 184, 50),
-    edit(kTtl.date, 92, 184, 40),
-    label(kTtl.queueLabel, "Queue:", 152, 184, 58),
-    edit(kTtl.queue, 218, 184, 30),
-    label(kTtl.segmentLabel, "Segment:", 298, 184, 32),
-    edit(kTtl.segment, 330, 184, 52),
-    label(kTtl.ticketLabel, "", 40, 184, 50),
-    label(kReceivedFromLabel, "Received From:", 10, 202),
-    edit(kReceivedFrom, 72, 202, 150),
-    check(kCopyFromDoss, "Copy from DOSS", 10, 220, 90),
-    label(kAgency.nameLabel, "Agency Name:", 10, 234),
-    edit(kAgency.name, 72, 234, 220),
-    label(kAgency.telephoneLabel, "Agency Tel:", 10, 250),
-    edit(kAgency.telephone, 72, 250, 120),
-    label(kAgency.agentLabel, "Agent Name:", 10, 266),
-    edit(kAgency.agent, 72, 266, 120),
-    label(kAgency.addressLabel, "Address:", 10, 282),
-    edit(kAgency.lines[0], 72, 282, 220),
-    edit(kAgency.lines[1], 72, 296, 220),
-    edit(kAgency.lines[2], 72, 310, 220),
-    edit(kAgency.lines[3], 72, 324, 220),
-    edit(kAgency.lines[4], 72, 338, 220),
-    edit(kAgency.lines[5], 72, 352, 220),
+    labelAt(kTtl.label, "Ticketing:", 10, 168),
+    comboAt(kTtl.type, kTypeComboStyle, 72, 168, 80),
+    labelAt(kTtl.dateLabel, "Date:", 40, 184, 50),
+    editAt(kTtl.date, 92, 184, 40),
+    labelAt(kTtl.queueLabel, "Queue:", 152, 184, 58),
+    editAt(kTtl.queue, 218, 184, 30),
+    labelAt(kTtl.segmentLabel, "Segment:", 298, 184, 32),
+    editAt(kTtl.segment, 330, 184, 52),
+    labelAt(kTtl.ticketLabel, "", 40, 184, 50),
+    labelAt(kReceivedFromLabel, "Received From:", 10, 202),
+    editAt(kReceivedFrom, 72, 202, 150),
+    compactCheckBoxAt(kCopyFromDoss, "Copy from DOSS", 10, 220, 90),
+    labelAt(kAgency.nameLabel, "Agency Name:", 10, 234),
+    editAt(kAgency.name, 72, 234, 220),
+    labelAt(kAgency.telephoneLabel, "Agency Tel:", 10, 250),
+    editAt(kAgency.telephone, 72, 250, 120),
+    labelAt(kAgency.agentLabel, "Agent Name:", 10, 266),
+    editAt(kAgency.agent, 72, 266, 120),
+    labelAt(kAgency.addressLabel, "Address:", 10, 282),
+    editAt(kAgency.lines[0], 72, 282, 220),
+    editAt(kAgency.lines[1], 72, 296, 220),
+    editAt(kAgency.lines[2], 72, 310, 220),
+    editAt(kAgency.lines[3], 72, 324, 220),
+    editAt(kAgency.lines[4], 72, 338, 220),
+    editAt(kAgency.lines[5], 72, 352, 220),
 });
 
 constexpr auto kContact = std::to_array<ControlTemplate>({
-    frame(kContactFrame, "Customer Info", 304, 198, 299, 142),
-    label(kContactPersonLabel, "Contact Person:", 310, 210, 66),
-    edit(kContactPerson, 380, 210, 150),
-    label(kBusinessPhoneLabel, "Business Tel:", 310, 226, 66),
-    edit(kBusinessPhone, 380, 226, 150),
-    label(kMobilePhoneLabel, "Mobile Tel:", 310, 242, 66),
-    edit(kMobilePhone, 380, 242, 150),
-    label(kHomePhoneLabel, "Home No.:", 310, 258, 66),
-    edit(kHomePhone, 380, 258, 150),
-    label(kFaxLabel, "Fax No.:", 310, 274, 66),
-    edit(kFax, 380, 274, 150),
-    label(kEmail.addressLabel, "E-mail:", 310, 290, 66),
+    frameAt(kContactFrame, "Customer Info", 304, 198, 299, 142),
+    labelAt(kContactPersonLabel, "Contact Person:", 310, 210, 66),
+    editAt(kContactPerson, 380, 210, 150),
+    labelAt(kBusinessPhoneLabel, "Business Tel:", 310, 226, 66),
+    editAt(kBusinessPhone, 380, 226, 150),
+    labelAt(kMobilePhoneLabel, "Mobile Tel:", 310, 242, 66),
+    editAt(kMobilePhone, 380, 242, 150),
+    labelAt(kHomePhoneLabel, "Home No.:", 310, 258, 66),
+    editAt(kHomePhone, 380, 258, 150),
+    labelAt(kFaxLabel, "Fax No.:", 310, 274, 66),
+    editAt(kFax, 380, 274, 150),
+    labelAt(kEmail.addressLabel, "E-mail:", 310, 290, 66),
     {kEmail.address, WindowClass::Edit, "", kMixedCaseEditStyle, 380, 290, 215, 12},
-    label(kEmail.freeTextLabel, "Free Text:", 310, 306, 66),
+    labelAt(kEmail.freeTextLabel, "Free Text:", 310, 306, 66),
     {kEmail.freeText, WindowClass::Edit, "", kMixedCaseEditStyle, 380, 306, 215, 12},
-    label(kEmail.passengerLabel, "Passenger:", 310, 322, 66),
-    edit(kEmail.passenger, 380, 322, 60),
+    labelAt(kEmail.passengerLabel, "Passenger:", 310, 322, 66),
+    editAt(kEmail.passenger, 380, 322, 60),
 });
 
 constexpr auto kAddressLines = [] {
   std::array<ControlTemplate, 12> controls{};
-  controls[0] = check(kBillingAddress, "Billing Address", 310, 346, 120);
-  controls[1] = check(kDeliveryAddress, "Delivery Address", 456, 346, 120);
+  controls[0] = compactCheckBoxAt(kBillingAddress, "Billing Address", 310, 346, 120);
+  controls[1] = compactCheckBoxAt(kDeliveryAddress, "Delivery Address", 456, 346, 120);
   for (std::size_t line = 0; line < 5; ++line) {
     const int y = 360 + static_cast<int>(line) * 13;
-    controls[2 + line] = edit(kBillingLines[line], 310, y, 140);
-    controls[7 + line] = edit(kDeliveryLines[line], 456, y, 140);
+    controls[2 + line] = editAt(kBillingLines[line], 310, y, 140);
+    controls[7 + line] = editAt(kDeliveryLines[line], 456, y, 140);
   }
   return controls;
 }();
 
 constexpr auto kRemarksAndPersonnel = std::to_array<ControlTemplate>({
-    frame(kRemarksFrame, "Remark", 4, 396, 300, 50),
-    label(kRemarks.typeLabel, "Type:", 10, 408, 38),
-    list(kRemarks.type, kTypeComboStyle, 50, 408, 70),
-    label(kRemarks.segmentLabel, "Segment:", 126, 408, 34),
-    edit(kRemarks.segment, 162, 408, 30),
-    label(kRemarks.textLabel, "Remark:", 10, 426, 38),
-    edit(kRemarks.text, 50, 426, 248),
-    frame(kPersonnelFrame, "Personnel", 4, 450, 300, 100),
-    check(kDepartmentBox, "Department No.", 10, 462, 80),
-    edit(kDepartment, 92, 462, 100),
-    check(kIcNumberBox, "IC No.", 10, 476, 80),
-    edit(kIcNumber, 92, 476, 100),
-    check(kEmployeeNumberBox, "Employee No.", 10, 490, 80),
-    edit(kEmployeeNumber, 92, 490, 100),
-    check(kExitPermitBox, "Exit Permit No.", 10, 504, 80),
-    edit(kExitPermit, 92, 504, 100),
-    check(kDependentIcBox, "Dependent IC #", 10, 518, 80),
-    edit(kDependentIc, 92, 518, 100),
-    label(kIdDoc.typeLabel, "Type:", 198, 462, 24),
-    list(kIdDoc.type, kTypeComboStyle, 224, 462, 76),
-    label(kIdDoc.numberLabel, "Number:", 198, 478, 24),
-    edit(kIdDoc.number, 224, 478, 76),
-    label(kIdDoc.surnameLabel, "Surname:", 198, 494, 24),
-    edit(kIdDoc.surname, 224, 494, 76),
-    label(kIdDoc.givenLabel, "Given:", 198, 510, 24),
-    edit(kIdDoc.given, 224, 510, 76),
+    frameAt(kRemarksFrame, "Remark", 4, 396, 300, 50),
+    labelAt(kRemarks.typeLabel, "Type:", 10, 408, 38),
+    comboAt(kRemarks.type, kTypeComboStyle, 50, 408, 70),
+    labelAt(kRemarks.segmentLabel, "Segment:", 126, 408, 34),
+    editAt(kRemarks.segment, 162, 408, 30),
+    labelAt(kRemarks.textLabel, "Remark:", 10, 426, 38),
+    editAt(kRemarks.text, 50, 426, 248),
+    frameAt(kPersonnelFrame, "Personnel", 4, 450, 300, 100),
+    compactCheckBoxAt(kDepartmentBox, "Department No.", 10, 462, 80),
+    editAt(kDepartment, 92, 462, 100),
+    compactCheckBoxAt(kIcNumberBox, "IC No.", 10, 476, 80),
+    editAt(kIcNumber, 92, 476, 100),
+    compactCheckBoxAt(kEmployeeNumberBox, "Employee No.", 10, 490, 80),
+    editAt(kEmployeeNumber, 92, 490, 100),
+    compactCheckBoxAt(kExitPermitBox, "Exit Permit No.", 10, 504, 80),
+    editAt(kExitPermit, 92, 504, 100),
+    compactCheckBoxAt(kDependentIcBox, "Dependent IC #", 10, 518, 80),
+    editAt(kDependentIc, 92, 518, 100),
+    labelAt(kIdDoc.typeLabel, "Type:", 198, 462, 24),
+    comboAt(kIdDoc.type, kTypeComboStyle, 224, 462, 76),
+    labelAt(kIdDoc.numberLabel, "Number:", 198, 478, 24),
+    editAt(kIdDoc.number, 224, 478, 76),
+    labelAt(kIdDoc.surnameLabel, "Surname:", 198, 494, 24),
+    editAt(kIdDoc.surname, 224, 494, 76),
+    labelAt(kIdDoc.givenLabel, "Given:", 198, 510, 24),
+    editAt(kIdDoc.given, 224, 510, 76),
 });
 
 constexpr auto kPassportControls = std::to_array<ControlTemplate>({
-    frame(kPassportFrame, "SSR", 308, 428, 295, 122),
-    label(kPassport.typeLabel, "Type:", 314, 440, 44),
-    list(kPassport.type, kTypeComboStyle, 360, 440, 80),
-    label(kPassport.passportLabel, "Passport:", 446, 440, 42),
-    edit(kPassport.passport, 490, 440, 100),
-    label(kPassport.nationalityLabel, "Nationality:", 314, 456, 44),
-    edit(kPassport.nationality, 360, 456, 30),
-    label(kPassport.segmentLabel, "Segment:", 446, 456, 42),
-    edit(kPassport.segment, 490, 456, 40),
-    label(kPassport.surnameLabel, "Surname:", 314, 472, 44),
-    edit(kPassport.surname, 360, 472, 100),
-    label(kPassport.givenLabel, "Given:", 466, 472, 32),
-    edit(kPassport.given, 500, 472, 96),
-    check(kPassport.primaryHolder, "Primary Passport Holder", 314, 490, 110),
-    label(kPassport.nameSelectLabel, "Name Select:", 430, 488, 58),
-    edit(kPassport.nameSelect, 490, 488, 40),
-    label(kPassport.birthLabel, "Date of Birth:", 314, 506, 54),
-    edit(kPassport.birth, 370, 506, 50),
-    label(kPassport.genderLabel, "Gender:", 430, 506, 38),
-    list(kPassport.gender, kTypeComboStyle, 470, 506, 40),
+    frameAt(kPassportFrame, "SSR", 308, 428, 295, 122),
+    labelAt(kPassport.typeLabel, "Type:", 314, 440, 44),
+    comboAt(kPassport.type, kTypeComboStyle, 360, 440, 80),
+    labelAt(kPassport.passportLabel, "Passport:", 446, 440, 42),
+    editAt(kPassport.passport, 490, 440, 100),
+    labelAt(kPassport.nationalityLabel, "Nationality:", 314, 456, 44),
+    editAt(kPassport.nationality, 360, 456, 30),
+    labelAt(kPassport.segmentLabel, "Segment:", 446, 456, 42),
+    editAt(kPassport.segment, 490, 456, 40),
+    labelAt(kPassport.surnameLabel, "Surname:", 314, 472, 44),
+    editAt(kPassport.surname, 360, 472, 100),
+    labelAt(kPassport.givenLabel, "Given:", 466, 472, 32),
+    editAt(kPassport.given, 500, 472, 96),
+    compactCheckBoxAt(kPassport.primaryHolder, "Primary Passport Holder", 314, 490, 110),
+    labelAt(kPassport.nameSelectLabel, "Name Select:", 430, 488, 58),
+    editAt(kPassport.nameSelect, 490, 488, 40),
+    labelAt(kPassport.birthLabel, "Date of Birth:", 314, 506, 54),
+    editAt(kPassport.birth, 370, 506, 50),
+    labelAt(kPassport.genderLabel, "Gender:", 430, 506, 38),
+    comboAt(kPassport.gender, kTypeComboStyle, 470, 506, 40),
 });
 
 constexpr auto kControls =

@@ -91,6 +91,8 @@ struct TtlIds {
   int label, type, dateLabel, date, queueLabel, queue, segmentLabel, segment, ticketLabel;
 };
 inline constexpr TtlIds kTtl{250, 211, 252, 215, 254, 219, 270, 236, 614};
+// The ticketing row's left end, in the dialog's client pixels.
+inline constexpr int kTtlRowOrigin = 10;
 inline constexpr int kReceivedFromLabel = 256;
 struct AgencyIds {
   int nameLabel, name, telephoneLabel, telephone, agentLabel, agent, addressLabel;
