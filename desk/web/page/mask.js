@@ -657,24 +657,31 @@ function textInput(name, attributes = {}) {
   return input;
 }
 
-// A form dialog: its fields, an error line, OK and Cancel. collect() gives the answer's words
-// or throws the text that tells the agent what to correct.
-function formDialog(kind, title, fields, collect) {
-  const box = pickerFrame(kind, title);
-  const form = element('form', { class: 'dialog-form' });
-  form.append(...fields);
+// A form and its error line. submit() (also the form's own submit) takes what collect() gives
+// to take(), or shows the text collect() throws to tell the agent what to correct.
+function collectingForm(attributes, collect, take) {
+  const form = element('form', attributes);
   const fault = element('p', { class: 'form-fault', role: 'alert', 'data-form-fault': '' });
-  const ok = () => {
+  const submit = () => {
     try {
-      answer({ words: collect() });
+      take(collect());
     } catch (problem) {
       fault.textContent = problem.message;
     }
   };
-  form.addEventListener('submit', (event) => { event.preventDefault(); ok(); });
+  form.addEventListener('submit', (event) => { event.preventDefault(); submit(); });
+  return { form, fault, submit };
+}
+
+// A form dialog: its fields, an error line, OK and Cancel. collect() gives the answer's words
+// or throws the text that tells the agent what to correct.
+function formDialog(kind, title, fields, collect) {
+  const box = pickerFrame(kind, title);
+  const { form, fault, submit } = collectingForm({ class: 'dialog-form' }, collect, (words) => answer({ words }));
+  form.append(...fields);
   // Enter in a field takes the form, as the dialog's default button.
   form.append(element('button', { type: 'submit', hidden: '' }));
-  box.append(form, fault, actionRow(ok));
+  box.append(form, fault, actionRow(submit));
   setTimeout(() => { const first = form.querySelector('input, select'); if (first) first.focus(); });
   return box;
 }
@@ -767,23 +774,17 @@ function addPassengerDialog() {
 // which hand the list (or the cancel) to the control on the desk; the control then says it
 // has finished. Keys typed here are the form's own.
 function hostedAddPassengers(id) {
-  const form = element('form', { class: 'dialog-form hosted-addpax', 'data-hosted': 'AddPax', 'aria-label': 'Add Passenger' });
   const { table, collect } = passengerTable();
-  const fault = element('p', { class: 'form-fault', role: 'alert', 'data-form-fault': '' });
+  const { form, fault } = collectingForm(
+    { class: 'dialog-form hosted-addpax', 'data-hosted': 'AddPax', 'aria-label': 'Add Passenger' },
+    collect, ([markers, list]) => {
+      fault.textContent = '';
+      act({ do: 'finish', control: id, markers, list });
+    });
   const row = element('div', { class: 'buttons' });
   const finish = element('button', { type: 'submit', 'data-hosted-action': 'finish' }, 'Finish');
   const cancel = element('button', { type: 'button', 'data-hosted-action': 'cancel' }, 'Cancel');
   row.append(finish, cancel);
-  form.addEventListener('submit', (event) => {
-    event.preventDefault();
-    try {
-      const [markers, list] = collect();
-      fault.textContent = '';
-      act({ do: 'finish', control: id, markers, list });
-    } catch (problem) {
-      fault.textContent = problem.message;
-    }
-  });
   cancel.addEventListener('click', () => {
     fault.textContent = '';
     act({ do: 'finish', control: id, cancelled: true });
