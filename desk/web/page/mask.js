@@ -796,27 +796,27 @@ function hostedAddPassengers(id) {
   return form;
 }
 
+// A form dialog of two upper-case text fields, each [name, label]: it answers with both
+// values, and says `missing` while the first is empty.
+function twoFieldDialog(kind, title, [firstName, firstLabel], [secondName, secondLabel], missing) {
+  const first = textInput(firstName, { maxlength: '30', class: 'upper' });
+  const second = textInput(secondName, { maxlength: '30', class: 'upper' });
+  return formDialog(kind, title, [labelled(firstLabel, first), labelled(secondLabel, second)], () => {
+    const value = first.value.trim().toUpperCase();
+    if (!value) throw new Error(missing);
+    return [value, second.value.trim().toUpperCase()];
+  });
+}
+
 // Travel Policy Record: the policy's two values.
 function policyDialog() {
-  const first = textInput('value1', { maxlength: '30', class: 'upper' });
-  const second = textInput('value2', { maxlength: '30', class: 'upper' });
-  return formDialog('policy', 'Travel Policy Record',
-    [labelled('Policy', first), labelled('Second value', second)], () => {
-      const value = first.value.trim().toUpperCase();
-      if (!value) throw new Error('The policy value is missing.');
-      return [value, second.value.trim().toUpperCase()];
-    });
+  return twoFieldDialog('policy', 'Travel Policy Record', ['value1', 'Policy'], ['value2', 'Second value'],
+    'The policy value is missing.');
 }
 
 // DOSS: the traveller chosen from the host's profiles, by surname and given name.
 function dossDialog() {
-  const surname = textInput('surname', { maxlength: '30', class: 'upper' });
-  const given = textInput('given', { maxlength: '30', class: 'upper' });
-  return formDialog('doss', 'DOSS', [labelled('Surname', surname), labelled('Given name', given)], () => {
-    const name = surname.value.trim().toUpperCase();
-    if (!name) throw new Error('The surname is missing.');
-    return [name, given.value.trim().toUpperCase()];
-  });
+  return twoFieldDialog('doss', 'DOSS', ['surname', 'Surname'], ['given', 'Given name'], 'The surname is missing.');
 }
 
 // Frequent flyer: which of the traveller's cards is written; the answer is its index (0 for
