@@ -111,9 +111,11 @@ function reportSelection() {
   return true;
 }
 
-// Shows the desk's text in a text control. Setting the value moves the caret; the agent's
-// selection stays where it was, and one the desk knows stays known.
+// Shows the desk's text in a text control. While the agent's actions are still on their way
+// to the desk, the focused control keeps what the agent typed. Setting the value moves the
+// caret; the agent's selection stays where it was, and one the desk knows stays known.
 function showText(input, text) {
+  if (pending > 0 && document.activeElement === input) return;
   if (input.value === text) return;
   const known = isAgreed(input);
   const [start, end] = textRange(input);
@@ -314,7 +316,7 @@ function updateControl(control, state) {
     case 'edit':
       control.upper = Boolean(state.upper);
       control.limit = state.limit;
-      if (!(pending > 0 && document.activeElement === input)) showText(input, state.text);
+      showText(input, state.text);
       input.disabled = !state.enabled;
       input.readOnly = Boolean(state.readOnly);
       input.classList.toggle('upper', Boolean(state.upper));
@@ -331,7 +333,7 @@ function updateControl(control, state) {
       if (input !== list) {
         control.upper = Boolean(state.upper);
         control.limit = state.limit;
-        if (!(pending > 0 && document.activeElement === input)) showText(input, state.text);
+        showText(input, state.text);
         input.disabled = !state.enabled;
         input.classList.toggle('upper', Boolean(state.upper));
       }
