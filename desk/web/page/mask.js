@@ -111,9 +111,11 @@ function reportSelection() {
   return true;
 }
 
-// Shows the desk's text in a text control. Setting the value moves the caret; the agent's
-// selection stays where it was, and one the desk knows stays known.
+// Shows the desk's text in a text control. While the agent's actions are still on their way
+// to the desk, the focused control keeps what the agent typed. Setting the value moves the
+// caret; the agent's selection stays where it was, and one the desk knows stays known.
 function showText(input, text) {
+  if (pending > 0 && document.activeElement === input) return;
   if (input.value === text) return;
   const known = isAgreed(input);
   const [start, end] = textRange(input);
@@ -314,7 +316,7 @@ function updateControl(control, state) {
     case 'edit':
       control.upper = Boolean(state.upper);
       control.limit = state.limit;
-      if (!(pending > 0 && document.activeElement === input)) showText(input, state.text);
+      showText(input, state.text);
       input.disabled = !state.enabled;
       input.readOnly = Boolean(state.readOnly);
       input.classList.toggle('upper', Boolean(state.upper));
@@ -331,7 +333,7 @@ function updateControl(control, state) {
       if (input !== list) {
         control.upper = Boolean(state.upper);
         control.limit = state.limit;
-        if (!(pending > 0 && document.activeElement === input)) showText(input, state.text);
+        showText(input, state.text);
         input.disabled = !state.enabled;
         input.classList.toggle('upper', Boolean(state.upper));
       }
@@ -657,24 +659,31 @@ function textInput(name, attributes = {}) {
   return input;
 }
 
-// A form dialog: its fields, an error line, OK and Cancel. collect() gives the answer's words
-// or throws the text that tells the agent what to correct.
-function formDialog(kind, title, fields, collect) {
-  const box = pickerFrame(kind, title);
-  const form = element('form', { class: 'dialog-form' });
-  form.append(...fields);
+// A form and its error line. submit() (also the form's own submit) takes what collect() gives
+// to take(), or shows the text collect() throws to tell the agent what to correct.
+function collectingForm(attributes, collect, take) {
+  const form = element('form', attributes);
   const fault = element('p', { class: 'form-fault', role: 'alert', 'data-form-fault': '' });
-  const ok = () => {
+  const submit = () => {
     try {
-      answer({ words: collect() });
+      take(collect());
     } catch (problem) {
       fault.textContent = problem.message;
     }
   };
-  form.addEventListener('submit', (event) => { event.preventDefault(); ok(); });
+  form.addEventListener('submit', (event) => { event.preventDefault(); submit(); });
+  return { form, fault, submit };
+}
+
+// A form dialog: its fields, an error line, OK and Cancel. collect() gives the answer's words
+// or throws the text that tells the agent what to correct.
+function formDialog(kind, title, fields, collect) {
+  const box = pickerFrame(kind, title);
+  const { form, fault, submit } = collectingForm({ class: 'dialog-form' }, collect, (words) => answer({ words }));
+  form.append(...fields);
   // Enter in a field takes the form, as the dialog's default button.
   form.append(element('button', { type: 'submit', hidden: '' }));
-  box.append(form, fault, actionRow(ok));
+  box.append(form, fault, actionRow(submit));
   setTimeout(() => { const first = form.querySelector('input, select'); if (first) first.focus(); });
   return box;
 }
@@ -767,23 +776,17 @@ function addPassengerDialog() {
 // which hand the list (or the cancel) to the control on the desk; the control then says it
 // has finished. Keys typed here are the form's own.
 function hostedAddPassengers(id) {
-  const form = element('form', { class: 'dialog-form hosted-addpax', 'data-hosted': 'AddPax', 'aria-label': 'Add Passenger' });
   const { table, collect } = passengerTable();
-  const fault = element('p', { class: 'form-fault', role: 'alert', 'data-form-fault': '' });
+  const { form, fault } = collectingForm(
+    { class: 'dialog-form hosted-addpax', 'data-hosted': 'AddPax', 'aria-label': 'Add Passenger' },
+    collect, ([markers, list]) => {
+      fault.textContent = '';
+      act({ do: 'finish', control: id, markers, list });
+    });
   const row = element('div', { class: 'buttons' });
   const finish = element('button', { type: 'submit', 'data-hosted-action': 'finish' }, 'Finish');
   const cancel = element('button', { type: 'button', 'data-hosted-action': 'cancel' }, 'Cancel');
   row.append(finish, cancel);
-  form.addEventListener('submit', (event) => {
-    event.preventDefault();
-    try {
-      const [markers, list] = collect();
-      fault.textContent = '';
-      act({ do: 'finish', control: id, markers, list });
-    } catch (problem) {
-      fault.textContent = problem.message;
-    }
-  });
   cancel.addEventListener('click', () => {
     fault.textContent = '';
     act({ do: 'finish', control: id, cancelled: true });
@@ -795,27 +798,27 @@ function hostedAddPassengers(id) {
   return form;
 }
 
+// A form dialog of two upper-case text fields, each [name, label]: it answers with both
+// values, and says `missing` while the first is empty.
+function twoFieldDialog(kind, title, [firstName, firstLabel], [secondName, secondLabel], missing) {
+  const first = textInput(firstName, { maxlength: '30', class: 'upper' });
+  const second = textInput(secondName, { maxlength: '30', class: 'upper' });
+  return formDialog(kind, title, [labelled(firstLabel, first), labelled(secondLabel, second)], () => {
+    const value = first.value.trim().toUpperCase();
+    if (!value) throw new Error(missing);
+    return [value, second.value.trim().toUpperCase()];
+  });
+}
+
 // Travel Policy Record: the policy's two values.
 function policyDialog() {
-  const first = textInput('value1', { maxlength: '30', class: 'upper' });
-  const second = textInput('value2', { maxlength: '30', class: 'upper' });
-  return formDialog('policy', 'Travel Policy Record',
-    [labelled('Policy', first), labelled('Second value', second)], () => {
-      const value = first.value.trim().toUpperCase();
-      if (!value) throw new Error('The policy value is missing.');
-      return [value, second.value.trim().toUpperCase()];
-    });
+  return twoFieldDialog('policy', 'Travel Policy Record', ['value1', 'Policy'], ['value2', 'Second value'],
+    'The policy value is missing.');
 }
 
 // DOSS: the traveller chosen from the host's profiles, by surname and given name.
 function dossDialog() {
-  const surname = textInput('surname', { maxlength: '30', class: 'upper' });
-  const given = textInput('given', { maxlength: '30', class: 'upper' });
-  return formDialog('doss', 'DOSS', [labelled('Surname', surname), labelled('Given name', given)], () => {
-    const name = surname.value.trim().toUpperCase();
-    if (!name) throw new Error('The surname is missing.');
-    return [name, given.value.trim().toUpperCase()];
-  });
+  return twoFieldDialog('doss', 'DOSS', ['surname', 'Surname'], ['given', 'Given name'], 'The surname is missing.');
 }
 
 // Frequent flyer: which of the traveller's cards is written; the answer is its index (0 for
