@@ -158,16 +158,10 @@ void CFieldTtl::Arrange() {
 
   if (Window* label = firstLabel_.window()) {
     // In the date forms the link opens the calendar; for a ticket number it is hidden and set
-    // up as the ticket's label, without the calendar.
-    if (layout.dateForm) {
-      firstLabel_.PrepareLink(first_.window != nullptr ? first_.window->id() : 0, 0, "LAB_PNR_DATE",
-                              "TIP_PNR_DATE");
-      firstLabel_.SetColours(kLinkColour, kLinkHoverColour);
-    } else {
-      firstLabel_.PrepareLink(first_.window != nullptr ? first_.window->id() : 0, 0,
-                              "LAB_PNR_TICKETNO", "TIP_PNR_TICKETNO");
-      firstLabel_.SetColours(kLinkMandatoryColour, kLinkColour);
-    }
+    // up as the ticket's label, without the calendar. Its target stays the first edit, as
+    // Create made it.
+    firstLabel_.SetColours(layout.dateForm ? kLinkColour : kLinkMandatoryColour,
+                           layout.dateForm ? kLinkHoverColour : kLinkColour);
     firstLabel_.SetCalendar(layout.dateForm);
     firstLabel_.SetTooltip(languageText(layout.dateForm ? "TIP_PNR_DATE" : "TIP_PNR_TICKETNO")
                                .value_or(std::string(layout.firstLabelText)));
