@@ -14,8 +14,6 @@ constexpr DISPID kCompletionState = 5;
 constexpr DISPID kPassengerList = 6;
 constexpr DISPID kProfileMarker = 7;
 
-constexpr std::size_t kMarkers = 9;
-
 // The only argument of a call, when there is exactly one of the type.
 const VARIANT* onlyArgument(const DISPPARAMS* params, VARTYPE type) {
   if (params == nullptr || params->cArgs != 1 || params->rgvarg == nullptr) return nullptr;
@@ -85,7 +83,8 @@ HRESULT AddPaxControl::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAM
   }
   const VARIANT* index = onlyArgument(params, VT_I4);
   if (index == nullptr) return DISP_E_TYPEMISMATCH;
-  const bool inRange = index->lVal >= 0 && static_cast<std::size_t>(index->lVal) < kMarkers &&
+  const bool inRange = index->lVal >= 0 &&
+                       static_cast<std::size_t>(index->lVal) < kAddedPassengers &&
                        static_cast<std::size_t>(index->lVal) < state.profileMarkers.size();
   result->lVal = inRange && state.profileMarkers[index->lVal] == '1' ? 1 : 0;
   return S_OK;

@@ -10,6 +10,7 @@
 #include "desk/home/DeskHome.h"
 #include "desk/services/NamedQueues.h"
 #include "desk/services/Whiteboard.h"
+#include "desk/state/AddPassengerControl.h"
 #include "framework/services/CTorvanProfile.h"
 #include "framework/services/TorvanArch.h"
 #include "platform/files/PathResolver.h"
@@ -62,10 +63,6 @@ AddPaxControl* hostedAddPaxControl(const Window& dialog) {
     if (AddPaxControl* control = AddPaxControl::of(*child->hostedControl())) return control;
   }
   return nullptr;
-}
-
-bool isMarkers(const std::string& text) {
-  return text.size() == 9 && text.find_first_not_of("01") == std::string::npos;
 }
 
 }  // namespace
@@ -235,7 +232,7 @@ void DriveSession::addPassengerList(ScriptLine& line) {
 
 void DriveSession::addPassengerMarkers(ScriptLine& line) {
   const std::string markers = line.text();
-  if (!isMarkers(markers)) throw ScriptError("markers are nine digits 0 or 1");
+  if (!isProfileMarkers(markers)) throw ScriptError("markers are nine digits 0 or 1");
   setAddPassengerMarkers(markers);
 }
 

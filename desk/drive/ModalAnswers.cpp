@@ -7,6 +7,7 @@
 
 #include "desk/controls/MonthCalendar.h"
 #include "desk/drive/ScriptLine.h"
+#include "desk/state/AddPassengerControl.h"
 #include "platform/window/Messages.h"
 
 namespace desk {
@@ -17,10 +18,6 @@ std::vector<std::string> splitWords(const std::string& text) {
   std::istringstream stream(text);
   for (std::string word; stream >> word;) words.push_back(word);
   return words;
-}
-
-bool isMarkers(const std::string& text) {
-  return text.size() == 9 && std::ranges::all_of(text, [](char c) { return c == '0' || c == '1'; });
 }
 
 // The words of an answer that is not a cancel, checked against its kind.
@@ -51,7 +48,7 @@ std::vector<std::string> checkedAnswer(const std::string& kind, const std::strin
     const std::string markers = first == std::string::npos
                                     ? std::string()
                                     : arguments.substr(first + 1, second - first - 1);
-    if (words.empty() || words[0] != "ok" || !isMarkers(markers)) {
+    if (words.empty() || words[0] != "ok" || !isProfileMarkers(markers)) {
       throw ScriptError("addpax answers ok MARKERS LISTTEXT or cancel");
     }
     return {markers, second == std::string::npos ? std::string() : arguments.substr(second + 1)};

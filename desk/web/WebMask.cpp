@@ -6,6 +6,7 @@
 #include "desk/container/TextEncoding.h"
 #include "desk/controls/MonthCalendar.h"
 #include "desk/services/Whiteboard.h"
+#include "desk/state/AddPassengerControl.h"
 #include "desk/web/WebDesk.h"
 #include "desk/web/WindowState.h"
 #include "platform/window/Desktop.h"
@@ -71,11 +72,10 @@ std::optional<std::string> answerFault(std::string_view kind,
   }
   if (kind == "addpax") {
     if (auto fault = count(2)) return fault;
-    if (words[0].size() != 9 ||
-        !std::ranges::all_of(words[0], [](char c) { return c == '0' || c == '1'; })) {
+    if (!isProfileMarkers(words[0])) {
       return std::string("the profile markers are nine digits 0 or 1");
     }
-    if (std::ranges::count(words[1], '=') >= 9) return std::string("at most nine passengers");
+    if (exceedsAddedPassengers(words[1])) return std::string("at most nine passengers");
     return std::nullopt;
   }
   if (kind == "policy" || kind == "doss") return count(2);

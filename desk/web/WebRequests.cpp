@@ -1,17 +1,14 @@
 #include "desk/web/WebRequests.h"
 
-#include <algorithm>
-
 #include <nlohmann/json.hpp>
+
+#include "desk/state/AddPassengerControl.h"
 
 namespace desk {
 
 using nlohmann::json;
 
 namespace {
-
-// The add-passenger control holds at most this many travellers, one profile marker each.
-constexpr std::size_t kAddedPassengers = 9;
 
 json objectBody(std::string_view body) {
   json parsed = json::parse(body, nullptr, false);
@@ -109,11 +106,10 @@ ActionRequest parseActionRequest(std::string_view body) {
     if (!request.cancelled) {
       request.markers = field<std::string>(parsed, "markers");
       request.text = field<std::string>(parsed, "list");
-      if (request.markers.size() != kAddedPassengers ||
-          request.markers.find_first_not_of("01") != std::string::npos) {
+      if (!isProfileMarkers(request.markers)) {
         throw WebRequestError(400, "the profile markers are nine digits 0 or 1");
       }
-      if (std::ranges::count(request.text, '=') >= static_cast<long>(kAddedPassengers)) {
+      if (exceedsAddedPassengers(request.text)) {
         throw WebRequestError(400, "at most nine passengers");
       }
     }

@@ -9,6 +9,7 @@
 #include "desk/container/TextEncoding.h"
 #include "desk/controls/AddPaxControl.h"
 #include "desk/home/DeskHome.h"
+#include "desk/state/AddPassengerControl.h"
 #include "desk/web/WebPage.h"
 #include "platform/window/AgentInput.h"
 
@@ -86,7 +87,7 @@ void finishAddPassengers(Window& target, const ActionRequest& request) {
   }
   setAddPassengerState(request.cancelled ? AddPaxControl::kCancelled : AddPaxControl::kFinished);
   setAddPassengerList(request.cancelled ? std::string() : request.text);
-  setAddPassengerMarkers(request.cancelled ? std::string(9, '0') : request.markers);
+  setAddPassengerMarkers(request.cancelled ? std::string(kAddedPassengers, '0') : request.markers);
   addPax->fireEvent(AddPaxControl::kFinishedEvent, {});
 }
 
