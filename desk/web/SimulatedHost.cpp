@@ -85,7 +85,7 @@ const DemoPnr* SimulatedHost::findPnr(std::string_view name) const {
 }
 
 std::string SimulatedHost::startPnr() const {
-  const IniDocument ini(settings_);
+  const IniDocument& ini = settings_;
   const std::string configured = trimmed(ini.find("Host", "PNR").value_or(""));
   if (findPnr(configured) != nullptr) return configured;
   return pnrs_.empty() ? std::string() : pnrs_.front().name;
@@ -104,7 +104,7 @@ bool SimulatedHost::open(std::string_view name) {
 }
 
 void SimulatedHost::applyAgentProfile() const {
-  const IniDocument ini(settings_);
+  const IniDocument& ini = settings_;
   if (!ini.find("Agent", "Agency")) {
     setAgentProfile(std::nullopt);
     return;
@@ -139,7 +139,7 @@ std::optional<std::string> SimulatedHost::readReplyFile(std::string_view name) c
 
 std::optional<std::string> SimulatedHost::reply(std::string_view section,
                                                 std::string_view key) const {
-  const IniDocument ini(settings_);
+  const IniDocument& ini = settings_;
   const auto value = ini.find(section, key);
   if (!value) return std::nullopt;
   const std::string named = trimmed(*value);

@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "desk/services/IniDocument.h"
 #include "desk/state/OpenPnr.h"
 
 namespace desk {
@@ -60,7 +61,7 @@ class SimulatedHost {
   void applyAgentProfile() const;
 
   std::filesystem::path folder_;
-  std::string settings_;  // host.ini
+  IniDocument settings_;  // host.ini, read once when the desk starts
   std::vector<DemoPnr> pnrs_;
   std::string open_;
 };
