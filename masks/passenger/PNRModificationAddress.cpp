@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "fields/FieldParts.h"
 #include "framework/HostCommand.h"
 
 namespace ids = resources::pnr_modification_address;
@@ -141,10 +142,8 @@ std::string CPNRModificationAddress::BuildCommand() const {
 
 // After the marker: the two lists' item data, then the three fields.
 void CPNRModificationAddress::SaveFields(CTorvanProfile& profile) {
-  profile.setKeyName("TYPE");
-  profile.setValue(std::to_string(selectedData(*dialog()->child(ids::kType))));
-  profile.setKeyName("LINENOCOMBO");
-  profile.setValue(std::to_string(selectedData(*dialog()->child(ids::kAgencyLine))));
+  fields::saveSelectedEntry(dialog()->child(ids::kType), profile, "TYPE");
+  fields::saveSelectedEntry(dialog()->child(ids::kAgencyLine), profile, "LINENOCOMBO");
   StandardMask::SaveFields(profile);
 }
 
