@@ -5,13 +5,9 @@
 
 #include <httplib.h>
 
-#include "desk/container/DeskPresets.h"
-#include "desk/container/TextEncoding.h"
-#include "desk/controls/AddPaxControl.h"
 #include "desk/home/DeskHome.h"
-#include "desk/state/AddPassengerControl.h"
+#include "desk/web/PageActions.h"
 #include "desk/web/WebPage.h"
-#include "platform/window/AgentInput.h"
 
 namespace desk {
 
@@ -64,100 +60,6 @@ void sendErrorPage(httplib::Response& response, int status, std::string_view tit
   response.status = status;
   response.set_content(errorPage(escapeHtml(title), escapeHtml(message)),
                        "text/html; charset=utf-8");
-}
-
-Window& control(WebMask& mask, const ActionRequest& request) {
-  const long long id = request.control.value_or(-1);
-  Window* found =
-      id >= INT32_MIN && id <= INT32_MAX ? mask.dialog().child(static_cast<int>(id)) : nullptr;
-  if (found == nullptr) {
-    throw WebRequestError(404, "the dialog holds no control " + std::to_string(id));
-  }
-  return *found;
-}
-
-// The agent is done with a hosted add-passenger control: it reports the page's list, or the
-// cancel, and says it has finished.
-void finishAddPassengers(Window& target, const ActionRequest& request) {
-  AddPaxControl* addPax =
-      target.hostedControl() != nullptr ? AddPaxControl::of(*target.hostedControl()) : nullptr;
-  if (addPax == nullptr) {
-    throw WebRequestError(
-        409, "control " + std::to_string(target.id()) + " is no add-passenger control");
-  }
-  setAddPassengerState(request.cancelled ? AddPaxControl::kCancelled : AddPaxControl::kFinished);
-  setAddPassengerList(request.cancelled ? std::string() : request.text);
-  setAddPassengerMarkers(request.cancelled ? std::string(kAddedPassengers, '0') : request.markers);
-  addPax->fireEvent(AddPaxControl::kFinishedEvent, {});
-}
-
-// What the agent does at the page, on the UI thread.
-void runAction(WebMask& mask, const ActionRequest& request) {
-  using Kind = ActionRequest::Kind;
-  switch (request.kind) {
-    case Kind::Edit: {
-      // The page's edit of a text: the range it replaces, then what is typed there. An empty
-      // text over a range is a deletion.
-      Window& target = control(mask, request);
-      const std::string text = latin1FromUtf8(request.text);
-      focusControl(target);
-      target.setSelection(std::min(request.start, request.end),
-                          std::max(request.start, request.end));
-      if (text.empty()) {
-        if (request.start != request.end) pressKey(Key::Backspace, &mask.dialog());
-      } else {
-        typeText(target, text);
-      }
-      break;
-    }
-    case Kind::Type:
-      typeText(control(mask, request), latin1FromUtf8(request.text));
-      break;
-    case Kind::Select:
-      control(mask, request).setSelection(request.start, request.end);
-      break;
-    case Kind::Choose: {
-      Window& target = control(mask, request);
-      if (request.index < -1 || request.index >= target.entryCount()) {
-        throw WebRequestError(400, "no entry " + std::to_string(request.index));
-      }
-      chooseEntry(target, request.index);
-      break;
-    }
-    case Kind::Click:
-      click(control(mask, request));
-      break;
-    case Kind::DoubleClick:
-      doubleClick(control(mask, request));
-      break;
-    case Kind::Focus: {
-      Window& target = control(mask, request);
-      if (acceptsInput(target)) focusControl(target);
-      break;
-    }
-    case Kind::Hover: {
-      // The pointer rests on the control's text, or has left the control.
-      Window& target = control(mask, request);
-      if (request.inside) {
-        movePointerOnto(target);
-        mask.pointerOver(&target);
-      } else {
-        movePointerOff(target);
-        mask.pointerOver(nullptr);
-      }
-      break;
-    }
-    case Kind::Key:
-      if (request.control) {
-        Window& target = control(mask, request);
-        if (desktop().focus() != &target && acceptsInput(target)) focusControl(target);
-      }
-      pressKey(request.key, &mask.dialog());
-      break;
-    case Kind::Finish:
-      finishAddPassengers(control(mask, request), request);
-      break;
-  }
 }
 
 // Reads a request body, or answers why it cannot be read.
