@@ -41,10 +41,12 @@ constexpr std::array<int, 9> kAgencyControls = {
     ids::kAgency.lines[2], ids::kAgency.lines[3],  ids::kAgency.lines[4],
     ids::kAgency.lines[5], ids::kAgency.telephone, ids::kAgency.agent};
 
-// The controls of the fixed group's header.
-constexpr std::array<int, 8> kFixedGroupControls = {
-    ids::kBookingOfficeLabel, ids::kBookingOffice, ids::kTravelAgentLabel, ids::kTravelAgent,
-    ids::kWithOrganiserLabel, ids::kWithOrganiser, ids::kDestination,      ids::kDestinationLink};
+// The controls a fixed group's header enables: booking office and travel agent with their
+// labels, the with-organiser box and the destination edit. The with-organiser label and the
+// destination's lookup link keep their state.
+constexpr std::array<int, 6> kFixedGroupControls = {ids::kBookingOfficeLabel, ids::kBookingOffice,
+                                                    ids::kTravelAgentLabel,   ids::kTravelAgent,
+                                                    ids::kWithOrganiser,      ids::kDestination};
 
 void enableControl(Window& dialog, int id, bool enabled) {
   if (Window* control = dialog.child(id)) control->enable(enabled);
