@@ -14,6 +14,11 @@ std::string upTo100(std::string_view text) {
   return std::string(text.substr(0, 100));
 }
 
+// A phone or a contact person of only blanks passed the checks as empty and adds nothing.
+bool isBlank(std::string_view text) {
+  return platform::trimBlanks(text).empty();
+}
+
 std::string phoneItem(const ProfilePhone& profile, std::string_view number) {
   return std::string(phonePrefix(profile.flag, profile.value)) + std::string(number);
 }
@@ -34,16 +39,16 @@ std::string personnelName(const FitCommandInput& input) {
 
 void addContactItems(const FitCommandInput& input, ItemJoiner& items) {
   items.clearFlag();
-  if (!input.businessPhone.empty()) {
+  if (!isBlank(input.businessPhone)) {
     items.addItem(phoneItem(input.businessProfilePhone, input.businessPhone));
-    if (!input.contactPerson.empty()) items.append("/" + input.contactPerson);
+    if (!isBlank(input.contactPerson)) items.append("/" + input.contactPerson);
     items.append("-B");
     if (!input.companyName.empty()) items.append("/" + input.companyName);
   }
   if (input.sendPhoneEntry) {
     const auto addPersonalPhone = [&](const ProfilePhone& profile, const std::string& number,
                                       std::string_view suffix) {
-      if (number.empty()) return;
+      if (isBlank(number)) return;
       items.addItem(phoneItem(profile, number));
       if (!input.profileSurname.empty()) {
         items.append("/" + input.profileSurname + " " + input.profileGivenName);

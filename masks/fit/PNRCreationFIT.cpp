@@ -493,7 +493,7 @@ void CPNRCreationFIT::ApplyImport(const fit::ProfileImport& imported) {
   if (imported.firstRow) ApplyFirstRow(*imported.firstRow);
   if (imported.dependantNumber) target.dependantNumber = *imported.dependantNumber;
   if (imported.sfCustId) sfCustId_.SetText(*imported.sfCustId);
-  target.profile = imported.record;
+  if (imported.record) target.profile = *imported.record;
   pendingKind_ = LookupKind::Surname;
   pendingRow_ = -1;
   fit::writeUserValue("FIT_Msg", "");
@@ -991,12 +991,15 @@ void CPNRCreationFIT::ClearFields() {
   SetChecked(ids::kCopyFromCtp, false);
   ApplyCtpRule(false);
   dkNumber_.Clear();
-  // The profile strings and the added passengers belong to the travellers just cleared.
+  // The profile strings and the added passengers belong to the travellers just cleared. A
+  // back-office lookup still waiting for its answer is not the screen's: its answer fills the
+  // row it was asked for, which stays a profile traveller.
   profileStrings_ = {};
   addedPassengers_.reset();
-  pendingKind_ = LookupKind::Surname;
-  pendingRow_ = -1;
   ReadCustomerSource();
+  if (pendingRow_ >= 0 && pendingRow_ < fit::kPassengerRows) {
+    rows_[static_cast<std::size_t>(pendingRow_)].profileMarker = true;
+  }
   ApplyBillingRules();
 }
 

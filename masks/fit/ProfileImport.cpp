@@ -67,9 +67,10 @@ ProfileImport importProfile(std::string_view text, LookupKind kind, int row,
   switch (kind) {
     case LookupKind::Surname: {
       result.record = parseMainRecord(text);
-      result.rowFill = rowFillFrom(result.record);
+      result.rowFill = rowFillFrom(*result.record);
+      result.dependantNumber = std::string();
       if (row == 0)
-        result.firstRow = firstRowFillFrom(result.record, *result.rowFill, autoCreateSetting);
+        result.firstRow = firstRowFillFrom(*result.record, *result.rowFill, autoCreateSetting);
       break;
     }
     case LookupKind::GivenName: {
@@ -77,6 +78,7 @@ ProfileImport importProfile(std::string_view text, LookupKind kind, int row,
       result.rowFill =
           RowFill{dependant.surname, dependant.givenName, dependant.title, ptcFromProfileCode({})};
       result.dependantNumber = dependant.dependantNumber;
+      result.record = MainRecord{};
       break;
     }
     case LookupKind::Corporate:

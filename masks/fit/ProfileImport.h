@@ -71,12 +71,14 @@ struct ProfileImport {
   // Surname and given-name lookups fill the row.
   std::optional<RowFill> rowFill;
   std::optional<FirstRowFill> firstRow;
-  // A given-name lookup names the row's dependant number.
+  // A given-name lookup names the row's dependant number; a main record makes the row a
+  // principal again and drops it (the empty text).
   std::optional<std::string> dependantNumber;
   // A corporate lookup fills only the SF Cust ID.
   std::optional<std::string> sfCustId;
-  // The record kept for the row (the main record of a surname lookup; empty otherwise).
-  MainRecord record;
+  // The record kept for the row: the main record of a surname lookup, an empty one for a
+  // given-name lookup; none for a corporate lookup, which leaves the row's record as it is.
+  std::optional<MainRecord> record;
 };
 
 // The import of text for the lookup (kind, row); row -1 (no lookup pending) is the first row

@@ -105,6 +105,22 @@ TEST(FitCommandBuilderTest, PhoneItemsOpenTheirOwnGroup) {
          in.faxFragment = "9 555-F";
        },
        "|9 6123-B" + S + "9 555-F"},
+      {"phones of only blanks add no item",
+       [](FitCommandInput& in) {
+         in.sendPhoneEntry = true;
+         in.businessPhone = "  ";
+         in.contactPerson = "LEE";
+         in.mobilePhone = " ";
+         in.homePhone = "   ";
+         in.profileSurname = "SMITH";
+       },
+       ""},
+      {"a contact person of only blanks adds no name",
+       [](FitCommandInput& in) {
+         in.businessPhone = "6123";
+         in.contactPerson = "  ";
+       },
+       "|9 6123-B"},
   };
   for (const Case& c : cases) {
     FitCommandInput input = oneAdult();

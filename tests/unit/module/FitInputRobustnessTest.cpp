@@ -48,10 +48,9 @@ TEST(FitInputRobustnessTest, RandomTextsThroughEveryReader) {
     for (LookupKind kind : {LookupKind::Surname, LookupKind::GivenName, LookupKind::Corporate}) {
       const ProfileImport imported =
           importProfile(text, kind, static_cast<int>(random() % 12) - 1, random() % 2 == 0);
-      EXPECT_LE(imported.record.fieldCount, kMainRecordFields);
-      for (const std::string& field : imported.record.fields) {
-        EXPECT_LE(field.size(), kProfileValueLength);
-      }
+      const MainRecord record = imported.record.value_or(MainRecord{});
+      EXPECT_LE(record.fieldCount, kMainRecordFields);
+      for (const std::string& field : record.fields) EXPECT_LE(field.size(), kProfileValueLength);
       if (imported.firstRow) {
         for (const std::string& line : imported.firstRow->billingLines) {
           EXPECT_LE(line.size(), kAddressLineLength);

@@ -84,7 +84,10 @@ TEST(ProfileImportTest, SurnameLookupOfTheFirstRowFillsTheRowAndTheCustomerData)
   EXPECT_EQ(first.companyName, "ACME");
   EXPECT_EQ(first.homePhoneValue, "True");
   EXPECT_EQ(first.businessPhoneFlag, "False");
-  EXPECT_EQ(result.record[F::CustomerNumber], "CUST01");
+  ASSERT_TRUE(result.record);
+  EXPECT_EQ((*result.record)[F::CustomerNumber], "CUST01");
+  // A main record makes the row a principal: an earlier dependant number goes.
+  EXPECT_EQ(result.dependantNumber, "");
 }
 
 TEST(ProfileImportTest, BillToDecidesTheCompanyBoxAndTheSfCustId) {
@@ -134,11 +137,17 @@ TEST(ProfileImportTest, LookupsOfOtherRowsAndKinds) {
   EXPECT_EQ(dependant.rowFill->ptc.ptc, Ptc::Adult);
   EXPECT_EQ(dependant.dependantNumber, "003");
   EXPECT_FALSE(dependant.firstRow);
+  ASSERT_TRUE(dependant.record);
+  EXPECT_EQ(dependant.record->fieldCount, 0u);
 
+  // The corporate lookup fills the SF Cust ID only: the row keeps its record and its
+  // dependant number.
   const auto corporate = importProfile("3C0RP7", LookupKind::Corporate, 0, false);
   EXPECT_EQ(corporate.sfCustId, "C0RP7");
   EXPECT_FALSE(corporate.rowFill);
   EXPECT_FALSE(corporate.firstRow);
+  EXPECT_FALSE(corporate.record);
+  EXPECT_FALSE(corporate.dependantNumber);
 }
 
 TEST(ProfileImportTest, BadRecordsImportEmptyValues) {
