@@ -2,6 +2,7 @@
 
 #include "desk/container/TextEncoding.h"
 #include "desk/controls/AddPaxControl.h"
+#include "desk/controls/DialogRequestControl.h"
 #include "desk/controls/PickerControls.h"
 
 namespace desk {
@@ -21,6 +22,7 @@ Container::Container(const ModuleLoader& module, const typelib::ClassDescription
   setObserver(this);
   registerPickerControls();
   registerAddPaxControl();
+  registerDialogRequestControls();
   mask();  // a mask that cannot be created ends the container before it starts
 }
 

@@ -54,6 +54,25 @@ void answerPicker(IDispatch& control, const std::optional<std::vector<std::strin
 
 // OutsideControl
 
+namespace {
+std::vector<OutsideControl*>& liveControls() {
+  static std::vector<OutsideControl*> controls;
+  return controls;
+}
+}  // namespace
+
+OutsideControl::OutsideControl() {
+  liveControls().push_back(this);
+}
+
+OutsideControl::~OutsideControl() {
+  std::erase(liveControls(), this);
+}
+
+const std::vector<OutsideControl*>& OutsideControl::live() {
+  return liveControls();
+}
+
 HRESULT OutsideControl::QueryInterface(REFIID iid, void** object) {
   if (object == nullptr) return E_POINTER;
   if (iid == IID_IUnknown || iid == IID_IDispatch || iid == ownIid()) {

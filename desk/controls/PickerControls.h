@@ -37,6 +37,10 @@ void answerPicker(IDispatch& control, const std::optional<std::vector<std::strin
 // A control with an event connection point; it fires its events to every connected sink.
 class OutsideControl : public IDispatch, public IConnectionPointContainer, public IConnectionPoint {
  public:
+  // The controls alive now, oldest first: a container reaches through them the controls of
+  // dialogs that a mask keeps out of sight between their showings.
+  static const std::vector<OutsideControl*>& live();
+
   HRESULT QueryInterface(REFIID iid, void** object) override;
   ULONG AddRef() override;
   ULONG Release() override;
@@ -56,8 +60,8 @@ class OutsideControl : public IDispatch, public IConnectionPointContainer, publi
   HRESULT EnumConnections(IEnumConnections** connections) override;
 
  protected:
-  OutsideControl() = default;
-  virtual ~OutsideControl() = default;
+  OutsideControl();
+  virtual ~OutsideControl();
   // The control's own interface, answered by QueryInterface for the containers.
   virtual const IID& ownIid() const = 0;
   void fire(DISPID event, const std::vector<std::string>& arguments = {});

@@ -6,6 +6,7 @@
 #include "desk/container/DeskPresets.h"
 #include "desk/container/TextEncoding.h"
 #include "desk/controls/AddPaxControl.h"
+#include "desk/controls/DialogRequestControl.h"
 #include "desk/drive/InputFile.h"
 #include "desk/home/DeskHome.h"
 #include "desk/services/NamedQueues.h"
@@ -65,6 +66,55 @@ AddPaxControl* hostedAddPaxControl(const Window& dialog) {
   return nullptr;
 }
 
+// The newest live control of the kind ("addpax", "policy", "doss"): the control of the dialog
+// of that kind that the mask has made and keeps. Null when there is none.
+OutsideControl* dialogControl(std::string_view kind) {
+  const std::vector<OutsideControl*>& live = OutsideControl::live();
+  for (auto each = live.rbegin(); each != live.rend(); ++each) {
+    if (kind == "addpax" && AddPaxControl::of(**each) != nullptr) return *each;
+    const DialogRequestControl* request = DialogRequestControl::of(**each);
+    if (request == nullptr) continue;
+    if ((kind == "policy" && request->className() == kPolicyControlClass) ||
+        (kind == "doss" && request->className() == kDossControlClass)) {
+      return *each;
+    }
+  }
+  return nullptr;
+}
+
+OutsideControl& openedDialogControl(const std::string& kind) {
+  if (kind != "addpax" && kind != "policy" && kind != "doss") {
+    throw ScriptError("unknown hosted dialog \"" + kind + "\" (addpax, policy or doss)");
+  }
+  OutsideControl* control = dialogControl(kind);
+  if (control == nullptr) throw ScriptError("the mask has not opened its " + kind + " dialog");
+  return *control;
+}
+
+std::vector<std::string> eventArguments(const std::string& text) {
+  std::vector<std::string> arguments;
+  if (text.empty()) return arguments;
+  for (const std::string& part : splitAtBars(text)) arguments.push_back(maskText(part));
+  return arguments;
+}
+
+JsonLine texts(const std::vector<std::string>& each) {
+  JsonLine list = JsonLine::array();
+  for (const std::string& text : each) list.push_back(outputText(text));
+  return list;
+}
+
+// What the mask gave an add-passenger control.
+JsonLine addPaxReceived(const AddPaxControl& control) {
+  const AddPaxControl::Received& received = control.received();
+  JsonLine given = JsonLine::object();
+  given["mode"] = received.initialMode ? JsonLine(*received.initialMode) : JsonLine();
+  given["source"] = received.customerSource ? JsonLine(*received.customerSource) : JsonLine();
+  given["texts"] = texts(received.texts);
+  given["replies"] = texts(received.replies);
+  return given;
+}
+
 }  // namespace
 
 const std::map<std::string, DriveSession::Command> DriveSession::kCommands{
@@ -98,6 +148,8 @@ const std::map<std::string, DriveSession::Command> DriveSession::kCommands{
     {"addpax-list", &DriveSession::addPassengerList},
     {"addpax-markers", &DriveSession::addPassengerMarkers},
     {"addpax-fire", &DriveSession::addPassengerFire},
+    {"hosted-fire", &DriveSession::hostedFire},
+    {"hosted-dump", &DriveSession::hostedDump},
     {"agent-profile", &DriveSession::agentProfile},
     {"call", &DriveSession::call},
     {"dump", &DriveSession::dump},
@@ -323,16 +375,43 @@ void DriveSession::setNullText(ScriptLine&) {
   container_.openMask().setNullText();
 }
 
+// The control the mask hosts itself, else the one of the Add Passenger dialog it has made.
 void DriveSession::addPassengerFire(ScriptLine& line) {
   const int event = line.number<int>("event");
   const std::string text = line.text();
   AddPaxControl* control = hostedAddPaxControl(container_.openMask());
-  if (control == nullptr) throw ScriptError("the mask hosts no add-passenger control");
-  std::vector<std::string> arguments;
-  if (!text.empty()) {
-    for (const std::string& part : splitAtBars(text)) arguments.push_back(maskText(part));
+  if (control == nullptr && dialogControl("addpax") != nullptr) {
+    control = AddPaxControl::of(*dialogControl("addpax"));
   }
-  control->fireEvent(event, arguments);
+  if (control == nullptr) throw ScriptError("the mask hosts no add-passenger control");
+  control->fireEvent(event, eventArguments(text));
+}
+
+void DriveSession::hostedFire(ScriptLine& line) {
+  container_.openMask();
+  const std::string kind = line.word("hosted dialog");
+  const int event = line.number<int>("event");
+  const std::string text = line.text();
+  OutsideControl& control = openedDialogControl(kind);
+  const std::vector<std::string> arguments = eventArguments(text);
+  if (AddPaxControl* addPax = AddPaxControl::of(control)) {
+    addPax->fireEvent(event, arguments);
+  } else if (DialogRequestControl* request = DialogRequestControl::of(control)) {
+    request->fireEvent(event, arguments);
+  }
+}
+
+void DriveSession::hostedDump(ScriptLine& line) {
+  container_.openMask();
+  const std::string kind = line.word("hosted dialog");
+  OutsideControl& control = openedDialogControl(kind);
+  JsonLine state{{"hosted", kind}};
+  if (const AddPaxControl* addPax = AddPaxControl::of(control)) {
+    state["addpax"] = addPaxReceived(*addPax);
+  } else if (const DialogRequestControl* request = DialogRequestControl::of(control)) {
+    state["replies"] = texts(request->replies());
+  }
+  output_.write(state);
 }
 
 // The container's calls.
@@ -392,17 +471,7 @@ void DriveSession::printControl(const Window& control) {
   // What the hosted add-passenger control was given by the mask.
   if (control.hostedControl() != nullptr) {
     if (const AddPaxControl* addPax = AddPaxControl::of(*control.hostedControl())) {
-      const AddPaxControl::Received& received = addPax->received();
-      JsonLine given = JsonLine::object();
-      given["mode"] = received.initialMode ? JsonLine(*received.initialMode) : JsonLine();
-      given["source"] = received.customerSource ? JsonLine(*received.customerSource) : JsonLine();
-      JsonLine texts = JsonLine::array();
-      for (const std::string& each : received.texts) texts.push_back(outputText(each));
-      JsonLine replies = JsonLine::array();
-      for (const std::string& each : received.replies) replies.push_back(outputText(each));
-      given["texts"] = texts;
-      given["replies"] = replies;
-      state["addpax"] = given;
+      state["addpax"] = addPaxReceived(*addPax);
     }
   }
   output_.write(state);

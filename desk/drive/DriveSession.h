@@ -64,6 +64,8 @@ class DriveSession final {
   void addPassengerList(ScriptLine& line);
   void addPassengerMarkers(ScriptLine& line);
   void addPassengerFire(ScriptLine& line);
+  void hostedFire(ScriptLine& line);
+  void hostedDump(ScriptLine& line);
   void agentProfile(ScriptLine& line);
   void call(ScriptLine& line);
   void dump(ScriptLine& line);

@@ -48,12 +48,12 @@ void presetAgency(const CTorvanAgentInfo& agentInfo, fields::CFieldAgencyAddress
   agency.SetAddress(values[0], values[1], values[2], values[3], values[4], values[5]);
 }
 
-std::optional<SavedAddPassengerList> runAddPassengerDialog(platform::Window* parent,
-                                                           int customerSource,
-                                                           HostExchange& exchange,
-                                                           fields::CField& homePhone,
-                                                           fields::CField& businessPhone) {
-  const std::optional<std::vector<std::string>> answer = platform::modalDialog("addpax", parent);
+std::optional<SavedAddPassengerList> runAddPassengerDialog(
+    platform::Window& mask, int customerSource, ExchangeDialog& dialog, HostExchange& exchange,
+    fields::CField& homePhone, fields::CField& businessPhone) {
+  dialog.Prepare(mask);
+  dialog.Control().SetCustomerSource(customerSource);
+  const std::optional<std::vector<std::string>> answer = platform::modalDialog("addpax", &mask);
   if (!answer) return std::nullopt;
   std::optional<SavedAddPassengerList> list = addPassengerListOfAnswer(*answer, customerSource);
   if (!list) return std::nullopt;
@@ -66,8 +66,10 @@ std::optional<SavedAddPassengerList> runAddPassengerDialog(platform::Window* par
 }
 
 void answerExchangeMessage(const ExchangeMessage& message, HostExchange& exchange,
-                           CTorvanAgentInfo& agentInfo, framework::MaskControlBase& mask) {
+                           ExchangeDialogs& dialogs, CTorvanAgentInfo& agentInfo,
+                           framework::MaskControlBase& mask) {
   exchange.onMessage(message);
+  ExchangeDialog* dialog = message.dialog ? dialogs.Find(*message.dialog) : nullptr;
   switch (message.request) {
     case ExchangeRequest::AgentCommand: {
       std::string command;
@@ -75,15 +77,28 @@ void answerExchangeMessage(const ExchangeMessage& message, HostExchange& exchang
       mask.fireEvent(typelib::Event::SendCommand, {command});
       break;
     }
+    case ExchangeRequest::SendCommand:
+      if (dialog == nullptr) break;
+      if (const std::optional<std::string> command = dialog->TakeCommand()) {
+        mask.fireEvent(typelib::Event::SendCommand, {*command});
+      }
+      break;
     case ExchangeRequest::SendTo:
       writeUserValue("CP_RenderTree", exchange.renderTree());
+      if (dialog == nullptr) break;
+      if (const std::optional<SendToTexts> texts = dialog->TakeSendTo()) {
+        mask.fireEvent(typelib::Event::SendTo, {texts->source, texts->destination, texts->text});
+      }
       break;
     case ExchangeRequest::RunSearch:
       mask.fireEvent(typelib::Event::OnEvent, {"Run", "MD"});
       break;
-    case ExchangeRequest::SendCommand:
-      break;
   }
+}
+
+void handReplyToDialog(const ReplyRoute& route, ExchangeDialogs& dialogs, std::string_view reply) {
+  if (!route.dialog) return;
+  if (ExchangeDialog* dialog = dialogs.Find(*route.dialog)) dialog->TakeReply(reply);
 }
 
 }  // namespace fit

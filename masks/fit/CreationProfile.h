@@ -12,6 +12,7 @@
 #include "framework/services/CTorvanAgentInfo.h"
 #include "framework/services/CTorvanProfile.h"
 #include "masks/fit/AddPassengerList.h"
+#include "masks/fit/ExchangeDialog.h"
 #include "masks/fit/HostExchange.h"
 
 namespace framework {
@@ -35,19 +36,23 @@ bool requestAgentProfile(CTorvanAgentInfo& agentInfo, platform::Window* parent);
 // The agency's name and five address lines from the agent's profile.
 void presetAgency(const CTorvanAgentInfo& agentInfo, fields::CFieldAgencyAddress& agency);
 
-// Runs the Add Passenger dialog over parent: the list it hands back, made with the customer
-// source, or nothing when it is cancelled or hands back no list. When a profile exchange made
-// in it asked for the phones, they fill the home and the business phone.
-std::optional<SavedAddPassengerList> runAddPassengerDialog(platform::Window* parent,
-                                                           int customerSource,
-                                                           HostExchange& exchange,
-                                                           fields::CField& homePhone,
-                                                           fields::CField& businessPhone);
+// Runs the Add Passenger dialog over the mask: made on first use, its control given the
+// customer source. The list it hands back, made with that source, or nothing when it is
+// cancelled or hands back no list. When a profile exchange made in it asked for the phones,
+// they fill the home and the business phone.
+std::optional<SavedAddPassengerList> runAddPassengerDialog(
+    platform::Window& mask, int customerSource, ExchangeDialog& dialog, HostExchange& exchange,
+    fields::CField& homePhone, fields::CField& businessPhone);
 
-// A message of the exchanges. The hosted dialogs are run by the container, which keeps their
-// texts and sends them itself: the exchange marks the waiting, and the mask asks for what needs
-// no text of theirs (the agent information's host command, "CP_RenderTree", the search).
+// A message of the exchanges: the exchange marks the waiting, and the mask sends what was
+// asked: the dialog's command text, its three texts to another component (after
+// "CP_RenderTree"), the search, or the agent information's host command. A message whose
+// dialog holds no such request sends nothing.
 void answerExchangeMessage(const ExchangeMessage& message, HostExchange& exchange,
-                           CTorvanAgentInfo& agentInfo, framework::MaskControlBase& mask);
+                           ExchangeDialogs& dialogs, CTorvanAgentInfo& agentInfo,
+                           framework::MaskControlBase& mask);
+
+// A host reply: the first waiting dialog (the route's) takes it.
+void handReplyToDialog(const ReplyRoute& route, ExchangeDialogs& dialogs, std::string_view reply);
 
 }  // namespace fit

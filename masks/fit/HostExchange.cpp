@@ -32,6 +32,13 @@ std::optional<ExchangeMessage> exchangeMessageOf(UINT message) {
   return std::nullopt;
 }
 
+UINT exchangeMessageFor(HostedDialog dialog, ExchangeRequest request) {
+  for (const MessageEntry& entry : kMessages) {
+    if (entry.exchange == ExchangeMessage{dialog, request}) return entry.message;
+  }
+  return 0;
+}
+
 std::string agentInformationText(std::string_view reply, bool yenAsHash) {
   std::string text;
   text.reserve(reply.size());

@@ -32,6 +32,8 @@ struct ExchangeMessage {
 // The window messages of the exchanges: 0x09DC to 0x09DE (add passenger), 0x0A41 and 0x0A44
 // (travel policy), 0x0A42 and 0x0A43 (traveller profile), 0x0600 (agent information).
 std::optional<ExchangeMessage> exchangeMessageOf(UINT message);
+// The message a dialog posts for its request; 0 for a request it does not make.
+UINT exchangeMessageFor(HostedDialog dialog, ExchangeRequest request);
 
 // Where one host reply goes, in this order.
 struct ReplyRoute {

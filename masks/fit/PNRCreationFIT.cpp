@@ -340,6 +340,7 @@ void CPNRCreationFIT::ApplyCtpRule(bool fill) {
 }
 
 void CPNRCreationFIT::FillCtpFromPolicy() {
+  dialogs_.Find(fit::HostedDialog::TravelPolicy)->Prepare(*dialog());
   const auto answer = platform::modalDialog("policy", dialog());
   if (!answer || answer->empty()) return;
   ctp_.SetText(fit::ctpText((*answer)[0], answer->size() > 1 ? (*answer)[1] : ""));
@@ -350,7 +351,7 @@ void CPNRCreationFIT::FillCtpFromPolicy() {
 
 bool CPNRCreationFIT::ProcessWindowMessage(const Message& message, LRESULT& result) {
   if (const std::optional<fit::ExchangeMessage> exchange = fit::exchangeMessageOf(message.code)) {
-    fit::answerExchangeMessage(*exchange, exchange_, agentInfo_, *this);
+    fit::answerExchangeMessage(*exchange, exchange_, dialogs_, agentInfo_, *this);
     result = 0;
     return true;
   }
@@ -452,6 +453,7 @@ void CPNRCreationFIT::StartLookup(LookupKind kind, int row) {
 }
 
 void CPNRCreationFIT::ChooseTravellerProfile(int row) {
+  dialogs_.Find(fit::HostedDialog::TravellerProfile)->Prepare(*dialog());
   const auto answer = platform::modalDialog("doss", dialog());
   if (!answer || answer->size() < 2) return;
   fields::CFieldName& name = rows_[static_cast<std::size_t>(row)].name;
@@ -462,15 +464,19 @@ void CPNRCreationFIT::ChooseTravellerProfile(int row) {
 // The Add Passenger dialog hands back its markers and its list text; a profile exchange made
 // in it may have asked for the home and business phones.
 void CPNRCreationFIT::AddPassengers() {
-  std::optional<fit::SavedAddPassengerList> list =
-      fit::runAddPassengerDialog(dialog(), CustomerSource(), exchange_, homePhone_, businessPhone_);
+  std::optional<fit::SavedAddPassengerList> list = fit::runAddPassengerDialog(
+      *dialog(), CustomerSource(), dialogs_.AddPassenger(), exchange_, homePhone_, businessPhone_);
   if (list) addedPassengers_ = std::move(*list);
 }
 
 HRESULT CPNRCreationFIT::receivedFrom(BSTR, BSTR, BSTR text) {
   if (dialog() == nullptr) return S_OK;
   const std::string record = latin1FromBstr(text);
-  if (!exchange_.routeReceivedFrom()) ImportProfile(record, pendingKind_, pendingRow_);
+  if (exchange_.routeReceivedFrom()) {
+    dialogs_.AddPassenger().TakeProfileAnswer(record);
+  } else {
+    ImportProfile(record, pendingKind_, pendingRow_);
+  }
   fit::writeUserValue("CP_RenderTree", "");
   return S_OK;
 }
@@ -656,6 +662,7 @@ HRESULT CPNRCreationFIT::SetResponse(BSTR response) {
   if (dialog() == nullptr) return S_OK;
   const std::string reply = latin1FromBstr(response);
   const fit::ReplyRoute route = exchange_.routeReply(reply);
+  fit::handReplyToDialog(route, dialogs_, reply);
   if (route.agentInformation) {
     bool complete = false;
     agentInfo_.setXMLResponseFromHostEx(fit::agentInformationText(reply), &complete);

@@ -25,6 +25,7 @@
 #include "framework/services/CTorvanAgentInfo.h"
 #include "masks/fit/AddPassengerList.h"
 #include "masks/fit/BookingData.h"
+#include "masks/fit/ExchangeDialog.h"
 #include "masks/fit/FitChecks.h"
 #include "masks/fit/FitCommandBuilder.h"
 #include "masks/fit/HostExchange.h"
@@ -158,6 +159,7 @@ class CPNRCreationFIT : public framework::StandardMask<CPNRCreationFIT, IPNRCrea
   ProfileStrings profileStrings_;
   std::optional<fit::SavedAddPassengerList> addedPassengers_;
   fit::HostExchange exchange_;
+  fit::ExchangeDialogs dialogs_;
   CTorvanAgentInfo agentInfo_;
   fit::CodeLists codeLists_;
   fit::LookupKind pendingKind_ = fit::LookupKind::Surname;

@@ -162,13 +162,14 @@ bool CPNRCreationGIT::OnExchangeMessage(UINT code) {
   if (!exchange || (exchange->dialog && *exchange->dialog != fit::HostedDialog::AddPassenger)) {
     return false;
   }
-  fit::answerExchangeMessage(*exchange, exchange_, agentInfo_, *this);
+  fit::answerExchangeMessage(*exchange, exchange_, dialogs_, agentInfo_, *this);
   return true;
 }
 
 HRESULT CPNRCreationGIT::SetResponse(BSTR response) {
   const std::string reply = latin1FromBstr(response);
   const fit::ReplyRoute route = exchange_.routeReply(reply);
+  fit::handReplyToDialog(route, dialogs_, reply);
   if (!route.agentInformation) return S_OK;
   bool complete = false;
   const std::string text = fit::agentInformationText(reply, true);
@@ -185,16 +186,18 @@ HRESULT CPNRCreationGIT::SetResponse(BSTR response) {
 }
 
 // A back-office answer for the waiting Add Passenger dialog; none is waited for otherwise.
-HRESULT CPNRCreationGIT::receivedFrom(BSTR, BSTR, BSTR) {
+HRESULT CPNRCreationGIT::receivedFrom(BSTR, BSTR, BSTR text) {
   if (!exchange_.isWaiting(fit::HostedDialog::AddPassenger)) return S_OK;
   exchange_.routeReceivedFrom();
+  dialogs_.AddPassenger().TakeProfileAnswer(latin1FromBstr(text));
   writeRenderTree("");
   return S_OK;
 }
 
 void CPNRCreationGIT::OnAddPassenger() {
-  std::optional<fit::SavedAddPassengerList> list = fit::runAddPassengerDialog(
-      dialog(), fit::currentAddPassengerSource(), exchange_, homePhone_, businessPhone_);
+  std::optional<fit::SavedAddPassengerList> list =
+      fit::runAddPassengerDialog(*dialog(), fit::currentAddPassengerSource(),
+                                 dialogs_.AddPassenger(), exchange_, homePhone_, businessPhone_);
   if (list) passengers_ = std::move(*list);
 }
 

@@ -21,6 +21,7 @@
 #include "framework/StandardMask.h"
 #include "framework/services/CTorvanAgentInfo.h"
 #include "masks/fit/AddPassengerList.h"
+#include "masks/fit/ExchangeDialog.h"
 #include "masks/fit/HostExchange.h"
 #include "masks/group/GroupCommand.h"
 #include "resources/dialogs/GroupCreationDialog.h"
@@ -86,4 +87,5 @@ class CPNRCreationGIT : public framework::StandardMask<CPNRCreationGIT, IPNRCrea
   std::optional<fit::SavedAddPassengerList> passengers_;
   CTorvanAgentInfo agentInfo_;
   fit::HostExchange exchange_;
+  fit::ExchangeDialogs dialogs_{false};
 };

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "masks/fit/ExchangeDialog.h"
+
 namespace {
 
 using namespace fit;
@@ -26,7 +28,15 @@ TEST(HostExchangeTest, MessagesNameTheirDialogAndRequest) {
   };
   for (const auto& [message, expected] : cases) {
     EXPECT_EQ(exchangeMessageOf(message), expected) << std::hex << message;
+    // A dialog posts the same message for its request; the agent information posts none.
+    if (expected && expected->dialog) {
+      EXPECT_EQ(exchangeMessageFor(*expected->dialog, expected->request), message);
+    }
   }
+  // Only the Add Passenger dialog messages another desktop component.
+  EXPECT_EQ(exchangeMessageFor(HostedDialog::TravelPolicy, R::SendTo), 0u);
+  EXPECT_EQ(exchangeMessageFor(HostedDialog::TravellerProfile, R::SendTo), 0u);
+  EXPECT_EQ(exchangeMessageFor(HostedDialog::AddPassenger, R::AgentCommand), 0u);
 }
 
 TEST(HostExchangeTest, EachReplyGoesToTheFirstWaitingDialogInOrder) {
@@ -104,6 +114,16 @@ TEST(HostExchangeTest, AgentInformationTextIsUtf8) {
   EXPECT_EQ(agentInformationText("A\xA5\xE9<"), "A\xC2\xA5\xC3\xA9<");
   EXPECT_EQ(agentInformationText("A\xA5\xE9<", true), "A#\xC3\xA9<");
   EXPECT_EQ(agentInformationText(""), "");
+}
+
+// The add-passenger dialog reads a back-office answer in the kind its message asked for.
+TEST(HostExchangeTest, TheDialogsMessageNamesItsRecordKind) {
+  const std::vector<std::pair<std::string, LookupKind>> cases = {
+      {"1", LookupKind::Surname},  {"2", LookupKind::GivenName}, {"3", LookupKind::Corporate},
+      {"", LookupKind::Surname},   {"4", LookupKind::Surname},   {"22", LookupKind::Surname},
+      {" 2", LookupKind::Surname},
+  };
+  for (const auto& [text, kind] : cases) EXPECT_EQ(dialogRecordKind(text), kind) << text;
 }
 
 }  // namespace
