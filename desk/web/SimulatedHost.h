@@ -3,9 +3,11 @@
 // from plain data files in the desk home's "host" folder, so that a user can change what they
 // answer:
 //
-//   host/host.ini          which entries the host answers and with which reply file, the
-//                          framework's answers to requests and run events, the back office's
-//                          profile records, the signed-in agent's profile
+//   host/host.ini          which entries the host answers and with which reply file (the
+//                          masks' own and their hosted dialogs'), the framework's answers to
+//                          requests and run events, the back office's profile records (for the
+//                          individual creation mask and its Add Passenger dialog), the
+//                          signed-in agent's profile
 //   host/pnr/NAME/pnr.ini  a demo PNR: its group name, passengers and e-mail elements; reply
 //                          files in the PNR's folder take precedence over those of host/
 //

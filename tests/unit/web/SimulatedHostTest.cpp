@@ -31,6 +31,14 @@ TEST(SimulatedHost, ShippedDataAnswersTheMasksRequests) {
   const auto record = host.backOfficeReply("FIT", "CP", "1");
   ASSERT_TRUE(record);
   EXPECT_TRUE(record->starts_with("1TAN AH KOW\\MR\\"));
+  // The hosted dialogs' requests through the creation masks.
+  EXPECT_NE(host.commandReply("%%JX CTP")->find("CORP1"), std::string::npos);
+  EXPECT_NE(host.commandReply("%%JX DOSS")->find("TAN"), std::string::npos);
+  for (const std::string kind : {"1", "2", "3"}) {
+    const auto answer = host.backOfficeReply("ADDPAX", "CP", kind);
+    ASSERT_TRUE(answer) << kind;
+    EXPECT_TRUE(answer->starts_with(kind)) << "a record of the kind asked for";
+  }
   EXPECT_FALSE(host.commandReply("RT ABC123"));
   EXPECT_FALSE(host.backOfficeReply("FIT", "CP", "9"));
   EXPECT_FALSE(host.open("nowhere"));
