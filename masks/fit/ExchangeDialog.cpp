@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/text/TextRules.h"
 #include "resources/dialogs/HostedDialogs.h"
 
 namespace fit {
@@ -45,12 +46,20 @@ void ExchangeDialog::Prepare(platform::Window& mask) {
 void ExchangeDialog::OnControlEvent(DISPID event, const std::vector<std::string>& arguments) {
   switch (static_cast<AddPaxEvent>(event)) {
     case AddPaxEvent::SendCommand:
-      if (exchangeMessageFor(which_, ExchangeRequest::SendCommand) == 0) return;
+      // No host entry is sent for a command of only blanks.
+      if (exchangeMessageFor(which_, ExchangeRequest::SendCommand) == 0 ||
+          platform::trimBlanks(argumentAt(arguments, 0)).empty()) {
+        return;
+      }
       command_ = argumentAt(arguments, 0);
       Post(ExchangeRequest::SendCommand);
       break;
     case AddPaxEvent::SendTo:
-      if (exchangeMessageFor(which_, ExchangeRequest::SendTo) == 0) return;
+      // A message needs the component it is for.
+      if (exchangeMessageFor(which_, ExchangeRequest::SendTo) == 0 ||
+          platform::trimBlanks(argumentAt(arguments, 1)).empty()) {
+        return;
+      }
       sendTo_ = {argumentAt(arguments, 0), argumentAt(arguments, 1), argumentAt(arguments, 2)};
       recordKind_ = dialogRecordKind(sendTo_->text);
       Post(ExchangeRequest::SendTo);
