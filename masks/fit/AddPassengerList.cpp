@@ -127,6 +127,34 @@ std::vector<AddedPassenger> parseAddPassengerList(std::string_view text, std::si
   return entries;
 }
 
+std::string addPassengerListText(const std::vector<AddedPassenger>& entries) {
+  std::string text;
+  const auto add = [&text](std::string_view value) {
+    for (char c : value) text += c == ',' || c == '=' ? ' ' : c;
+  };
+  for (std::size_t index = 0; index < entries.size() && index < kMaxAddedPassengers; ++index) {
+    const AddedPassenger& entry = entries[index];
+    if (index > 0) text += '=';
+    const std::string ptc = std::to_string(static_cast<int>(entry.ptc));
+    const std::array<const std::string*, 12> named{
+        &entry.surname,         &entry.givenName,
+        &entry.title,           &ptc,
+        &entry.others,          &entry.age,
+        &entry.dependantNumber, &entry.customerNumber,
+        &entry.homePhoneFlag,   &entry.businessPhoneFlag,
+        &entry.homePhoneValue,  &entry.businessPhoneValue};
+    for (std::size_t field = 0; field < named.size(); ++field) {
+      if (field > 0) text += ',';
+      add(*named[field]);
+    }
+    for (F source : kProfileFields) {
+      text += ',';
+      add(entry.profile[source]);
+    }
+  }
+  return text;
+}
+
 void applyProfileMarkers(std::vector<AddedPassenger>& entries,
                          const std::array<bool, kMaxAddedPassengers>& markers) {
   for (std::size_t i = 0; i < entries.size() && i < markers.size(); ++i) {

@@ -51,6 +51,11 @@ struct AddedPassenger {
 std::vector<AddedPassenger> parseAddPassengerList(std::string_view text,
                                                   std::size_t maxFields = kListFieldsWithProfile);
 
+// The list text of entries, as the control takes its current list: the 31 fields of each entry
+// (a PTC as its item data). A value cannot hold the separators: a "," or "=" in one is written
+// as a blank.
+std::string addPassengerListText(const std::vector<AddedPassenger>& entries);
+
 // Takes the per-entry profile markers the control reports (entry i: markers[i]).
 void applyProfileMarkers(std::vector<AddedPassenger>& entries,
                          const std::array<bool, kMaxAddedPassengers>& markers);

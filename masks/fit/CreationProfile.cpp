@@ -49,10 +49,12 @@ void presetAgency(const CTorvanAgentInfo& agentInfo, fields::CFieldAgencyAddress
 }
 
 std::optional<SavedAddPassengerList> runAddPassengerDialog(
-    platform::Window& mask, int customerSource, ExchangeDialog& dialog, HostExchange& exchange,
-    fields::CField& homePhone, fields::CField& businessPhone) {
+    platform::Window& mask, int customerSource, const SavedAddPassengerList* current,
+    ExchangeDialog& dialog, HostExchange& exchange, fields::CField& homePhone,
+    fields::CField& businessPhone) {
   dialog.Prepare(mask);
   dialog.Control().SetCustomerSource(customerSource);
+  dialog.Control().SetText(current ? addPassengerListText(current->entries) : "");
   const std::optional<std::vector<std::string>> answer = platform::modalDialog("addpax", &mask);
   if (!answer) return std::nullopt;
   std::optional<SavedAddPassengerList> list = addPassengerListOfAnswer(*answer, customerSource);

@@ -37,12 +37,13 @@ bool requestAgentProfile(CTorvanAgentInfo& agentInfo, platform::Window* parent);
 void presetAgency(const CTorvanAgentInfo& agentInfo, fields::CFieldAgencyAddress& agency);
 
 // Runs the Add Passenger dialog over the mask: made on first use, its control given the
-// customer source. The list it hands back, made with that source, or nothing when it is
-// cancelled or hands back no list. When a profile exchange made in it asked for the phones,
-// they fill the home and the business phone.
+// customer source and the current list (none: the empty text). The list it hands back, made
+// with that source, or nothing when it is cancelled or hands back no list. When a profile
+// exchange made in it asked for the phones, they fill the home and the business phone.
 std::optional<SavedAddPassengerList> runAddPassengerDialog(
-    platform::Window& mask, int customerSource, ExchangeDialog& dialog, HostExchange& exchange,
-    fields::CField& homePhone, fields::CField& businessPhone);
+    platform::Window& mask, int customerSource, const SavedAddPassengerList* current,
+    ExchangeDialog& dialog, HostExchange& exchange, fields::CField& homePhone,
+    fields::CField& businessPhone);
 
 // A message of the exchanges: the exchange marks the waiting, and the mask sends what was
 // asked: the dialog's command text, its three texts to another component (after

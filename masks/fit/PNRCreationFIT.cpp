@@ -465,7 +465,8 @@ void CPNRCreationFIT::ChooseTravellerProfile(int row) {
 // in it may have asked for the home and business phones.
 void CPNRCreationFIT::AddPassengers() {
   std::optional<fit::SavedAddPassengerList> list = fit::runAddPassengerDialog(
-      *dialog(), CustomerSource(), dialogs_.AddPassenger(), exchange_, homePhone_, businessPhone_);
+      *dialog(), CustomerSource(), addedPassengers_ ? &*addedPassengers_ : nullptr,
+      dialogs_.AddPassenger(), exchange_, homePhone_, businessPhone_);
   if (list) addedPassengers_ = std::move(*list);
 }
 

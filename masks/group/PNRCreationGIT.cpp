@@ -195,9 +195,9 @@ HRESULT CPNRCreationGIT::receivedFrom(BSTR, BSTR, BSTR text) {
 }
 
 void CPNRCreationGIT::OnAddPassenger() {
-  std::optional<fit::SavedAddPassengerList> list =
-      fit::runAddPassengerDialog(*dialog(), fit::currentAddPassengerSource(),
-                                 dialogs_.AddPassenger(), exchange_, homePhone_, businessPhone_);
+  std::optional<fit::SavedAddPassengerList> list = fit::runAddPassengerDialog(
+      *dialog(), fit::currentAddPassengerSource(), passengers_ ? &*passengers_ : nullptr,
+      dialogs_.AddPassenger(), exchange_, homePhone_, businessPhone_);
   if (list) passengers_ = std::move(*list);
 }
 

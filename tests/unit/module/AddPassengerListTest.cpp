@@ -46,6 +46,24 @@ TEST(AddPassengerListTest, ListTextGivesEntriesWithTheirFields) {
   EXPECT_EQ(tan.profile[F::Gender], "");
 }
 
+// The dialog hands its control the current list as the control writes it.
+TEST(AddPassengerListTest, TheCurrentListGoesBackAsTheSameText) {
+  // Every entry with its 31 fields.
+  const std::string text =
+      "SMITH,JOHN,MR,0,,,,C100,False,False,True,True,M,01JAN80,611,922,E123,SG,ACME,WONG,LI,"
+      "633,644,SQ-1,O1,O2,01JAN1980,SGP,01JAN30,a@b.c,655=TAN,MEI,MS,3,STU,,002" +
+      std::string(24, ',');
+  EXPECT_EQ(addPassengerListText(parseAddPassengerList(text)), text);
+  EXPECT_EQ(addPassengerListText({}), "");
+  // A recalled value cannot split its entry.
+  AddedPassenger odd;
+  odd.surname = "A,B=C";
+  const std::vector<AddedPassenger> entries = parseAddPassengerList(addPassengerListText({odd}));
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].surname, "A B C");
+  EXPECT_EQ(entries[0].givenName, "");
+}
+
 TEST(AddPassengerListTest, AtMostNineEntriesAndEmptyEntryTextsAreNone) {
   struct Case {
     std::string text;
