@@ -149,6 +149,7 @@ TEST_F(TtlFieldTest, ChecksEachTypeInOrder) {
       {kTaw, "", "50", "", "", 0, "7\\u00A4TAW50/"},
       {kTaw, "", "511", "", "", 0, "7\\u00A4TAW511/"},
       {kTaw, "", "5A", "", "ERR_PNR_QUEUENO_NONDECIMAL", kQueue, ""},
+      {kTaw, "", "+50", "", "ERR_PNR_QUEUENO_NONDECIMAL", kQueue, ""},
       {kTaw, "", "99999999999999999999", "", "ERR_PNR_QUEUENO_OUTOFRANGE", kQueue, ""},
       {kTicketed, "15MAR", "PAID", "", "", 0, "7\\u00A4T-APAID/15MAR"},
       {kTicketed, "", "", "", "", 0, "7\\u00A4T-A"},
