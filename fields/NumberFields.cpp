@@ -12,8 +12,7 @@ using platform::Window;
 
 namespace {
 
-// The host reads a sign in an entry as an element of its own, so no number these fields take
-// goes out with one.
+// The numbers these fields take go into host commands as typed, so none may carry a sign.
 bool hasSign(std::string_view text) {
   return text.find_first_of("+-") != std::string_view::npos;
 }

@@ -58,8 +58,8 @@ int CTorvanValidate::IsAlphanumericEx(std::string_view text, std::string_view ex
 }
 
 int CTorvanValidate::IsDecimal(std::string_view text) const {
-  // Counts, queue numbers and segment numbers go into host commands as typed, so a sign, which
-  // the host would read as an entry of its own, is no part of a number.
+  // Counts, queue numbers and segment numbers go into host commands as typed, so a sign is no
+  // part of a number.
   return !text.empty() && allOf(text, isDigit);
 }
 
