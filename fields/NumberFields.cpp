@@ -1,6 +1,7 @@
 #include "fields/NumberFields.h"
 
 #include <cstdio>
+#include <string_view>
 
 #include "fields/ScanNumber.h"
 #include "framework/services/CTorvanValidate.h"
@@ -8,6 +9,20 @@
 namespace fields {
 
 using platform::Window;
+
+namespace {
+
+// The numbers these fields take go into host commands as typed, so none may carry a sign.
+bool hasSign(std::string_view text) {
+  return text.find_first_of("+-") != std::string_view::npos;
+}
+
+// A minus before digits: a number below 1 rather than a text that is no number.
+bool isNegativeNumber(std::string_view text) {
+  return text.size() > 1 && text[0] == '-' && CTorvanValidate().IsNumeric(text.substr(1)) != 0;
+}
+
+}  // namespace
 
 int CFieldLineNo::Create(Window& dialog, int labelId, int valueId, int mandatory,
                          int modification) {
@@ -19,7 +34,7 @@ int CFieldLineNo::Validate() {
   const std::string text = GetText(kNumberBuffer);
   if (const auto outcome = CheckEmpty(text, "ERR_PNR_LINENO_NONE")) return *outcome;
   if (CTorvanValidate().IsNumeric(text) == 0) {
-    ReportError("ERR_PNR_LINENO_NONNUMERIC");
+    ReportError(isNegativeNumber(text) ? "ERR_PNR_LINENO_INVALID" : "ERR_PNR_LINENO_NONNUMERIC");
     return 0;
   }
   const auto number = scanNumber(text);
@@ -66,7 +81,7 @@ int CFieldSeatNo::Validate() {
   const std::string text = GetText(kNumberBuffer);
   if (const auto outcome = CheckEmpty(text, "ERR_PNR_SEATNO_NONE")) return *outcome;
   const auto number = scanNumber(text);
-  if (number && number->value > 0) return 1;
+  if (number && number->value > 0 && !hasSign(text)) return 1;
   ReportError("ERR_PNR_SEATNO_INVALID");
   return 0;
 }
@@ -108,7 +123,8 @@ int CFieldSegmentNo::ValidateList(const std::string& text) {
     const std::size_t partEnd = slash == std::string::npos ? text.size() : slash;
     const std::string_view part = std::string_view(text).substr(partStart, partEnd - partStart);
     const auto number = scanNumber(part);
-    if (part.empty() || !number || number->value < 0) {
+    // A list goes out as typed, so a part with a sign is refused rather than rewritten.
+    if (part.empty() || !number || number->value < 0 || hasSign(part)) {
       ReportErrorAt("ERR_PNR_SEGMENTNO_INVALID", partStart);
       return 0;
     }

@@ -175,9 +175,11 @@ int CFieldSsrPassport::ValidateDateOfBirth() {
     dateOfBirth_.ReportError("ERR_PNR_DATE_SHORT");
     return 0;
   }
+  // The date goes out as typed, so a year with a sign ("01JAN+7", "01JAN-0") is refused
+  // although it reads as a number in range.
   const std::optional<DateOfBirth> read = readDateOfBirth(date);
   if (read && CTorvanValidate().IsDate(read->dayAndMonth) != 0 && read->year >= 0 &&
-      read->year <= 99) {
+      read->year <= 99 && date.find_first_of("+-") == std::string::npos) {
     return 1;
   }
   dateOfBirth_.ReportError("ERR_PNR_DATE_INVALID");

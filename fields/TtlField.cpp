@@ -24,12 +24,13 @@ struct Placement {
 
 struct RowLayout {
   bool dateForm;  // the first label is the date's link; otherwise the ticket label shows
-  std::string_view firstLabelText;
+  std::string_view firstLabelKey;   // the link's text, from the language table
+  std::string_view firstLabelText;  // the link's text when the table has none
   Placement firstEdit;
   int firstLimit;
   std::string_view firstTip;
   std::string_view secondLabelText;
-  std::string_view secondTip;
+  std::string_view secondTip;  // the second label's; the second edit keeps the queue's
   Placement secondLabel;
   Placement secondEdit;
   int secondLimit;
@@ -40,10 +41,12 @@ struct RowLayout {
 
 constexpr Placement kFirstLabel{50, 75};
 constexpr std::string_view kSegmentTip = "TOOLTIP_PNRTICKETINGTL_SEGMENTNUM";
+constexpr std::string_view kQueueTip = "TIP_PNR_QUEUENO";
 
 // By type code 1, 2, 3.
 constexpr std::array<RowLayout, 3> kLayouts{{
     {true,
+     "LAB_PNR_DATE",
      "Date:",
      {137, 57},
      5,
@@ -57,6 +60,7 @@ constexpr std::array<RowLayout, 3> kLayouts{{
      {},
      {}},
     {true,
+     "LAB_PNR_DATE",
      "Date:",
      {137, 57},
      5,
@@ -70,6 +74,7 @@ constexpr std::array<RowLayout, 3> kLayouts{{
      {},
      {}},
     {false,
+     "LAB_PNR_TICKETNO",
      "Ticket #:",
      {137, 137},
      50,
@@ -135,7 +140,7 @@ int CFieldTtl::Create(Window& dialog, int ttlLabelId, int ttlComboId, int dateLa
   bindLabel(thirdLabel_, dialog, segmentLabelId, "LAB_PNR_SEGNO", kSegmentTip, 0);
   type_.Create(dialog, ttlComboId, typeMandatory_, kTypes);
   bindEdit(first_.wrapper, first_.window, dialog, dateEditId, "TIP_PNR_DATE", 5);
-  bindEdit(second_.wrapper, second_.window, dialog, queueEditId, "TIP_PNR_QUEUENO", 30);
+  bindEdit(second_.wrapper, second_.window, dialog, queueEditId, kQueueTip, 30);
   bindEdit(third_.wrapper, third_.window, dialog, segmentEditId, kSegmentTip, 3);
   Arrange();
   return 1;
@@ -166,8 +171,8 @@ void CFieldTtl::Arrange() {
     firstLabel_.SetTooltip(languageText(layout.dateForm ? "TIP_PNR_DATE" : "TIP_PNR_TICKETNO")
                                .value_or(std::string(layout.firstLabelText)));
     place(label, rowOrigin_, kFirstLabel);
-    // What the label shows is the fixed text of the type.
-    firstLabel_.SetLinkText(layout.firstLabelText);
+    firstLabel_.SetLinkText(
+        languageText(layout.firstLabelKey).value_or(std::string(layout.firstLabelText)));
   }
   first_.wrapper.SetCalendar(layout.dateForm);
   show(firstLabel_.window(), layout.dateForm);
@@ -190,8 +195,8 @@ void CFieldTtl::Arrange() {
     secondLabel_.SetToolTip(languageText(layout.secondTip));
     show(label, true);
   }
-  // The edit tells in the status line what its label's tooltip tells.
-  arrangeEdit(second_, layout.secondEdit, layout.secondLimit, layout.secondTip);
+  // Only the label tells which text the type asks for; the edit keeps its tooltip.
+  arrangeEdit(second_, layout.secondEdit, layout.secondLimit, kQueueTip);
 
   if (!layout.third) return;
   if (Window* label = thirdLabel_.window()) {

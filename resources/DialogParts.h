@@ -123,6 +123,19 @@ constexpr ControlTemplate comboAt(int id, DWORD style, int x, int y, int width) 
   return {id, WindowClass::ComboBox, "", style, x, y, width, 60};
 }
 
+// The hidden line at y in which a mask shows what its container tells it; every template's
+// reads the same until then.
+constexpr ControlTemplate statusLineAt(int y) {
+  return {kStatusLineId,
+          WindowClass::Static,
+          "Testing 1 2 3...",
+          kLabelStyle | platform::WS_VISIBLE,
+          7,
+          y,
+          266,
+          8};
+}
+
 // Send, Recall, Clear, Cancel and Help in a row at y, then the status line below them.
 constexpr std::array<ControlTemplate, 6> buttonRowAndStatusLine(const ButtonIds& buttons, int y) {
   return {{
@@ -132,8 +145,7 @@ constexpr std::array<ControlTemplate, 6> buttonRowAndStatusLine(const ButtonIds&
       {buttons.clear, WindowClass::Button, "Clear", kButtonStyle, 115, y, 50, 14},
       {buttons.cancel, WindowClass::Button, "Cancel", kButtonStyle, 169, y, 50, 14},
       {buttons.help, WindowClass::Button, "Help", kButtonStyle, 223, y, 50, 14},
-      {kStatusLineId, WindowClass::Static, "Testing 1 2 3...", kLabelStyle | platform::WS_VISIBLE,
-       7, y + 18, 266, 8},
+      statusLineAt(y + 18),
   }};
 }
 

@@ -22,15 +22,6 @@ int allOf(std::string_view text, bool (*isOfClass)(char), std::string_view extra
       text, [&](char c) { return isOfClass(c) || extraChars.find(c) != std::string_view::npos; });
 }
 
-// A sign before the first digit belongs to the number: "-1" is numeric, so that callers can
-// tell a number out of range from a text that is no number at all.
-std::string_view withoutSign(std::string_view text) {
-  if (text.size() > 1 && (text[0] == '+' || text[0] == '-') && isDigit(text[1])) {
-    text.remove_prefix(1);
-  }
-  return text;
-}
-
 int twoDigitNumber(std::string_view digits) {
   return digits.size() == 1 ? digits[0] - '0' : (digits[0] - '0') * 10 + (digits[1] - '0');
 }
@@ -43,7 +34,7 @@ constexpr std::array<int, 12> kDaysInMonth = {31, 29, 31, 30, 31, 30, 31, 31, 30
 }  // namespace
 
 int CTorvanValidate::IsNumeric(std::string_view text) const {
-  return allOf(withoutSign(text), isDigit);
+  return allOf(text, isDigit);
 }
 
 int CTorvanValidate::IsAlpha(std::string_view text) const {
@@ -55,7 +46,7 @@ int CTorvanValidate::IsAlphanumeric(std::string_view text) const {
 }
 
 int CTorvanValidate::IsNumericEx(std::string_view text, std::string_view extraChars) const {
-  return allOf(withoutSign(text), isDigit, extraChars);
+  return allOf(text, isDigit, extraChars);
 }
 
 int CTorvanValidate::IsAlphaEx(std::string_view text, std::string_view extraChars) const {
@@ -67,9 +58,9 @@ int CTorvanValidate::IsAlphanumericEx(std::string_view text, std::string_view ex
 }
 
 int CTorvanValidate::IsDecimal(std::string_view text) const {
-  // Counts, queue numbers and segment numbers: whole numbers written in decimal digits.
-  const std::string_view digits = withoutSign(text);
-  return !digits.empty() && allOf(digits, isDigit);
+  // Counts, queue numbers and segment numbers go into host commands as typed, so a sign is no
+  // part of a number.
+  return !text.empty() && allOf(text, isDigit);
 }
 
 int CTorvanValidate::IsDate(std::string_view text) const {

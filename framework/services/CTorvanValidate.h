@@ -4,12 +4,11 @@
 // Letters are the ASCII letters A-Z and a-z (the host's alphabet); digits are 0-9. The class
 // checks (IsNumeric, IsAlpha, IsAlphanumeric and their Ex forms) ask that every character be
 // of the class, so an empty text passes them; the Ex forms also accept each character of
-// extraChars. IsNumeric and IsNumericEx take a sign directly before the first digit as part of
-// the number ("-1" and "+12" are numeric, "-" alone is not), so that a caller can tell a
-// number out of its range from a text that is no number.
+// extraChars. Digits are the only numeric characters: a sign is not ("-1" and "+12" are not
+// numeric), so a text that passes can go into a host command as typed.
 //
-// IsDecimal: a whole number written in decimal digits, with an optional sign before the first
-// digit ("12", "-3", "+3"); no decimal point, no blanks, and an empty text is not a number.
+// IsDecimal: a whole number written in decimal digits only ("12", "007"); no sign, no decimal
+// point, no blanks, and an empty text is not a number.
 //
 // IsDate: a day of one or two digits, a three-letter English month abbreviation (JAN ... DEC,
 // any letter case) and optionally a two-digit year, with nothing else: "5MAR", "05MAR",

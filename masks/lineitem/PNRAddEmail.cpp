@@ -130,21 +130,19 @@ void CPNRAddEmail::FillPassengerLists() {
   }
 }
 
-// The k-th existing e-mail fills line k + 1: its address, its passenger, and its kind from
-// the remark ("BC" blind copy, "CC" copy, any other remark a free text).
+// The k-th existing e-mail fills line k + 1: its address, its listed passenger, and its kind
+// from the remark ("BC" blind copy, "CC" copy, any other remark a free text).
 void CPNRAddEmail::PrefillLines() {
   const std::size_t count = std::min<std::size_t>(existingEmails_.size(), kLineCount);
   for (std::size_t index = 0; index < count; ++index) {
     const int line = static_cast<int>(index);
     const masks::ExistingEmail& email = existingEmails_[index];
     lines_[line].address.SetText(email.address);
-    if (!email.nameNumber.empty()) {
-      if (passengerLabels_.empty()) {
-        lines_[line].nameNumber.SetText(email.nameNumber);
-      } else {
-        const int entry = masks::passengerEntryOf(passengerLabels_, email.nameNumber);
-        if (entry != 0) Control(ids::kLines[line].passengers).setCurrentEntry(entry);
-      }
+    // Only a listed passenger is chosen: without passengers the name-number edit stays as the
+    // agent leaves it, so Send adds no name number the agent did not type.
+    if (!email.nameNumber.empty() && !passengerLabels_.empty()) {
+      const int entry = masks::passengerEntryOf(passengerLabels_, email.nameNumber);
+      if (entry != 0) Control(ids::kLines[line].passengers).setCurrentEntry(entry);
     }
     if (!email.remark.empty()) {
       Window& types = Control(ids::kLines[line].type);

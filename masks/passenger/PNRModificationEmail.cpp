@@ -61,8 +61,8 @@ void CPNRModificationEmail::ShowPassengers() {
   list.show(SW_SHOW);
 }
 
-// The desktop's line: its number, address, free text and passenger. A passenger named without
-// an address or free text brings the e-mail the PNR holds for that passenger.
+// The desktop's line: its number, address, free text and listed passenger. A passenger named
+// without an address or free text brings the e-mail the PNR holds for that passenger.
 void CPNRModificationEmail::PresetFromQueue() {
   std::string message;
   Q_popString("ID_MODIFYPNR_EMAIL", "", message, kQueueBuffer, "VLWHITEBOARD", 60000);
@@ -81,10 +81,9 @@ void CPNRModificationEmail::PresetFromQueue() {
   }
   std::string nameNumber;
   if (!parameters.GetValue("NameNum", nameNumber)) return;
-  if (passengerLabels_.empty()) {
-    // Without a list the name number goes into the passenger edit.
-    dialog()->child(ids::kPassenger)->setText(nameNumber);
-  } else if (const int entry = masks::passengerEntryOf(passengerLabels_, nameNumber); entry != 0) {
+  // The name number chooses a listed passenger; without a list the passenger edit stays as the
+  // agent leaves it, so that no name number the agent did not type reaches the command.
+  if (const int entry = masks::passengerEntryOf(passengerLabels_, nameNumber); entry != 0) {
     dialog()->child(ids::kPassengerList)->setCurrentEntry(entry);
   }
   if (brought) return;

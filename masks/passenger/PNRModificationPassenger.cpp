@@ -111,7 +111,8 @@ void CPNRModificationPassenger::FillList() {
   nameNumber_.ShowEdit(SW_HIDE);
 }
 
-// The desktop's choice of passenger. Without a list the name number goes into its edit.
+// The desktop's choice of a listed passenger. Without a list the name number edit stays as the
+// agent leaves it, so that no name number the agent did not type reaches the command.
 void CPNRModificationPassenger::PreselectFromQueue() {
   std::string message;
   Q_popString("ID_MODIFYPNR_PASSANGER", "", message, kQueueBuffer, "VLWHITEBOARD", 60000);
@@ -121,10 +122,6 @@ void CPNRModificationPassenger::PreselectFromQueue() {
   if (!parameters.GetValue("NameNum", value)) return;
   const std::string nameNumber(platform::trimWhiteSpace(value));
   if (nameNumber.empty()) return;
-  if (!listMode_) {
-    nameNumber_.SetText(nameNumber);
-    return;
-  }
   for (std::size_t index = 0; index < records_.size(); ++index) {
     if (records_[index].nameNumber != nameNumber) continue;
     dialog()->child(ids::kPassengerList)->setCurrentEntry(static_cast<int>(index + 1));
@@ -230,11 +227,11 @@ bool CPNRModificationPassenger::CheckGivenNameAndTitle() {
   return true;
 }
 
-// Only a listed passenger has a surname: without the list the surname stays empty and is
-// not part of the checks.
+// Without the list the surname edit is never typed in, so it is empty and skips the checks;
+// a surname that Recall brought back is checked as a listed passenger's is.
 bool CPNRModificationPassenger::CheckSurname() {
-  if (!listMode_) return true;
   const std::string surname = surname_.GetText();
+  if (!listMode_ && surname.empty()) return true;
   if (!isBlank(surname) && isBlank(givenName_.GetText())) {
     report("ERR_PNR_GIVENNAME_MANDATORY", kTraits.caption, kNoControl);
     return false;

@@ -71,10 +71,8 @@ bool isAlpha(std::string_view text) {
 bool isAlphanumeric(std::string_view text) {
   return CTorvanValidate().IsAlphanumeric(text) != 0;
 }
-// Digits only: the validator's numeric test would also take a sign.
 bool isTicketNumber(std::string_view text) {
-  return CTorvanValidate().IsNumeric(text) != 0 &&
-         text.find_first_not_of("0123456789") == std::string_view::npos;
+  return CTorvanValidate().IsNumeric(text) != 0;
 }
 bool isGroupName(std::string_view text) {
   return CTorvanValidate().IsAlphaEx(text, "/ ") != 0;

@@ -44,6 +44,15 @@ LPARAM textMiddle(const Window& control) {
   return makeLParam(x, y);
 }
 
+// A disabled dialog takes no input for any of its controls, as a disabled window's children
+// get none.
+bool enabledWithItsParents(const Window& control) {
+  for (const Window* window = &control; window != nullptr; window = window->parent()) {
+    if (!window->isEnabled()) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::optional<Key> keyFromName(std::string_view name) {
@@ -53,16 +62,13 @@ std::optional<Key> keyFromName(std::string_view name) {
   return std::nullopt;
 }
 
-// A disabled dialog takes no input for any of its controls, as a disabled window's children
-// get none.
 bool acceptsInput(const Window& control) {
-  for (const Window* window = &control; window != nullptr; window = window->parent()) {
-    if (!window->isEnabled()) return false;
-  }
-  return control.isShown();
+  return enabledWithItsParents(control) && control.isShown();
 }
 
+// A disabled window cannot take the focus: it stays where it was.
 void focusControl(Window& control) {
+  if (!enabledWithItsParents(control)) return;
   desktop().setFocus(&control);
 }
 
@@ -78,9 +84,11 @@ void typeText(Window& control, std::string_view text) {
   }
 }
 
+// A key for a disabled control, or for a control of a disabled dialog, goes nowhere: the
+// mask that waits disabled neither sends nor recalls.
 void pressKey(Key key, Window* activeWindow) {
   Window* target = desktop().focus() != nullptr ? desktop().focus() : activeWindow;
-  if (target == nullptr) return;
+  if (target == nullptr || !enabledWithItsParents(*target)) return;
   const WindowRef pressed(*target);
   const KeyStroke& stroke = strokeOf(key);
   target->send(stroke.message, stroke.virtualKey, stroke.flags);

@@ -17,12 +17,14 @@ std::optional<Key> keyFromName(std::string_view name);
 // Whether the agent can reach the control: enabled and shown.
 bool acceptsInput(const Window& control);
 
-// Gives the focus to the control.
+// Gives the focus to the control; a disabled control (or one of a disabled dialog) cannot
+// take it, and the focus stays where it was.
 void focusControl(Window& control);
 // Focuses the control and types the text key by key at its selection. The edit's own rules
 // apply: upper-case conversion, the text limit, read-only.
 void typeText(Window& control, std::string_view text);
-// Presses a key in the focused window; in activeWindow when no window has the focus.
+// Presses a key in the focused window; in activeWindow when no window has the focus. A key
+// for a disabled window, or a window of a disabled dialog, does nothing.
 void pressKey(Key key, Window* activeWindow = nullptr);
 // A left click in the middle of the control's text: pressed and released.
 void click(Window& control);

@@ -45,7 +45,7 @@ constexpr auto kFooter = std::to_array<ControlTemplate>({
     {kDisplayButton, WindowClass::Button, "OSI/SSR", kButtonStyle, 115, kButtonY, 50, 14},
     {kCancelButton, WindowClass::Button, "Cancel", kButtonStyle, 169, kButtonY, 50, 14},
     {kHelpButton, WindowClass::Button, "Help", kButtonStyle, 223, kButtonY, 50, 14},
-    {kStatusLineId, WindowClass::Static, "", kLabelStyle | WS_VISIBLE, 7, kButtonY + 18, 266, 8},
+    statusLineAt(kButtonY + 18),
 });
 
 constexpr auto kControls = joinControls(kHeader, kRowControls, kFooter);

@@ -21,8 +21,8 @@ TEST(ValidateTest, CharacterClasses) {
       {"AZaz", 0, 1, 1},
       {"A1b2", 0, 0, 1},
       {"12 3", 0, 0, 0},
-      {"-1", 1, 0, 0},  // a sign before the first digit belongs to the number
-      {"+12", 1, 0, 0},
+      {"-1", 0, 0, 0},  // digits only: a sign is no part of a number
+      {"+12", 0, 0, 0},
       {"-", 0, 0, 0},
       {"1-", 0, 0, 0},
       {"--1", 0, 0, 0},
@@ -49,13 +49,14 @@ TEST(ValidateTest, ExtraCharacters) {
   EXPECT_EQ(validate.IsAlphanumericEx("john+doe@mail", "@-_."), 0);
   EXPECT_EQ(validate.IsAlphanumericEx("", "@"), 1);
   EXPECT_EQ(validate.IsNumericEx("1 2", ""), 0);
-  EXPECT_EQ(validate.IsNumericEx("-1 2", " "), 1);
+  EXPECT_EQ(validate.IsNumericEx("-1 2", " "), 0);
+  EXPECT_EQ(validate.IsNumericEx("-1", "-"), 1);  // a sign only as an extra character
 }
 
 TEST(ValidateTest, Decimal) {
   const CTorvanValidate validate;
   const Case cases[] = {
-      {"12", 1},  {"-3", 1},  {"+3", 1}, {"1.5", 0}, {"2.", 0},  {"007", 1},
+      {"12", 1},  {"-3", 0},  {"+3", 0}, {"1.5", 0}, {"2.", 0},  {"007", 1},
       {"", 0},    {"-", 0},   {".", 0},  {".5", 0},  {"-.5", 0}, {"1.2.3", 0},
       {"1,5", 0}, {"1e5", 0}, {" 1", 0}, {"1 ", 0},  {"--1", 0}, {"1-", 0},
   };

@@ -1,8 +1,10 @@
 // Every mask the module serves draws its own dialog template: the resource id each class is
-// known by, none shared with another mask or with the pickers' dialogs.
+// known by, none shared with another mask or with the pickers' dialogs; each a child dialog in
+// the mask font that holds the status line (but the add-passenger mask's).
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -52,6 +54,24 @@ TEST(DialogIdsTest, EachMaskHasTheDialogOfItsClassAndNoneIsShared) {
     EXPECT_EQ(entry.dialog.id, expected->second);
     const auto [owner, added] = owners.emplace(entry.dialog.id, name);
     EXPECT_TRUE(added) << "dialog " << entry.dialog.id << " is also " << owner->second << "'s";
+  }
+}
+
+TEST(DialogIdsTest, EachMaskTemplateIsAChildDialogWithTheStatusLine) {
+  for (const ObjectMapEntry& entry : objectMap()) {
+    SCOPED_TRACE(std::string(entry.description.name));
+    const platform::DialogTemplate& dialog = entry.dialog;
+    EXPECT_EQ(dialog.style & platform::WS_CHILD, platform::WS_CHILD);
+    EXPECT_EQ(dialog.style & platform::DS_SETFONT, platform::DS_SETFONT);
+    EXPECT_EQ(dialog.fontFace, "MS Sans Serif");
+    // The add-passenger mask's dialog is the hosted control alone, filling it.
+    if (entry.description.name == "CreateAddPax") continue;
+    const auto statusLine = std::ranges::find_if(
+        dialog.controls,
+        [](const platform::ControlTemplate& control) { return control.id == 501; });
+    ASSERT_NE(statusLine, dialog.controls.end());
+    EXPECT_EQ(statusLine->windowClass, platform::WindowClass::Static);
+    EXPECT_EQ(statusLine->text, "Testing 1 2 3...");
   }
 }
 

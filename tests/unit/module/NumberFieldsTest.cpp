@@ -133,6 +133,13 @@ TEST_F(NumberFieldsTest, LineNumber) {
       {Kind::LineNo, 1, "00", "ERR_PNR_LINENO_INVALID", {}, {}},
       {Kind::LineNo, 1, "A", "ERR_PNR_LINENO_NONNUMERIC", {}, {}},
       {Kind::LineNo, 0, "1A", "ERR_PNR_LINENO_NONNUMERIC", {}, {}},
+      // A minus before digits is a line below 1; any other sign makes no number.
+      {Kind::LineNo, 1, "-1", "ERR_PNR_LINENO_INVALID", {}, {}},
+      {Kind::LineNo, 1, "-0", "ERR_PNR_LINENO_INVALID", {}, {}},
+      {Kind::LineNo, 1, "+2", "ERR_PNR_LINENO_NONNUMERIC", {}, {}},
+      {Kind::LineNo, 1, "-", "ERR_PNR_LINENO_NONNUMERIC", {}, {}},
+      {Kind::LineNo, 1, "--1", "ERR_PNR_LINENO_NONNUMERIC", {}, {}},
+      {Kind::LineNo, 1, "-1A", "ERR_PNR_LINENO_NONNUMERIC", {}, {}},
   };
   for (const Case& c : cases) check(c);
 }
@@ -170,6 +177,8 @@ TEST_F(NumberFieldsTest, SeatNumber) {
       {Kind::SeatNo, 1, "0", "ERR_PNR_SEATNO_INVALID", {}, {}},
       {Kind::SeatNo, 1, "-1", "ERR_PNR_SEATNO_INVALID", {}, {}},
       {Kind::SeatNo, 1, "A", "ERR_PNR_SEATNO_INVALID", {}, {}},
+      {Kind::SeatNo, 1, "+2", "ERR_PNR_SEATNO_INVALID", {}, {}},  // no sign reaches the host
+      {Kind::SeatNo, 1, "2-", "ERR_PNR_SEATNO_INVALID", {}, {}},
   };
   for (const Case& c : cases) check(c);
 }
@@ -201,6 +210,10 @@ TEST_F(NumberFieldsTest, SegmentNumber) {
       {Kind::SegmentNo, 1, "/2", "ERR_PNR_SEGMENTNO_INVALID", {{0, 1}}, {}},
       {Kind::SegmentNo, 1, "1/2/", "ERR_PNR_SEGMENTNO_INVALID", {{4, 4}}, {}},
       {Kind::SegmentNo, 1, "1/0/3", "ERR_PNR_SEGMENTNO_ZERO", {}, {}},
+      {Kind::SegmentNo, 1, "1/+2", "ERR_PNR_SEGMENTNO_INVALID", {{2, 3}}, {}},
+      // A sign before a single number or in a range goes with the rewriting.
+      {Kind::SegmentNo, 1, "+3", "", {}, "3"},
+      {Kind::SegmentNo, 1, "+1-+3", "", {}, "1-3"},
   };
   for (const Case& c : cases) check(c);
 }
@@ -214,6 +227,7 @@ TEST_F(NumberFieldsTest, NumberInGroup) {
       {Kind::NoInGrp, 1, "-3", "ERR_VESPIN2_GROUP_NONZERO_FIELD", {}, {}},
       {Kind::NoInGrp, 1, "5A", "ERR_VESPIN2_GROUP_NUM_FIELD", {}, {}},
       {Kind::NoInGrp, 1, "A", "ERR_VESPIN2_GROUP_NUM_FIELD", {}, {}},
+      {Kind::NoInGrp, 1, "+3", "ERR_VESPIN2_GROUP_NUM_FIELD", {}, {}},
   };
   for (const Case& c : cases) check(c);
 }
@@ -225,6 +239,8 @@ TEST_F(NumberFieldsTest, PassengersToDivide) {
       {Kind::NoPaxDivide, 1, "2", "", {}, {}},
       {Kind::NoPaxDivide, 1, "A", "ERR_PNR_NOPAX_NONNUMERIC", {}, {}},
       {Kind::NoPaxDivide, 1, "2A", "ERR_PNR_NOPAX_NONNUMERIC", {}, {}},
+      {Kind::NoPaxDivide, 1, "-1", "ERR_PNR_NOPAX_NONNUMERIC", {}, {}},
+      {Kind::NoPaxDivide, 1, "+2", "ERR_PNR_NOPAX_NONNUMERIC", {}, {}},
   };
   for (const Case& c : cases) check(c);
 }

@@ -66,7 +66,8 @@ TEST(PassengerRowRulesTest, OthersCodeAndAgeChecks) {
       {row(Ptc::Child, "02"), ""},
       {row(Ptc::Child, "11"), ""},
       {row(Ptc::Child, "12"), "ERR_CHILD_AGE_RANGE"},
-      {row(Ptc::Child, "-5"), "ERR_CHILD_AGE_RANGE"},
+      {row(Ptc::Child, "-5"), "ERR_AGE_INVALID"},  // digits only: a sign is no age
+      {row(Ptc::Infant, "+5"), "ERR_AGE_INVALID"},
       {row(Ptc::Infant, "00"), "ERR_INFANT_AGE_RANGE"},
       {row(Ptc::Infant, "01"), ""},
       {row(Ptc::Infant, "23"), ""},

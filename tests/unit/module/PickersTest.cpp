@@ -182,6 +182,23 @@ TEST_F(LinkLabelTest, LabelModesMoveTheLabelBetweenPlainAndLink) {
   EXPECT_EQ(pickers_.opened.size(), 1u);
 }
 
+// A disabled field takes neither the focus nor a key: F1 there opens nothing, whether the
+// focus was sent to it while disabled or it had the focus before.
+TEST_F(LinkLabelTest, ADisabledFieldOpensNoPickerOnF1) {
+  field_.Create(*dialog_, kLabel1, kEdit1, 0, 5, "LAB_T", "TIP_T", 0);
+  field_.SetLabelMode(2, "coder/city.xml");
+  Window& edit = control(kEdit1);
+  edit.enable(false);
+  focusControl(edit);
+  EXPECT_NE(desktop().focus(), &edit);
+  pressKey(Key::F1, dialog_.get());
+  edit.enable(true);
+  focusControl(edit);
+  edit.enable(false);
+  pressKey(Key::F1, dialog_.get());
+  EXPECT_TRUE(pickers_.opened.empty());
+}
+
 TEST_F(LinkLabelTest, F1AndADoubleClickOpenTheFieldsPicker) {
   field_.Create(*dialog_, kLabel1, kEdit1, 0, 5, "LAB_T", "TIP_T", 0);
   field_.SetLabelMode(2, "coder/city.xml");

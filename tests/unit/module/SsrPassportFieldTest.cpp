@@ -165,6 +165,8 @@ TEST_F(SsrPassportFieldTest, ChecksInOrder) {
       {{"X1", "US", "32JAN70", "", "", -1, false, "", ""}, "ERR_PNR_DATE_INVALID", kDob},
       {{"X1", "US", "01JANXX", "", "", -1, false, "", ""}, "ERR_PNR_DATE_INVALID", kDob},
       {{"X1", "US", "01JAN-1", "", "", -1, false, "", ""}, "ERR_PNR_DATE_INVALID", kDob},
+      {{"X1", "US", "01JAN-0", "", "", -1, false, "", ""}, "ERR_PNR_DATE_INVALID", kDob},
+      {{"X1", "US", "01JAN+7", "", "", -1, false, "", ""}, "ERR_PNR_DATE_INVALID", kDob},
       {{"X1", "US", "01JAN700", "", "", -1, false, "", ""}, "ERR_PNR_DATE_INVALID", kDob},
       {{"X1", "US", "5MAR99X", "", "", -1, false, "", ""}, "ERR_PNR_DATE_INVALID", kDob},
       {{"X1", "US", "01JAN00", "", "", -1, false, "", ""}, "", 0},

@@ -78,7 +78,7 @@ TEST_F(TtlFieldTest, LaysOutTheRowForEachType) {
     Placed dateLabel, date, queueLabel, queue, segmentLabel, segment;
     bool ticketLabel;
     int dateLimit, queueLimit;
-    std::string queueLabelText, dateTip, queueTip;
+    std::string queueLabelText, dateTip, queueLabelTip;
   };
   const Case cases[] = {
       {kTaw, std::pair{50, 75}, std::pair{137, 57}, std::pair{227, 89}, std::pair{326, 40},
@@ -102,14 +102,14 @@ TEST_F(TtlFieldTest, LaysOutTheRowForEachType) {
     EXPECT_EQ(control(kDate).textLimit(), c.dateLimit);
     EXPECT_EQ(control(kQueue).textLimit(), c.queueLimit);
     EXPECT_EQ(control(kQueueLabel).text(), c.queueLabelText);
-    EXPECT_EQ(control(kQueueLabel).toolTip(), c.queueTip);
+    EXPECT_EQ(control(kQueueLabel).toolTip(), c.queueLabelTip);
     EXPECT_EQ(tipInStatusLine(kDate), c.dateTip);
-    EXPECT_EQ(tipInStatusLine(kQueue), c.queueTip);
+    EXPECT_EQ(tipInStatusLine(kQueue), "TIP_PNR_QUEUENO") << "the edit keeps its own tooltip";
     if (c.entry == kTicketNumber) {
       EXPECT_EQ(control(kSegmentLabel).text(), "Seg #:");
       EXPECT_EQ(control(kSegment).textLimit(), 10);
     } else {
-      EXPECT_EQ(control(kDateLabel).text(), "Date:");
+      EXPECT_EQ(control(kDateLabel).text(), "LAB_PNR_DATE") << "the link shows the table's text";
     }
   }
 }
@@ -149,6 +149,7 @@ TEST_F(TtlFieldTest, ChecksEachTypeInOrder) {
       {kTaw, "", "50", "", "", 0, "7\\u00A4TAW50/"},
       {kTaw, "", "511", "", "", 0, "7\\u00A4TAW511/"},
       {kTaw, "", "5A", "", "ERR_PNR_QUEUENO_NONDECIMAL", kQueue, ""},
+      {kTaw, "", "+50", "", "ERR_PNR_QUEUENO_NONDECIMAL", kQueue, ""},
       {kTaw, "", "99999999999999999999", "", "ERR_PNR_QUEUENO_OUTOFRANGE", kQueue, ""},
       {kTicketed, "15MAR", "PAID", "", "", 0, "7\\u00A4T-APAID/15MAR"},
       {kTicketed, "", "", "", "", 0, "7\\u00A4T-A"},

@@ -104,6 +104,51 @@ TEST_F(TypingTest, ControlsTheAgentCannotReachTakeNothing) {
   }
 }
 
+// A disabled window takes no keys: neither the control nor its dialog sees one, and no
+// character is typed.
+TEST_F(TypingTest, KeysForADisabledWindowGoNowhere) {
+  struct Case {
+    const char* what;
+    void (*disable)(Window& edit, Window& dialog);
+    bool focused;  // the edit has the focus; otherwise no window has it
+  };
+  const Case cases[] = {
+      {"disabled control", [](Window& edit, Window&) { edit.enable(false); }, true},
+      {"control of a disabled dialog", [](Window&, Window& dialog) { dialog.enable(false); }, true},
+      {"disabled dialog without a focus", [](Window&, Window& dialog) { dialog.enable(false); },
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TearDown();
+    SetUp();
+    Window& edit = control(kPlainEdit);
+    edit.setText("abc");
+    focusControl(edit);
+    if (!c.focused) desktop().setFocus(nullptr);
+    c.disable(edit, *dialog_);
+    for (Key key : {Key::Enter, Key::AltUp, Key::F1, Key::Space, Key::Backspace, Key::Escape}) {
+      pressKey(key, dialog_.get());
+    }
+    EXPECT_TRUE(keys_.empty());
+    EXPECT_EQ(edit.text(), "abc");
+  }
+}
+
+TEST_F(TypingTest, ADisabledWindowCannotTakeTheFocus) {
+  Window& focused = control(kUpperEdit);
+  focusControl(focused);
+  control(kPlainEdit).enable(false);
+  focusControl(control(kPlainEdit));
+  EXPECT_EQ(desktop().focus(), &focused);
+  dialog_->enable(false);
+  focusControl(control(kCombo));
+  EXPECT_EQ(desktop().focus(), &focused);
+  dialog_->enable(true);
+  focusControl(control(kCombo));
+  EXPECT_EQ(desktop().focus(), &control(kCombo));
+}
+
 TEST_F(TypingTest, TypingTellsTheDialogOfEachChange) {
   typeText(control(kPlainEdit), "ab");
   typeText(control(kCombo), "c");
