@@ -58,7 +58,7 @@ void updateIniFile(const fs::path& file, std::span<const IniChange> changes) {
   const FileLock lock = FileLock::acquire(lockFileFor(file));
   const std::optional<std::string> before = readFileIfExists(file);
   IniDocument document(before.value_or(std::string()));
-  for (const IniChange& change : changes) document.set(change.section, change.key, change.value);
+  document.set(changes);
   const std::string after = document.text();
   if (before && *before == after) return;  // nothing to write; spares a flush to the disk
   replaceFile(file, after);
