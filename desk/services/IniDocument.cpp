@@ -8,6 +8,49 @@
 #include "platform/text/TextRules.h"
 
 namespace desk {
+namespace {
+
+// Names as keys of hash tables, compared as the format compares them: without regard to the
+// letter case of ASCII letters. The tables hold views of names that outlive them.
+struct NameHash {
+  std::size_t operator()(std::string_view name) const {
+    std::size_t hash = 14695981039346656037u;  // FNV-1a
+    for (const char c : name) {
+      hash ^= static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+      hash *= 1099511628211u;
+    }
+    return hash;
+  }
+};
+
+struct SameName {
+  bool operator()(std::string_view a, std::string_view b) const {
+    return platform::equalIgnoringCase(a, b);
+  }
+};
+
+template <typename Value>
+using NameMap = std::unordered_map<std::string_view, Value, NameHash, SameName>;
+
+// A key of one section, for the table of the keys already seen in every section.
+struct SectionKey {
+  std::size_t section;
+  std::string_view key;
+};
+
+struct SectionKeyHash {
+  std::size_t operator()(const SectionKey& entry) const {
+    return NameHash()(entry.key) ^ (entry.section * 0x9E3779B97F4A7C15u);
+  }
+};
+
+struct SameSectionKey {
+  bool operator()(const SectionKey& a, const SectionKey& b) const {
+    return a.section == b.section && platform::equalIgnoringCase(a.key, b.key);
+  }
+};
+
+}  // namespace
 
 IniDocument::IniDocument(std::string_view text) {
   while (!text.empty()) {
@@ -127,13 +170,13 @@ void IniDocument::set(std::span<const IniChange> changes) {
     std::string name;
     std::vector<const IniChange*> changes;
     std::optional<std::size_t> firstHeader;
-    std::unordered_map<std::string, std::size_t> lineOfKey;  // the first line of each key
+    NameMap<std::size_t> lineOfKey;  // the first line of each key
   };
   std::vector<Group> groups;
-  std::unordered_map<std::string, std::size_t> groupOf;
+  NameMap<std::size_t> groupOf;
   for (const IniChange& change : changes) {
     const std::string_view section = platform::trimBlanks(change.section);
-    const auto [found, added] = groupOf.try_emplace(platform::lowerAscii(section), groups.size());
+    const auto [found, added] = groupOf.try_emplace(section, groups.size());
     if (added) groups.push_back({std::string(section), {}, std::nullopt, {}});
     groups[found->second].changes.push_back(&change);
   }
@@ -143,11 +186,11 @@ void IniDocument::set(std::span<const IniChange> changes) {
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     const Line& line = lines_[i];
     if (line.kind == Kind::kSection) {
-      const auto found = groupOf.find(platform::lowerAscii(line.name));
+      const auto found = groupOf.find(line.name);
       current = found == groupOf.end() ? nullptr : &groups[found->second];
       if (current && !current->firstHeader) current->firstHeader = i;
     } else if (line.kind == Kind::kEntry && current) {
-      current->lineOfKey.try_emplace(platform::lowerAscii(line.name), i);
+      current->lineOfKey.try_emplace(line.name, i);
     }
   }
 
@@ -156,24 +199,23 @@ void IniDocument::set(std::span<const IniChange> changes) {
   std::vector<Line> newSections;
   for (Group& group : groups) {
     std::vector<Line> added;
-    std::unordered_map<std::string, std::size_t> addedAt;
+    NameMap<std::size_t> addedAt;
     for (const IniChange* change : group.changes) {
       const std::string_view key = platform::trimBlanks(change->key);
       std::string singleLine(change->value);
       std::ranges::replace_if(
           singleLine, [](char c) { return c == '\r' || c == '\n'; }, ' ');
-      const std::string lowerKey = platform::lowerAscii(key);
       Line* existing = nullptr;
-      if (const auto found = group.lineOfKey.find(lowerKey); found != group.lineOfKey.end()) {
+      if (const auto found = group.lineOfKey.find(key); found != group.lineOfKey.end()) {
         existing = &lines_[found->second];
-      } else if (const auto again = addedAt.find(lowerKey); again != addedAt.end()) {
+      } else if (const auto again = addedAt.find(key); again != addedAt.end()) {
         existing = &added[again->second];
       }
       if (existing) {
         existing->raw.replace(existing->valueAt, std::string::npos, singleLine);
         continue;
       }
-      addedAt.emplace(lowerKey, added.size());
+      addedAt.emplace(key, added.size());
       added.push_back(parseLine(std::string(key) + "=" + singleLine));
     }
     if (added.empty()) continue;
@@ -205,20 +247,24 @@ void IniDocument::set(std::span<const IniChange> changes) {
 
 std::vector<IniSection> IniDocument::sections() const {
   std::vector<IniSection> sections;
-  std::vector<std::unordered_set<std::string>> keysOf;  // lower-case keys of each section
-  std::unordered_map<std::string, std::size_t> indexOf;
+  NameMap<std::size_t> indexOf;
+  std::unordered_set<SectionKey, SectionKeyHash, SameSectionKey> seen;
+  // Sized once, so that the tables of a large file are not rehashed as they grow.
+  const auto count = [this](Kind kind) {
+    return static_cast<std::size_t>(std::ranges::count(lines_, kind, &Line::kind));
+  };
+  indexOf.reserve(count(Kind::kSection));
+  seen.reserve(count(Kind::kEntry));
   std::optional<std::size_t> current;
   for (const Line& line : lines_) {
     if (line.kind == Kind::kSection) {
-      const auto [found, added] =
-          indexOf.try_emplace(platform::lowerAscii(line.name), sections.size());
+      const auto [found, added] = indexOf.try_emplace(line.name, sections.size());
       if (added) {
         sections.push_back({line.name, {}});
-        keysOf.emplace_back();
       }
       current = found->second;
     } else if (line.kind == Kind::kEntry && current) {
-      if (keysOf[*current].insert(platform::lowerAscii(line.name)).second) {
+      if (seen.insert({*current, line.name}).second) {
         sections[*current].entries.emplace_back(line.name, line.value());
       }
     }
