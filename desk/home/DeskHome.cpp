@@ -5,9 +5,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -95,6 +97,42 @@ void writeFile(const fs::path& file, std::string_view bytes) {
   if (::close(descriptor) != 0) throwError("cannot write default file", file, errno);
 }
 
+// A line break in the home's path would end the lines of the settings that name the home and
+// start lines of its own; other control characters have no place in a folder name either.
+void refuseControlCharacters(const std::string& homeText) {
+  const auto isControl = [](unsigned char c) { return c < 0x20 || c == 0x7F; };
+  if (std::ranges::none_of(homeText, isControl)) return;
+  std::string shown;
+  for (const unsigned char c : homeText) {
+    if (!isControl(c)) {
+      shown += static_cast<char>(c);
+    } else if (c == '\n') {
+      shown += "\\n";
+    } else if (c == '\r') {
+      shown += "\\r";
+    } else if (c == '\t') {
+      shown += "\\t";
+    } else {
+      constexpr char kDigits[] = "0123456789ABCDEF";
+      shown += "\\x";
+      shown += kDigits[c >> 4];
+      shown += kDigits[c & 0xF];
+    }
+  }
+  throw std::invalid_argument("the home \"" + shown +
+                              "\" holds a control character; choose a folder whose path has none");
+}
+
+// The folder that receives the defaults: a home given as a link is filled where the link
+// leads, and the link stays as it is.
+fs::path folderToFill(const fs::path& home) {
+  if (!fs::is_symlink(home)) return home;
+  std::error_code error;
+  fs::path real = fs::canonical(home, error);
+  if (error) throw fs::filesystem_error("home is a link that leads nowhere", home, error);
+  return real;
+}
+
 bool isMissingOrEmpty(const fs::path& folder) {
   if (!fs::exists(folder)) return true;
   if (!fs::is_directory(folder)) {
@@ -129,11 +167,12 @@ fs::path userHome() {
 }
 
 void prepareHome(const fs::path& folder) {
+  const std::string homeText = absoluteText(folder);
+  refuseControlCharacters(homeText);
   if (!isMissingOrEmpty(folder)) return;
   // The defaults are written to a folder beside the home and moved into place in one step, so
   // that a crash while filling never leaves a half-filled home that would count as ready.
-  const std::string homeText = absoluteText(folder);
-  const fs::path target(homeText);
+  const fs::path target = folderToFill(homeText);
   fs::create_directories(target.parent_path());
   const fs::path staging = target.parent_path() / ("." + target.filename().string() + ".new-" +
                                                    std::to_string(::getpid()));

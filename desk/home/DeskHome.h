@@ -17,8 +17,10 @@ std::filesystem::path userHome();
 
 // Makes folder ready as a home: a folder that does not exist or is empty is created and
 // filled with the embedded defaults, and its whiteboard's "SYSTEM"/"InstallDir" and
-// "SYSTEM"/"Path" name the folder itself. A folder with content is left as it is. Throws
-// std::filesystem::filesystem_error when the folder cannot be made or written.
+// "SYSTEM"/"Path" name the folder itself. A folder with content is left as it is; a link to
+// an empty folder fills the folder. Throws std::invalid_argument when the folder's path holds
+// a control character (a line break, a tab, ...), and std::filesystem::filesystem_error when
+// the folder cannot be made or written.
 void prepareHome(const std::filesystem::path& folder);
 
 }  // namespace desk

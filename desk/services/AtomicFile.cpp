@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "desk/services/Sandbox.h"
+#include "platform/files/FileText.h"
 #include "platform/text/TextRules.h"
 
 namespace desk {
@@ -44,15 +45,35 @@ class Descriptor {
   int get() const { return descriptor_; }
   // Closes now so that a failure of close (a delayed write error) can be reported.
   int close() { return ::close(std::exchange(descriptor_, -1)); }
+  int release() { return std::exchange(descriptor_, -1); }
 
  private:
   int descriptor_;
 };
 
+void requireRegularFile(int descriptor, const fs::path& path, const char* what) {
+  struct stat status {};
+  if (::fstat(descriptor, &status) != 0) throwError("cannot examine", path, errno);
+  if (!S_ISREG(status.st_mode)) throwError(what, path, EINVAL);
+}
+
+// A file whose owner has no write permission was made read-only on purpose. The replace
+// would not need that permission (it writes a new file and renames it over the old one), and
+// root ignores permission bits anyway, so the mode is checked here.
+void refuseReadOnly(const fs::path& file, const struct stat& status) {
+  if (S_ISREG(status.st_mode) && (status.st_mode & S_IWUSR) == 0) {
+    throwError("is read-only and is not replaced", file, EACCES);
+  }
+}
+
+// A link planted in the lock file's place is not followed: it would create or lock a file
+// elsewhere, outside the folder the lock guards.
 int openLockFile(const fs::path& lockFile) {
-  const int descriptor = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, kPrivateMode);
-  if (descriptor < 0) throwError("cannot open lock file", lockFile, errno);
-  return descriptor;
+  Descriptor descriptor(::open(
+      lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, kPrivateMode));
+  if (descriptor.get() < 0) throwError("cannot open lock file", lockFile, errno);
+  requireRegularFile(descriptor.get(), lockFile, "lock file is not a regular file");
+  return descriptor.release();
 }
 
 void writeAll(int descriptor, std::string_view content, const fs::path& path) {
@@ -113,20 +134,7 @@ fs::path lockFileFor(const fs::path& file) {
 }
 
 std::optional<std::string> readFileIfExists(const fs::path& file) {
-  Descriptor descriptor(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
-  if (descriptor.get() < 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
-    throwError("cannot open", file, errno);
-  }
-  std::string content;
-  char chunk[16384];
-  for (;;) {
-    const ssize_t count = ::read(descriptor.get(), chunk, sizeof chunk);
-    if (count < 0 && errno == EINTR) continue;
-    if (count < 0) throwError("cannot read", file, errno);
-    if (count == 0) return content;
-    content.append(chunk, static_cast<std::size_t>(count));
-  }
+  return platform::readWholeFile(file, platform::FinalLink::kRefuse);
 }
 
 void replaceFile(const fs::path& file, std::string_view content) {
@@ -136,12 +144,18 @@ void replaceFile(const fs::path& file, std::string_view content) {
   const fs::path folder = file.parent_path();
   const fs::path temporary =
       folder / ("." + platform::lowerAscii(file.filename().string()) + ".tmp");
+  struct stat old {};
+  const bool exists = ::lstat(file.c_str(), &old) == 0;
+  if (exists) refuseReadOnly(file, old);
   try {
-    Descriptor descriptor(::open(
-        temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, kPrivateMode));
+    // Not blocking and checked after the open: a pipe planted in the temporary file's place
+    // must neither hang the save nor receive the data.
+    Descriptor descriptor(::open(temporary.c_str(),
+                                 O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK,
+                                 kPrivateMode));
     if (descriptor.get() < 0) throwError("cannot create", temporary, errno);
-    struct stat old {};
-    if (::stat(file.c_str(), &old) == 0) ::fchmod(descriptor.get(), old.st_mode & 07777);
+    requireRegularFile(descriptor.get(), temporary, "temporary file is not a regular file");
+    if (exists) ::fchmod(descriptor.get(), old.st_mode & 07777);
     writeAll(descriptor.get(), content, temporary);
     if (::fsync(descriptor.get()) != 0) throwError("cannot flush", temporary, errno);
     if (descriptor.close() != 0) throwError("cannot close", temporary, errno);

@@ -17,7 +17,7 @@ namespace desk {
 class FileLock {
  public:
   // Waits as long as another holder keeps the lock. Throws filesystem_error when the lock file
-  // cannot be opened.
+  // cannot be opened or is not a regular file (a link in its place is not followed).
   static FileLock acquire(const std::filesystem::path& lockFile);
   // Gives up when the lock is not free within timeout.
   static std::optional<FileLock> acquireWithin(const std::filesystem::path& lockFile,
@@ -39,11 +39,13 @@ class FileLock {
 std::filesystem::path lockFileFor(const std::filesystem::path& file);
 
 // The whole content of file, or nothing when it (or its folder) does not exist. Throws
-// filesystem_error when it exists but cannot be read.
+// filesystem_error when it exists but cannot be read, and when it is not a regular file of at
+// most 16 MiB: a link (not followed), a folder, a pipe, a device.
 std::optional<std::string> readFileIfExists(const std::filesystem::path& file);
 
 // Replaces file by content as described above; the caller holds the file's lock. Throws
-// filesystem_error when the new content cannot be written; the old file is then untouched.
+// filesystem_error when the new content cannot be written, and when the owner of file took
+// away its own write permission; the old file is then untouched.
 void replaceFile(const std::filesystem::path& file, std::string_view content);
 
 namespace testing {

@@ -53,9 +53,11 @@ void appendLine(std::string_view kind, std::string_view module, std::string_view
   std::replace_if(
       line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
   line += '\n';
-  // The log names the agent's commands and data: only its user reads it.
+  // The log names the agent's commands and data: only its user reads it. A link in its place
+  // would carry the lines out of the home, and a pipe without a reader would hold the desk.
   const std::string file = (desk::home() / "quillet.log").string();
-  const int descriptor = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+  const int descriptor = ::open(
+      file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
   if (descriptor < 0) return;  // the log has nowhere to report its own failure
   [[maybe_unused]] const ssize_t written = ::write(descriptor, line.data(), line.size());
   ::close(descriptor);

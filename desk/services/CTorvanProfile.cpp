@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <map>
+#include <span>
 #include <vector>
 
 #include "desk/services/IniStore.h"
@@ -24,6 +25,14 @@ struct CTorvanProfile::State {
   struct BatchFile {
     desk::IniDocument view;
     std::vector<desk::IniChange> changes;
+    std::size_t changesInView = 0;
+
+    // The writes reach the view when a read needs them, all in one pass.
+    const desk::IniDocument& currentView() {
+      view.set(std::span(changes).subspan(changesInView));
+      changesInView = changes.size();
+      return view;
+    }
   };
 
   std::string iniFile;
@@ -31,11 +40,23 @@ struct CTorvanProfile::State {
   std::string key;
   int openBatches = 0;
   std::map<fs::path, BatchFile> batchFiles;
+  // The file of each name the batch used, found once: the batch works on one snapshot.
+  std::map<std::string, fs::path, std::less<>> batchPaths;
 
-  // Resolved at each use, so that the whiteboard follows the desk home and a file created in
-  // the meantime is found in whatever letter case it was given.
-  fs::path file() const {
+  // Resolved at each use outside a batch, so that the whiteboard follows the desk home and a
+  // file created in the meantime is found in whatever letter case it was given.
+  fs::path file() {
     if (iniFile.empty()) return {};
+    if (openBatches > 0) {
+      if (const auto found = batchPaths.find(iniFile); found != batchPaths.end()) {
+        return found->second;
+      }
+      return batchPaths.emplace(iniFile, resolve()).first->second;
+    }
+    return resolve();
+  }
+
+  fs::path resolve() const {
     if (platform::equalIgnoringCase(iniFile, desk::kWhiteboardFileName))
       return desk::whiteboardFile();
     return platform::resolvePath(iniFile);
@@ -45,7 +66,7 @@ struct CTorvanProfile::State {
   BatchFile& batchFile(const fs::path& path) {
     auto found = batchFiles.find(path);
     if (found == batchFiles.end()) {
-      found = batchFiles.emplace(path, BatchFile{*desk::readIniFile(path), {}}).first;
+      found = batchFiles.emplace(path, BatchFile{*desk::readIniFile(path), {}, 0}).first;
     }
     return found->second;
   }
@@ -60,6 +81,7 @@ struct CTorvanProfile::State {
       }
     }
     batchFiles.clear();
+    batchPaths.clear();
   }
 };
 
@@ -88,7 +110,7 @@ int CTorvanProfile::getValue(std::string& value, std::string_view defaultValue,
     std::shared_ptr<const desk::IniDocument> current;  // keeps the found text alive
     const desk::IniDocument* document = nullptr;
     if (state_->openBatches > 0) {
-      document = &state_->batchFile(file).view;
+      document = &state_->batchFile(file).currentView();
     } else {
       current = desk::readIniFile(file);
       document = current.get();
@@ -122,9 +144,7 @@ int CTorvanProfile::setValue(std::string_view text) {
     }
     desk::IniChange change{state.section, state.key, std::string(text)};
     if (state_->openBatches > 0) {
-      State::BatchFile& batch = state_->batchFile(file);
-      batch.view.set(change.section, change.key, change.value);
-      batch.changes.push_back(std::move(change));
+      state_->batchFile(file).changes.push_back(std::move(change));
       return 1;
     }
     desk::updateIniFile(file, {&change, 1});

@@ -1,10 +1,56 @@
 #include "desk/services/IniDocument.h"
 
 #include <algorithm>
+#include <iterator>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "platform/text/TextRules.h"
 
 namespace desk {
+namespace {
+
+// Names as keys of hash tables, compared as the format compares them: without regard to the
+// letter case of ASCII letters. The tables hold views of names that outlive them.
+struct NameHash {
+  std::size_t operator()(std::string_view name) const {
+    std::size_t hash = 14695981039346656037u;  // FNV-1a
+    for (const char c : name) {
+      hash ^= static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+      hash *= 1099511628211u;
+    }
+    return hash;
+  }
+};
+
+struct SameName {
+  bool operator()(std::string_view a, std::string_view b) const {
+    return platform::equalIgnoringCase(a, b);
+  }
+};
+
+template <typename Value>
+using NameMap = std::unordered_map<std::string_view, Value, NameHash, SameName>;
+
+// A key of one section, for the table of the keys already seen in every section.
+struct SectionKey {
+  std::size_t section;
+  std::string_view key;
+};
+
+struct SectionKeyHash {
+  std::size_t operator()(const SectionKey& entry) const {
+    return NameHash()(entry.key) ^ (entry.section * 0x9E3779B97F4A7C15u);
+  }
+};
+
+struct SameSectionKey {
+  bool operator()(const SectionKey& a, const SectionKey& b) const {
+    return a.section == b.section && platform::equalIgnoringCase(a.key, b.key);
+  }
+};
+
+}  // namespace
 
 IniDocument::IniDocument(std::string_view text) {
   while (!text.empty()) {
@@ -107,35 +153,123 @@ bool IniDocument::isValidKeyName(std::string_view key) {
          key.front() != '[' && key.front() != ';' && key.front() != '#';
 }
 
-void IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
-  section = platform::trimBlanks(section);
-  key = platform::trimBlanks(key);
-  std::string singleLine(value);
-  std::ranges::replace_if(
-      singleLine, [](char c) { return c == '\r' || c == '\n'; }, ' ');
+std::size_t IniDocument::insertionPoint(std::size_t header) const {
+  std::size_t at = blockEnd(header);
+  while (at > header + 1 && platform::trimBlanks(lines_[at - 1].raw).empty()) --at;
+  return at;
+}
 
-  const std::vector<std::size_t> headers = sectionHeaders(section);
-  for (std::size_t header : headers) {
-    for (std::size_t i = header + 1, end = blockEnd(header); i < end; ++i) {
-      Line& line = lines_[i];
-      if (line.kind == Kind::kEntry && platform::equalIgnoringCase(line.name, key)) {
-        line.raw.replace(line.valueAt, std::string::npos, singleLine);
-        return;
+void IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
+  const IniChange change{std::string(section), std::string(key), std::string(value)};
+  set(std::span(&change, 1));
+}
+
+void IniDocument::set(std::span<const IniChange> changes) {
+  // The changes by section, sections in the order of their first change.
+  struct Group {
+    std::string name;
+    std::vector<const IniChange*> changes;
+    std::optional<std::size_t> firstHeader;
+    NameMap<std::size_t> lineOfKey;  // the first line of each key
+  };
+  std::vector<Group> groups;
+  NameMap<std::size_t> groupOf;
+  for (const IniChange& change : changes) {
+    const std::string_view section = platform::trimBlanks(change.section);
+    const auto [found, added] = groupOf.try_emplace(section, groups.size());
+    if (added) groups.push_back({std::string(section), {}, std::nullopt, {}});
+    groups[found->second].changes.push_back(&change);
+  }
+
+  // One pass finds each changed section's blocks and the keys they hold.
+  Group* current = nullptr;
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    const Line& line = lines_[i];
+    if (line.kind == Kind::kSection) {
+      const auto found = groupOf.find(line.name);
+      current = found == groupOf.end() ? nullptr : &groups[found->second];
+      if (current && !current->firstHeader) current->firstHeader = i;
+    } else if (line.kind == Kind::kEntry && current) {
+      current->lineOfKey.try_emplace(line.name, i);
+    }
+  }
+
+  // Existing keys change in place; new keys are gathered, to go in after the pass.
+  std::vector<std::pair<std::size_t, std::vector<Line>>> insertions;  // before which line
+  std::vector<Line> newSections;
+  for (Group& group : groups) {
+    std::vector<Line> added;
+    NameMap<std::size_t> addedAt;
+    for (const IniChange* change : group.changes) {
+      const std::string_view key = platform::trimBlanks(change->key);
+      std::string singleLine(change->value);
+      std::ranges::replace_if(
+          singleLine, [](char c) { return c == '\r' || c == '\n'; }, ' ');
+      Line* existing = nullptr;
+      if (const auto found = group.lineOfKey.find(key); found != group.lineOfKey.end()) {
+        existing = &lines_[found->second];
+      } else if (const auto again = addedAt.find(key); again != addedAt.end()) {
+        existing = &added[again->second];
+      }
+      if (existing) {
+        existing->raw.replace(existing->valueAt, std::string::npos, singleLine);
+        continue;
+      }
+      addedAt.emplace(key, added.size());
+      added.push_back(parseLine(std::string(key) + "=" + singleLine));
+    }
+    if (added.empty()) continue;
+    if (!group.firstHeader) {
+      newSections.push_back(parseLine("[" + group.name + "]"));
+      std::ranges::move(added, std::back_inserter(newSections));
+      continue;
+    }
+    insertions.emplace_back(insertionPoint(*group.firstHeader), std::move(added));
+  }
+
+  if (!insertions.empty()) {
+    std::ranges::sort(insertions, {}, &decltype(insertions)::value_type::first);
+    std::vector<Line> merged;
+    merged.reserve(lines_.size() + changes.size());
+    std::size_t next = 0;
+    for (auto& [at, added] : insertions) {
+      std::move(lines_.begin() + static_cast<std::ptrdiff_t>(next),
+                lines_.begin() + static_cast<std::ptrdiff_t>(at), std::back_inserter(merged));
+      std::ranges::move(added, std::back_inserter(merged));
+      next = at;
+    }
+    std::move(lines_.begin() + static_cast<std::ptrdiff_t>(next), lines_.end(),
+              std::back_inserter(merged));
+    lines_ = std::move(merged);
+  }
+  std::ranges::move(newSections, std::back_inserter(lines_));
+}
+
+std::vector<IniSection> IniDocument::sections() const {
+  std::vector<IniSection> sections;
+  NameMap<std::size_t> indexOf;
+  std::unordered_set<SectionKey, SectionKeyHash, SameSectionKey> seen;
+  // Sized once, so that the tables of a large file are not rehashed as they grow.
+  const auto count = [this](Kind kind) {
+    return static_cast<std::size_t>(std::ranges::count(lines_, kind, &Line::kind));
+  };
+  indexOf.reserve(count(Kind::kSection));
+  seen.reserve(count(Kind::kEntry));
+  std::optional<std::size_t> current;
+  for (const Line& line : lines_) {
+    if (line.kind == Kind::kSection) {
+      const auto [found, added] = indexOf.try_emplace(line.name, sections.size());
+      if (added) {
+        sections.push_back({line.name, {}});
+      }
+      current = found->second;
+    } else if (line.kind == Kind::kEntry && current) {
+      if (seen.insert({*current, line.name}).second) {
+        sections[*current].entries.emplace_back(line.name, line.value());
       }
     }
   }
-  Line entry = parseLine(std::string(key) + "=" + singleLine);
-  if (headers.empty()) {
-    lines_.push_back(parseLine("[" + std::string(section) + "]"));
-    lines_.push_back(std::move(entry));
-    return;
-  }
-  // After the last line with content, so that blank lines keep separating the sections.
-  std::size_t insertAt = blockEnd(headers.front());
-  while (insertAt > headers.front() + 1 && platform::trimBlanks(lines_[insertAt - 1].raw).empty()) {
-    --insertAt;
-  }
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), std::move(entry));
+  return sections;
 }
 
 }  // namespace desk

@@ -7,12 +7,26 @@
 // its line, exactly. Where a name occurs twice, the first occurrence counts.
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 namespace desk {
+
+// One value to write: the key of a section, valid names only.
+struct IniChange {
+  std::string section;
+  std::string key;
+  std::string value;
+};
+
+// A section with every key and value, as IniDocument::entries gives them.
+struct IniSection {
+  std::string name;  // spelled as it is first written in the file
+  std::vector<std::pair<std::string, std::string>> entries;
+};
 
 class IniDocument {
  public:
@@ -26,6 +40,9 @@ class IniDocument {
   std::optional<std::string_view> find(std::string_view section, std::string_view key) const;
   // Every key of the section with its value, in file order.
   std::vector<std::pair<std::string, std::string>> entries(std::string_view section) const;
+  // Every section, in the order of its first header, each as entries() gives it; in one pass
+  // over the document, however many sections it has.
+  std::vector<IniSection> sections() const;
 
   // Names that can be written without changing the meaning of other lines.
   static bool isValidSectionName(std::string_view section);
@@ -36,6 +53,9 @@ class IniDocument {
   // the file. Line breaks in the value become blanks: a line break would end the value and
   // turn its rest into lines of their own, keys or sections that nobody wrote.
   void set(std::string_view section, std::string_view key, std::string_view value);
+  // Writes the changes, one after the other, as set() would; in one pass over the document,
+  // however many changes there are.
+  void set(std::span<const IniChange> changes);
 
  private:
   enum class Kind { kOther, kSection, kEntry };
@@ -51,6 +71,9 @@ class IniDocument {
   // Index of the first line of each block of the section, in file order.
   std::vector<std::size_t> sectionHeaders(std::string_view section) const;
   std::size_t blockEnd(std::size_t header) const;
+  // Where a new key of the block goes: after its last line with content, so that blank lines
+  // keep separating the sections.
+  std::size_t insertionPoint(std::size_t header) const;
 
   std::vector<Line> lines_;
 };

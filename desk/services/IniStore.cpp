@@ -27,6 +27,13 @@ class ParsedFiles {
     return entry.document;
   }
 
+  // A save knows the document of the text it wrote, so the next read need not parse it.
+  void remember(const fs::path& file, std::string text,
+                std::shared_ptr<const IniDocument> document) {
+    std::lock_guard lock(mutex_);
+    entries_[file] = Entry{std::move(text), std::move(document)};
+  }
+
  private:
   struct Entry {
     std::string text;
@@ -57,11 +64,16 @@ void updateIniFile(const fs::path& file, std::span<const IniChange> changes) {
   }
   const FileLock lock = FileLock::acquire(lockFileFor(file));
   const std::optional<std::string> before = readFileIfExists(file);
-  IniDocument document(before.value_or(std::string()));
-  for (const IniChange& change : changes) document.set(change.section, change.key, change.value);
-  const std::string after = document.text();
+  // The text read under the lock is what counts; it is usually the text the caller's own
+  // snapshot was parsed from, whose document is copied instead of parsed again.
+  auto document = std::make_shared<IniDocument>(
+      *parsedFiles().documentFor(file, before.value_or(std::string())));
+  document->set(changes);
+  std::string after = document->text();
   if (before && *before == after) return;  // nothing to write; spares a flush to the disk
   replaceFile(file, after);
+  // A document with these changes written is the document this text parses to.
+  parsedFiles().remember(file, std::move(after), std::move(document));
 }
 
 }  // namespace desk

@@ -14,12 +14,6 @@ namespace desk {
 // when the file exists but cannot be read.
 std::shared_ptr<const IniDocument> readIniFile(const std::filesystem::path& file);
 
-struct IniChange {
-  std::string section;
-  std::string key;
-  std::string value;
-};
-
 // Applies the changes (valid names only) in one read-modify-write under the file's lock, so
 // that no change of another process is lost and readers see all of them or none. Throws
 // filesystem_error when the file cannot be read or replaced; it is then left as it was.

@@ -4,6 +4,8 @@
 // break; blank lines and lines that begin with '#' are skipped, and the first line of a key
 // counts. Texts are Latin-1 bytes and are passed on unchanged.
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <filesystem>
 #include <map>
@@ -97,31 +99,60 @@ class LanguageTables {
   }
 
  private:
+  // What tells one state of a file from another without reading it: a save in place changes
+  // the size or the change time, a replace the inode.
+  struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+
+    static std::optional<FileIdentity> of(const fs::path& file) {
+      struct stat status {};
+      if (::lstat(file.c_str(), &status) != 0) return std::nullopt;
+      return FileIdentity{status.st_dev, status.st_ino, status.st_size, status.st_mtim,
+                          status.st_ctim};
+    }
+    bool operator==(const FileIdentity& other) const {
+      const auto same = [](const timespec& a, const timespec& b) {
+        return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+      };
+      return device == other.device && inode == other.inode && size == other.size &&
+             same(modified, other.modified) && same(changed, other.changed);
+    }
+  };
+
   struct ParsedFile {
-    std::string text;
+    FileIdentity identity;
     std::shared_ptr<const LanguageTable> table;
   };
 
-  // Parsed tables by file; a file is parsed again only when its text has changed, so that a
-  // table edited while the desk runs is seen by the next load.
+  // Parsed tables by file, shared by every mask of the process. A file is read and parsed
+  // again only when it is no longer the file it was, so that a table edited while the desk runs
+  // is seen by the next load.
   std::shared_ptr<const LanguageTable> tableFor(std::string_view code) {
     if (!isPlainCode(code)) return nullptr;
-    fs::path file;
-    std::optional<std::string> text;
     try {
       const fs::path folder = platform::findInFolder(desk::home(), "languages");
-      file = platform::findInFolder(folder, std::string(code) + ".txt");
-      text = desk::readFileIfExists(file);
+      const fs::path file = platform::findInFolder(folder, std::string(code) + ".txt");
+      // Taken before the read: a change during the read shows at the next load.
+      const std::optional<FileIdentity> identity = FileIdentity::of(file);
+      if (!identity) return nullptr;
+      const auto known = parsed_.find(file);
+      if (known != parsed_.end() && known->second.identity == *identity) {
+        return known->second.table;
+      }
+      const std::optional<std::string> text = desk::readFileIfExists(file);
+      if (!text) return nullptr;
+      ParsedFile& parsed = parsed_[file];
+      parsed.identity = *identity;
+      parsed.table = std::make_shared<const LanguageTable>(parseTable(*text));
+      return parsed.table;
     } catch (const std::exception& failure) {
       desk::reportFailure("TorvanArch", "LANG_load", failure);
+      return nullptr;
     }
-    if (!text) return nullptr;
-    ParsedFile& parsed = parsed_[file];
-    if (!parsed.table || parsed.text != *text) {
-      parsed.table = std::make_shared<const LanguageTable>(parseTable(*text));
-      parsed.text = std::move(*text);
-    }
-    return parsed.table;
   }
 
   std::map<fs::path, ParsedFile> parsed_;

@@ -31,7 +31,7 @@ void Sandbox::write(const std::filesystem::path& file, const IniDocument& real,
   std::shared_ptr<IniDocument>& document = documents_[file];
   // A reader may still hold the last scratch document: each write makes a new one.
   document = std::make_shared<IniDocument>(document ? *document : real);
-  for (const IniChange& change : changes) document->set(change.section, change.key, change.value);
+  document->set(changes);
 }
 
 std::size_t& Sandbox::messagesTaken(const std::filesystem::path& queueFile) {

@@ -36,6 +36,15 @@ std::vector<std::pair<std::string, std::string>> whiteboardSection(std::string_v
   }
 }
 
+std::vector<IniSection> whiteboardSections() {
+  try {
+    return readIniFile(whiteboardFile())->sections();
+  } catch (const std::exception& failure) {
+    reportFailure("TorvanArch", "whiteboardSections", failure);
+    return {};
+  }
+}
+
 }  // namespace desk
 
 namespace {

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "desk/services/IniDocument.h"
+
 namespace desk {
 
 // The whiteboard file of the current home (an existing file of that name in any letter case).
@@ -14,5 +16,9 @@ std::filesystem::path whiteboardFile();
 
 // Every key of a section with its value, in file order; empty when there is no such section.
 std::vector<std::pair<std::string, std::string>> whiteboardSection(std::string_view section);
+
+// Every section with its keys and values, from one read of the file; empty when it cannot be
+// read (the failure goes to the log).
+std::vector<IniSection> whiteboardSections();
 
 }  // namespace desk

@@ -1,7 +1,6 @@
 #include "desk/web/WebMask.h"
 
 #include <algorithm>
-#include <fstream>
 
 #include "desk/container/TextEncoding.h"
 #include "desk/controls/MonthCalendar.h"
@@ -23,14 +22,12 @@ constexpr std::size_t kKeptEntries = 500;
 
 using Sections = std::map<std::string, std::vector<std::pair<std::string, std::string>>>;
 
+// One read of the file, parsed once; sections and keys without regard to letter case, as the
+// masks' own reads see them.
 Sections readWhiteboard() {
   Sections sections;
-  std::ifstream file(whiteboardFile());
-  for (std::string line; std::getline(file, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.size() < 2 || line.front() != '[' || line.back() != ']') continue;
-    const std::string name = line.substr(1, line.size() - 2);
-    if (!sections.contains(name)) sections[name] = whiteboardSection(name);
+  for (IniSection& section : whiteboardSections()) {
+    sections.emplace(std::move(section.name), std::move(section.entries));
   }
   return sections;
 }

@@ -1,5 +1,6 @@
-// Profile files and the whiteboard as text: any bytes parse, and writing a value then finding
-// it gives that value back, in the document and in the text written from it.
+// Profile files and the whiteboard as text: any bytes parse, every section read in one pass is
+// what its own lookup gives, and writing a value then finding it gives that value back, in the
+// document and in the text written from it.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -21,6 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (desk::IniDocument(written).text() != written) std::abort();
   (void)document.find(section, key);
   (void)document.entries(section);
+  // The one-pass read of every section agrees with the lookup of each.
+  for (const desk::IniSection& each : document.sections()) {
+    if (each.entries != document.entries(each.name)) std::abort();
+  }
 
   if (!desk::IniDocument::isValidSectionName(section) || !desk::IniDocument::isValidKeyName(key)) {
     return 0;

@@ -58,6 +58,51 @@ TEST(DeskHomeTest, EmptyFolderIsFilledAndAFolderWithContentIsLeftAlone) {
   EXPECT_THROW(desk::prepareHome(used.folder() / "notes.txt"), fs::filesystem_error);
 }
 
+TEST(DeskHomeTest, LinkToAnEmptyFolderFillsTheFolderAndStays) {
+  TempHome scratch;
+  fs::create_directory(scratch.folder() / "real");
+  fs::create_directory_symlink(scratch.folder() / "real", scratch.folder() / "link");
+  const fs::path link = scratch.folder() / "link";
+  desk::prepareHome(link);
+
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_TRUE(fs::is_regular_file(scratch.folder() / "real" / "TorvanMain.ini"));
+  desk::setHome(link);
+  EXPECT_EQ(boardValue("SYSTEM", "Path"), link.string());
+
+  // A link that leads nowhere is no home, and nothing is made for it.
+  fs::create_directory_symlink(scratch.folder() / "gone", scratch.folder() / "dangling");
+  EXPECT_THROW(desk::prepareHome(scratch.folder() / "dangling"), fs::filesystem_error);
+  EXPECT_FALSE(fs::exists(scratch.folder() / "gone"));
+}
+
+TEST(DeskHomeTest, HomeWithAControlCharacterIsRefused) {
+  struct Case {
+    char character;
+    const char* shown;  // how the message shows it
+  };
+  const Case cases[] = {
+      {'\n', "\\n"},     {'\r', "\\r"},     {'\t', "\\t"},
+      {'\x01', "\\x01"}, {'\x1B', "\\x1B"}, {'\x7F', "\\x7F"},
+  };
+  TempHome scratch;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.shown);
+    const std::string name = std::string("a") + c.character + "b";
+    const fs::path folder = scratch.folder() / name;
+    try {
+      desk::prepareHome(folder);
+      ADD_FAILURE() << "accepted";
+    } catch (const std::invalid_argument& refused) {
+      const std::string message = refused.what();
+      EXPECT_NE(message.find(std::string("a") + c.shown + "b"), std::string::npos) << message;
+      EXPECT_EQ(message.find(c.character), std::string::npos) << "the character itself is shown";
+    }
+  }
+  // Nothing was made for any of them.
+  EXPECT_TRUE(fs::is_empty(scratch.folder()));
+}
+
 TEST(DeskHomeTest, UserHomeFollowsTheEnvironment) {
   struct Case {
     const char* quilletHome;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "framework/services/TorvanArch.h"
@@ -107,6 +108,23 @@ TEST_F(LanguageTableTest, ChangedTableIsSeenByTheNextLoad) {
   home_.write("Languages/en1.txt", "TIP_EQ=changed\n");
   LANG_load("EN1");
   EXPECT_EQ(text("TIP_EQ"), "changed");
+  LANG_unload();
+
+  // Replaced by a file of the same size, as an editor saves.
+  home_.write("Languages/en1.new", "TIP_EQ=CHANGED\n");
+  std::filesystem::rename(home_.folder() / "Languages/en1.new",
+                          home_.folder() / "Languages/en1.txt");
+  LANG_load("EN1");
+  EXPECT_EQ(text("TIP_EQ"), "CHANGED");
+  LANG_unload();
+
+  // Gone after a load: the next load falls back as for an unknown code.
+  LANG_load("DE1");
+  EXPECT_EQ(text("LAB_NAME"), "Name (de)");
+  LANG_unload();
+  std::filesystem::remove(home_.folder() / "Languages/DE1.txt");
+  LANG_load("DE1");
+  EXPECT_EQ(text("TIP_EQ"), "CHANGED");
   LANG_unload();
 }
 
