@@ -42,6 +42,7 @@ asan: deps
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure
 
 bench: build
+	cmake --build $(BUILD) --target quillet_bench
 	$(BUILD)/bin/quillet_bench
 	node tests/browser/roundtrip.mjs $(BUILD)/bin/quillet
 
@@ -51,7 +52,8 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) --target fuzz_targets
 	tools/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
-soak: build
+soak: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target whiteboard_soak
 	$(BUILD)/bin/whiteboard_soak
 
 format:

@@ -4,7 +4,7 @@ set -euo pipefail
 
 # clang and its runtimes build the fuzz targets (make fuzz).
 packages=(
-  g++ cmake ninja-build make pkg-config
+  g++ cmake ninja-build make pkg-config ccache
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libpugixml-dev libcpp-httplib-dev
   chromium nodejs

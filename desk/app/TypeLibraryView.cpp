@@ -1,5 +1,7 @@
 // `quillet typelib`: the type library in the interface definition language, one block for
-// each interface, event interface and class, in the order of the library.
+// each interface, event interface and class, in the order of the library. The text is a
+// complete IDL file: it imports the automation and control definitions it builds on
+// (IDispatch and the rest), so that an IDL compiler makes the type library from it as it is.
 
 #include <cstdio>
 #include <ostream>
@@ -83,7 +85,9 @@ void printClass(std::ostream& out, const typelib::ClassDescription& described) {
 void printTypeLibrary(std::ostream& out) {
   char locale[16];
   std::snprintf(locale, sizeof locale, "0x%04x", static_cast<unsigned>(typelib::kLibraryLocale));
-  out << "[\n  uuid(" << uuid(typelib::kLibraryId) << "),\n  version("
+  out << "// " << typelib::kLibraryName << ": " << typelib::kLibraryHelp << "\n\n"
+      << "import \"oaidl.idl\";\nimport \"ocidl.idl\";\n\n"
+      << "[\n  uuid(" << uuid(typelib::kLibraryId) << "),\n  version("
       << typelib::kLibraryMajorVersion << "." << typelib::kLibraryMinorVersion << "),\n  lcid("
       << locale << "),\n  helpstring(\"" << typelib::kLibraryHelp << "\")\n]\n"
       << "library " << typelib::kLibraryName << "\n{\n    importlib(\"stdole2.tlb\");\n";

@@ -1,5 +1,7 @@
 #include "desk/drive/DriveOutput.h"
 
+#include <nlohmann/json.hpp>
+
 namespace desk {
 
 void DriveOutput::write(const JsonLine& line) {

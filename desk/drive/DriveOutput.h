@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include <nlohmann/json.hpp>
+#include <nlohmann/json_fwd.hpp>
 
 #include "desk/container/ContainerListener.h"
 

@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include <nlohmann/json.hpp>
+
 #include "desk/container/ControlKind.h"
 #include "desk/container/DeskPresets.h"
 #include "desk/container/TextEncoding.h"

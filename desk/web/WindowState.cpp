@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <nlohmann/json.hpp>
+
 #include "desk/container/ControlKind.h"
 #include "desk/container/TextEncoding.h"
 #include "platform/window/AgentInput.h"

@@ -4,7 +4,7 @@
 // change what an agent sees or can type, list entries, colours, font and tooltip; then the
 // focused control and its selection. Texts are UTF-8.
 
-#include <nlohmann/json.hpp>
+#include <nlohmann/json_fwd.hpp>
 
 #include "platform/window/Window.h"
 

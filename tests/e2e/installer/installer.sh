@@ -66,6 +66,9 @@ done
         HRESULT Lang([in] BSTR);
 IDL
 ) || fail "typelib"
+# A whole IDL file: before the library it imports the definitions it builds on (IDispatch).
+[ "$("$quillet" typelib | grep -v '^//' | grep -m2 .)" = $'import "oaidl.idl";\nimport "ocidl.idl";' ] ||
+  fail "typelib: no imports before the library"
 
 [ "$("$quillet" register --home "$home" --bogus 2>&1)" = 'quillet register: unexpected argument "--bogus"' ] ||
   fail "a bad argument"
