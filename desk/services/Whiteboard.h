@@ -2,6 +2,7 @@
 // The desk's whiteboard file, "VLwhiteboard.ini" in the desk home, as containers see it.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -14,5 +15,9 @@ std::filesystem::path whiteboardFile();
 
 // Every key of a section with its value, in file order; empty when there is no such section.
 std::vector<std::pair<std::string, std::string>> whiteboardSection(std::string_view section);
+
+// What a read of the whiteboard answers in place of the file's value: for User/LANG, the
+// language of the current language scope when it has one (see LanguageScope).
+std::optional<std::string> whiteboardOverride(std::string_view section, std::string_view key);
 
 }  // namespace desk
