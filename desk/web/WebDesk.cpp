@@ -268,7 +268,6 @@ void WebDesk::switchTo(WebMask& mask, const std::function<void()>& doSwitch) {
 }
 
 void WebDesk::start(WebMask& mask, std::function<void()> work) {
-  deactivateOthers(mask);
   switchTo(mask, [&] {
     mask.context().run([&mask, work = std::move(work)] {
       std::exception_ptr failure;
@@ -327,6 +326,18 @@ void WebDesk::settle(const std::string& id) {
 // Instances.
 
 void WebDesk::act(const std::string& id, const std::function<void(WebMask&)>& action) {
+  run(id, action, true);
+}
+
+void WebDesk::deliver(const std::string& id, const std::function<void(WebMask&)>& work) {
+  run(id, work, false);
+}
+
+void WebDesk::run(const std::string& id, const std::function<void(WebMask&)>& action,
+                  bool activate) {
+  if (MaskContext::current() != nullptr) {
+    throw std::logic_error("an action reaches the desk from inside a mask's handler");
+  }
   WebMask& target = mask(id);
   if (target.waiting() || target.context().busy()) {
     target.whenWaiting(nullptr);  // this action will not wait
@@ -334,8 +345,9 @@ void WebDesk::act(const std::string& id, const std::function<void(WebMask&)>& ac
   }
   std::exception_ptr failure;
   try {
-    start(target, [&target, action] {
-      target.restoreFocus();
+    if (activate) deactivateOthers(target);
+    start(target, [&target, action, activate] {
+      if (activate) target.restoreFocus();
       action(target);
     });
   } catch (...) {

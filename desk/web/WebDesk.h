@@ -89,6 +89,9 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
   // what it refers to must live as long. An instance that waits takes no other action
   // (WebRequestError 409); a box past kMostWaiting is cancelled (WebRequestError 503).
   void act(const std::string& id, const std::function<void(WebMask&)>& action);
+  // Runs work in the instance's context as act() does, without activating it: what comes to
+  // the instance without the agent acting there (the host's replies).
+  void deliver(const std::string& id, const std::function<void(WebMask&)>& work);
   // The page's answer to what the instance waits on: the instance goes on at once, until its
   // handler returns or waits again.
   void answer(const std::string& id, const AnswerRequest& answer);
@@ -128,7 +131,9 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
  private:
   // The instance that window belongs to, or null.
   WebMask* ownerOf(const platform::Window* window);
-  // Runs work in the instance's context, or resumes its suspended work; see act().
+  // act() and deliver().
+  void run(const std::string& id, const std::function<void(WebMask&)>& action, bool activate);
+  // Runs work in the instance's context, or resumes its suspended work (activated first).
   void start(WebMask& mask, std::function<void()> work);
   void resume(WebMask& mask);
   // Switches into the instance's context by doSwitch, as the instance (the desktop's services

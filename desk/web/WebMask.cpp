@@ -274,7 +274,10 @@ void WebMask::replyLater(std::string member, std::vector<std::string> arguments)
           mask.deferredReplies_.emplace_back(member, arguments);
           return;
         }
-        desk.act(id, [&](WebMask& target) { target.container().call(member, arguments); });
+        // The handler may wait on a box: the reply stays with it, not with this task.
+        desk.deliver(id, [member, arguments](WebMask& target) {
+          target.container().call(member, arguments);
+        });
       } catch (const std::exception&) {
         // The instance went away: the reply is not wanted any more.
       }

@@ -42,16 +42,19 @@ class Soak {
   Soak(desk::WebDesk& desk, desk::UiThread& ui, unsigned seed)
       : desk_(desk), ui_(ui), random_(seed), languages_(desk.languages()) {}
 
-  // The resident memory of n more open instances, every class in turn.
-  void measure(std::size_t count) {
+  // The resident memory open instances take, every class in turn: at each of counts (in
+  // rising order) open at once, per instance over what the process held before the first.
+  void measure(const std::vector<std::size_t>& counts) {
     const std::size_t before = residentKiB();
     std::vector<std::string> ids;
     const auto& classes = desk_.servedClasses();
-    for (std::size_t i = 0; i < count; ++i)
-      ids.push_back(desk_.openMask(*classes[i % classes.size()]));
-    const std::size_t after = residentKiB();
-    std::printf("%zu masks open: RSS %zu KiB -> %zu KiB, %.0f KiB per mask\n", count, before, after,
-                static_cast<double>(after - before) / static_cast<double>(count));
+    for (const std::size_t count : counts) {
+      while (ids.size() < count)
+        ids.push_back(desk_.openMask(*classes[ids.size() % classes.size()]));
+      const std::size_t after = residentKiB();
+      std::printf("%zu masks open: RSS %zu KiB -> %zu KiB, %.0f KiB per mask\n", count, before,
+                  after, static_cast<double>(after - before) / static_cast<double>(count));
+    }
     for (const std::string& id : ids) desk_.release(id);
   }
 
@@ -84,9 +87,16 @@ class Soak {
     const std::string id = ids_[pick(ids_.size())];
     guarded([&] {
       if (choice < 12) {
+        // Half of them release an instance that waits, when one does.
+        std::string gone = id;
+        if (choice < 6) {
+          for (const std::string& other : ids_) {
+            if (desk_.mask(other).waiting()) gone = other;
+          }
+        }
         ++releases_;
-        desk_.release(id);
-        std::erase(ids_, id);
+        desk_.release(gone);
+        std::erase(ids_, gone);
       } else if (desk_.mask(id).waiting() && choice < 70) {
         answer(id);
       } else {
@@ -207,8 +217,7 @@ int main(int argc, char** argv) {
     {
       desk::WebDesk desk(module, ui, std::chrono::minutes(1));
       Soak soak(desk, ui, seed);
-      soak.measure(26);
-      soak.measure(100);
+      soak.measure({1, 26, 100});
       soak.run(std::chrono::seconds(seconds));
       failures = soak.failures();
     }
