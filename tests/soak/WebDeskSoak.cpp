@@ -58,6 +58,22 @@ class Soak {
     for (const std::string& id : ids) desk_.release(id);
   }
 
+  // How deep a Send of the largest mask goes on its context's stack.
+  void measureSend() {
+    const std::string id = desk_.openMask(*desk_.findServedClass("PNRCreationFIT"));
+    for (const char* action :
+         {R"({"do":"type","control":183,"text":"SMITH"})",
+          R"({"do":"type","control":193,"text":"JOHN"})", R"({"do":"key","key":"Enter"})"}) {
+      const desk::ActionRequest request = desk::parseActionRequest(action);
+      desk_.act(id, [request](desk::WebMask& target) { desk::runAction(target, request); });
+      while (desk_.mask(id).waiting()) answer(id);
+    }
+    ui_.runQueued();  // the host's replies
+    std::printf("a Send of PNRCreationFIT: the deepest stack %zu KiB of %zu KiB\n",
+                desk::MaskContext::deepestStackUse() / 1024, desk::MaskContext::kStackSize / 1024);
+    desk_.release(id);
+  }
+
   void run(std::chrono::seconds length) {
     const auto end = Clock::now() + length;
     while (Clock::now() < end) {
@@ -218,6 +234,7 @@ int main(int argc, char** argv) {
       desk::WebDesk desk(module, ui, std::chrono::minutes(1));
       Soak soak(desk, ui, seed);
       soak.measure({1, 26, 100});
+      soak.measureSend();
       soak.run(std::chrono::seconds(seconds));
       failures = soak.failures();
     }
