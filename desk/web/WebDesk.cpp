@@ -278,7 +278,10 @@ void WebDesk::start(WebMask& mask, std::function<void()> work) {
       }
       // What the handlers posted to the instance's windows comes after them, on its own stack;
       // what other instances posted waits for their own turn.
-      if (Window* dialog = mask.container().mask().window()) desktop().pumpMessagesFor(*dialog);
+      if (Window* window = mask.container().mask().window()) {
+        while (window->parent() != nullptr) window = window->parent();  // its container's
+        desktop().pumpMessagesFor(*window);
+      }
       if (failure) std::rethrow_exception(failure);
     });
   });
