@@ -6,12 +6,14 @@
 #   make asan   the address and undefined-behaviour sanitizer build, tests included
 #   make bench  run the benchmarks
 #   make fuzz   the fuzz targets (clang, libFuzzer, sanitizers), each run for FUZZ_SECONDS
-#   make soak   the heavy whiteboard durability run: many writer processes, many kills
+#   make soak   the heavy whiteboard durability run: many writer processes, many kills; then
+#               many tabs at random on one web desk in the sanitizer build, SOAK_SECONDS long
 
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+SOAK_SECONDS ?= 60
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 .PHONY: all build deps run demo test asan bench fuzz soak format clean
@@ -55,6 +57,9 @@ fuzz: deps
 soak: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) --target whiteboard_soak
 	$(BUILD)/bin/whiteboard_soak
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLET_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) --target web_soak
+	$(ASAN_BUILD)/bin/web_soak $(SOAK_SECONDS)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

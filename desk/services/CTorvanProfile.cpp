@@ -107,6 +107,12 @@ int CTorvanProfile::getValue(std::string& value, std::string_view defaultValue,
   try {
     const fs::path file = state_->file();
     if (file.empty()) return 0;
+    if (platform::equalIgnoringCase(state_->iniFile, desk::kWhiteboardFileName)) {
+      if (const auto answered = desk::whiteboardOverride(state_->section, state_->key)) {
+        value = platform::limitToBuffer(*answered, bufferSize);
+        return 1;
+      }
+    }
     std::shared_ptr<const desk::IniDocument> current;  // keeps the found text alive
     const desk::IniDocument* document = nullptr;
     if (state_->openBatches > 0) {

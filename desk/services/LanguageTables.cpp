@@ -16,16 +16,54 @@
 
 #include "desk/home/DeskHome.h"
 #include "desk/services/AtomicFile.h"
+#include "desk/services/LanguageScope.h"
 #include "desk/services/ServiceFailure.h"
 #include "framework/services/TorvanArch.h"
 #include "platform/files/PathResolver.h"
 #include "platform/text/TextRules.h"
 
+using LanguageTable = std::unordered_map<std::string, std::string>;
+
+// The table LANG_load chose (none: the keys are the texts, or nothing loaded) and how many
+// loads are not yet given back.
+struct desk::LanguageScope::Loaded {
+  std::shared_ptr<const LanguageTable> table;
+  bool keysAsTexts = false;
+  int loads = 0;
+};
+
+namespace desk {
+
+namespace {
+LanguageScope* currentScope = nullptr;
+}  // namespace
+
+LanguageScope::LanguageScope(std::optional<std::string> code)
+    : code_(std::move(code)), loaded_(std::make_unique<Loaded>()) {}
+
+LanguageScope::~LanguageScope() = default;
+
+CurrentLanguageScope::CurrentLanguageScope(LanguageScope* scope) : previous_(currentScope) {
+  currentScope = scope;
+}
+
+CurrentLanguageScope::~CurrentLanguageScope() {
+  currentScope = previous_;
+}
+
+LanguageScope* CurrentLanguageScope::current() {
+  return currentScope;
+}
+
+std::optional<std::string> scopedLanguage() {
+  return currentScope != nullptr ? currentScope->code() : std::nullopt;
+}
+
+}  // namespace desk
+
 namespace {
 
 namespace fs = std::filesystem;
-
-using LanguageTable = std::unordered_map<std::string, std::string>;
 
 constexpr std::string_view kFallbackCode = "EN1";
 constexpr std::string_view kKeyPseudoCode = "KEY";
@@ -70,35 +108,47 @@ bool isPlainCode(std::string_view code) {
 class LanguageTables {
  public:
   void load(std::string_view code) {
-    ++loads_;
-    keysAsTexts_ = platform::equalIgnoringCase(code, kKeyPseudoCode);
-    if (keysAsTexts_) {
-      current_.reset();
+    Loaded& loaded = this->loaded();
+    ++loaded.loads;
+    loaded.keysAsTexts = platform::equalIgnoringCase(code, kKeyPseudoCode);
+    if (loaded.keysAsTexts) {
+      loaded.table.reset();
       return;
     }
-    current_ = tableFor(code);
-    if (current_) return;
-    current_ = tableFor(kFallbackCode);
+    loaded.table = tableFor(code);
+    if (loaded.table) return;
+    loaded.table = tableFor(kFallbackCode);
     desk::reportFailure("TorvanArch", "LANG_load", ENOENT,
                         "no language table for \"" + std::string(code) + "\"; " +
-                            (current_ ? "using " : "no table for ") + std::string(kFallbackCode));
+                            (loaded.table ? "using " : "no table for ") +
+                            std::string(kFallbackCode));
   }
 
   void unload() {
-    if (loads_ == 0 || --loads_ > 0) return;
-    current_.reset();
-    keysAsTexts_ = false;
+    Loaded& loaded = this->loaded();
+    if (loaded.loads == 0 || --loaded.loads > 0) return;
+    loaded.table.reset();
+    loaded.keysAsTexts = false;
   }
 
-  std::optional<std::string_view> find(std::string_view key) const {
-    if (keysAsTexts_) return key;
-    if (!current_) return std::nullopt;
-    const auto found = current_->find(std::string(key));
-    if (found == current_->end()) return std::nullopt;
+  std::optional<std::string_view> find(std::string_view key) {
+    const Loaded& loaded = this->loaded();
+    if (loaded.keysAsTexts) return key;
+    if (!loaded.table) return std::nullopt;
+    const auto found = loaded.table->find(std::string(key));
+    if (found == loaded.table->end()) return std::nullopt;
     return found->second;
   }
 
  private:
+  using Loaded = desk::LanguageScope::Loaded;
+
+  // The current scope's choice, or the desk's own outside every scope.
+  Loaded& loaded() {
+    desk::LanguageScope* scope = desk::CurrentLanguageScope::current();
+    return scope != nullptr ? scope->loaded() : own_;
+  }
+
   // What tells one state of a file from another without reading it: a save in place changes
   // the size or the change time, a replace the inode.
   struct FileIdentity {
@@ -156,9 +206,7 @@ class LanguageTables {
   }
 
   std::map<fs::path, ParsedFile> parsed_;
-  std::shared_ptr<const LanguageTable> current_;
-  bool keysAsTexts_ = false;
-  int loads_ = 0;
+  Loaded own_;
 };
 
 LanguageTables& languageTables() {

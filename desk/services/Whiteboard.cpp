@@ -5,6 +5,7 @@
 
 #include "desk/home/DeskHome.h"
 #include "desk/services/IniStore.h"
+#include "desk/services/LanguageScope.h"
 #include "desk/services/ServiceFailure.h"
 #include "desk/services/WhiteboardStore.h"
 #include "framework/services/TorvanArch.h"
@@ -45,6 +46,13 @@ std::vector<IniSection> whiteboardSections() {
   }
 }
 
+std::optional<std::string> whiteboardOverride(std::string_view section, std::string_view key) {
+  if (!platform::equalIgnoringCase(section, "User") || !platform::equalIgnoringCase(key, "LANG")) {
+    return std::nullopt;
+  }
+  return scopedLanguage();
+}
+
 }  // namespace desk
 
 namespace {
@@ -66,6 +74,10 @@ void WHITEBOARD_getString(std::string_view section, std::string_view key,
   constexpr std::string_view kOperation = "WHITEBOARD_getString";
   value = platform::limitToBuffer(defaultValue, bufferSize);
   if (!checkWhiteboardName(kOperation, whiteboardName)) return;
+  if (const auto answered = desk::whiteboardOverride(section, key)) {
+    value = platform::limitToBuffer(*answered, bufferSize);
+    return;
+  }
   try {
     const auto document = desk::readIniFile(desk::whiteboardFile());
     if (const auto stored = document->find(section, key)) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <optional>
+#include <string>
 
 #include "desk/container/DeskPresets.h"
 #include "desk/container/TextEncoding.h"
@@ -27,6 +29,26 @@ Window& control(WebMask& mask, const ActionRequest& request) {
   return *found;
 }
 
+// Why the agent cannot reach the control, or nothing when it can: a disabled or hidden
+// control takes no input, and no control of a disabled dialog does.
+std::optional<std::string> inputRefusal(const Window& target) {
+  const std::string name = "control " + std::to_string(target.id());
+  if (!target.isEnabled()) return name + " is disabled";
+  for (const Window* window = target.parent(); window != nullptr; window = window->parent()) {
+    if (!window->isEnabled()) return name + " is in a disabled dialog";
+  }
+  if (!target.isShown()) return name + " is hidden";
+  return std::nullopt;
+}
+
+// The control an input action names; WebRequestError 409 when it takes no input, rather than
+// the input going elsewhere.
+Window& inputControl(WebMask& mask, const ActionRequest& request) {
+  Window& target = control(mask, request);
+  if (auto refusal = inputRefusal(target)) throw WebRequestError(409, *refusal);
+  return target;
+}
+
 // The agent is done with a hosted add-passenger control: it reports the page's list, or the
 // cancel, and says it has finished.
 void finishAddPassengers(Window& target, const ActionRequest& request) {
@@ -50,7 +72,7 @@ void runAction(WebMask& mask, const ActionRequest& request) {
     case Kind::Edit: {
       // The page's edit of a text: the range it replaces, then what is typed there. An empty
       // text over a range is a deletion.
-      Window& target = control(mask, request);
+      Window& target = inputControl(mask, request);
       const std::string text = latin1FromUtf8(request.text);
       focusControl(target);
       target.setSelection(std::min(request.start, request.end),
@@ -63,13 +85,13 @@ void runAction(WebMask& mask, const ActionRequest& request) {
       break;
     }
     case Kind::Type:
-      typeText(control(mask, request), latin1FromUtf8(request.text));
+      typeText(inputControl(mask, request), latin1FromUtf8(request.text));
       break;
     case Kind::Select:
-      control(mask, request).setSelection(request.start, request.end);
+      inputControl(mask, request).setSelection(request.start, request.end);
       break;
     case Kind::Choose: {
-      Window& target = control(mask, request);
+      Window& target = inputControl(mask, request);
       if (request.index < -1 || request.index >= target.entryCount()) {
         throw WebRequestError(400, "no entry " + std::to_string(request.index));
       }
@@ -77,14 +99,13 @@ void runAction(WebMask& mask, const ActionRequest& request) {
       break;
     }
     case Kind::Click:
-      click(control(mask, request));
+      click(inputControl(mask, request));
       break;
     case Kind::DoubleClick:
-      doubleClick(control(mask, request));
+      doubleClick(inputControl(mask, request));
       break;
     case Kind::Focus: {
-      Window& target = control(mask, request);
-      if (acceptsInput(target)) focusControl(target);
+      focusControl(inputControl(mask, request));
       break;
     }
     case Kind::Hover: {
@@ -101,13 +122,17 @@ void runAction(WebMask& mask, const ActionRequest& request) {
     }
     case Kind::Key:
       if (request.control) {
-        Window& target = control(mask, request);
-        if (desktop().focus() != &target && acceptsInput(target)) focusControl(target);
+        Window& target = inputControl(mask, request);
+        if (desktop().focus() != &target) focusControl(target);
+      }
+      // The desk activated this instance: the focus is in its dialog or nowhere.
+      if (desktop().focus() != nullptr && !mask.owns(desktop().focus())) {
+        throw WebRequestError(409, "the focus is in another mask");
       }
       pressKey(request.key, &mask.dialog());
       break;
     case Kind::Finish:
-      finishAddPassengers(control(mask, request), request);
+      finishAddPassengers(inputControl(mask, request), request);
       break;
   }
 }

@@ -34,12 +34,20 @@ void UiThread::run(std::function<void()> idle, std::chrono::milliseconds tick) {
   while (!stopped()) runOne();
 }
 
-bool UiThread::runUntil(const std::function<bool()>& done) {
-  while (!done()) {
-    if (stopped()) return done();
-    runOne();
+std::size_t UiThread::runQueued() {
+  std::deque<Task> ready;
+  {
+    std::lock_guard lock(mutex_);
+    if (stopped_) return 0;
+    const auto now = std::chrono::steady_clock::now();
+    while (!timed_.empty() && timed_.begin()->first <= now) {
+      tasks_.push_back(std::move(timed_.begin()->second));
+      timed_.erase(timed_.begin());
+    }
+    ready.swap(tasks_);
   }
-  return true;
+  for (Task& task : ready) task();
+  return ready.size();
 }
 
 void UiThread::runOne() {

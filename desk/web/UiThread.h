@@ -2,8 +2,9 @@
 // The desk's user-interface thread as other threads see it: a queue of tasks that the UI
 // thread runs one at a time, in order. The HTTP server's threads hand every request to it and
 // wait for the answer, so that the masks run on one thread and never lock anything. A handler
-// that waits for a person (a message box, a modal picker) runs a nested loop of the same queue,
-// so that other requests keep being served meanwhile.
+// that waits for a person (a message box, a modal picker) suspends its own mask's context (see
+// MaskContext) and gives the thread back to this loop, so that other requests keep being
+// served meanwhile; no task ever runs inside another.
 
 #include <chrono>
 #include <condition_variable>
@@ -62,12 +63,12 @@ class UiThread {
   }
 
   // The UI thread. Runs tasks until stop(). The thread that calls it is the UI thread.
-  // idle runs about every `tick` in this loop and in nested ones.
+  // idle runs about every `tick`.
   void run(std::function<void()> idle = {},
            std::chrono::milliseconds tick = std::chrono::milliseconds(250));
-  // The UI thread, inside a task. Runs further tasks until done() holds or the thread stops;
-  // done() is checked after every task and every `tick`. Returns done().
-  bool runUntil(const std::function<bool()>& done);
+  // For a program that drives the desk on its own thread instead of run(): runs the tasks
+  // queued now and the timed ones due now, without waiting; returns how many ran.
+  std::size_t runQueued();
 
   // Any thread. The loops end after their current task; queued tasks are dropped (their
   // waiters get UiThreadStopped).

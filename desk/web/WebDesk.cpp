@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <iostream>
-#include <random>
 
 #include "desk/container/ClassResolver.h"
 #include "desk/container/TextEncoding.h"
 #include "desk/controls/PickerControls.h"
 #include "desk/home/DeskHome.h"
+#include "desk/web/RandomToken.h"
 #include "framework/services/TorvanArch.h"
 #include "platform/com/ComPtr.h"
 #include "platform/files/PathResolver.h"
@@ -20,17 +20,6 @@ using nlohmann::json;
 namespace {
 
 constexpr std::string_view kKeyLanguage = "KEY";
-
-std::string newInstanceId() {
-  static std::random_device device;
-  static std::mt19937_64 generator(device());
-  constexpr char kDigits[] = "0123456789abcdef";
-  std::string id;
-  for (std::uint64_t bits = generator(), count = 0; count < 16; ++count, bits >>= 4) {
-    id.push_back(kDigits[bits & 0xF]);
-  }
-  return id;
-}
 
 bool servesClass(const ModuleLoader& module, const typelib::ClassDescription& description) {
   ComPtr<IClassFactory> factory;
@@ -207,20 +196,31 @@ void WebDesk::runPreview(const std::string& id) {
   WebMask& mask = *found->second;
   mask.previewScheduled = false;
   // An instance inside an action (waiting for the page) gets its preview when the action ends.
-  if (!previewShown_ || busy_.contains(id) || mask.waiting()) return;
+  if (!previewShown_ || mask.context().busy() || mask.waiting()) return;
   mask.lastPreview = std::chrono::steady_clock::now();
-  mask.updatePreview();
+  {
+    const CurrentLanguageScope language(&mask.languageScope());
+    mask.updatePreview();
+  }
   mask.publish();
 }
 
 // Instances.
 
-std::string WebDesk::openMask(const typelib::ClassDescription& description) {
-  std::string id = newInstanceId();
-  while (masks_.contains(id)) id = newInstanceId();
+std::string WebDesk::openMask(const typelib::ClassDescription& description,
+                              std::optional<std::string> language) {
+  if (language) {
+    const auto codes = languages();
+    if (std::ranges::find(codes, *language) == codes.end()) {
+      throw WebRequestError(400, "the desk has no language \"" + *language + "\"");
+    }
+  }
+  std::string id = randomToken();
+  while (masks_.contains(id)) id = randomToken();
   std::unique_ptr<WebMask> mask;
   try {
-    mask = std::make_unique<WebMask>(*this, id, moduleFor(description), description);
+    mask = std::make_unique<WebMask>(*this, id, moduleFor(description), description,
+                                     std::move(language));
   } catch (const std::exception& error) {
     installServices();
     throw WebRequestError(500, error.what());
@@ -230,8 +230,10 @@ std::string WebDesk::openMask(const typelib::ClassDescription& description) {
   masks_.emplace(id, std::move(mask));
   try {
     act(id, [](WebMask& opened) { opened.dialog().send(WM_SHOWWINDOW, 1); });
-  } catch (const WebRequestError&) {
-    if (created.abandoned()) throw;
+  } catch (const WebRequestError& error) {
+    // A mask that could not show the box it opened with is not kept half open.
+    if (error.status() == 503) release(id);
+    if (error.status() == 503 || created.abandoned()) throw;
   }
   if (!masks_.contains(id)) throw WebRequestError(500, "the mask closed while it opened");
   return id;
@@ -245,62 +247,153 @@ WebMask& WebDesk::mask(const std::string& id) {
   return *found->second;
 }
 
-void WebDesk::runAs(WebMask& mask, const std::function<void()>& work) {
-  WebMask* previous = acting_;
-  acting_ = &mask;
-  ++busy_[mask.id()];
-  struct Restore {
-    WebDesk& desk;
-    WebMask* previous;
-    std::string id;
-    ~Restore() {
-      desk.acting_ = previous;
-      if (--desk.busy_[id] == 0) desk.busy_.erase(id);
-    }
-  } restore{*this, previous, mask.id()};
-  work();
-  desktop().pumpMessages();
+std::size_t WebDesk::waitingCount() const {
+  return static_cast<std::size_t>(
+      std::ranges::count_if(masks_, [](const auto& entry) { return entry.second->waiting(); }));
 }
 
-void WebDesk::act(const std::string& id, const std::function<void(WebMask&)>& action) {
-  WebMask& target = mask(id);
-  if (target.waiting()) throw WebRequestError(409, "the mask waits for an answer");
-  std::exception_ptr failure;
-  runAs(target, [&] {
-    try {
-      target.restoreFocus();
-      action(target);
-    } catch (...) {
-      failure = std::current_exception();
-    }
+// Contexts.
+
+void WebDesk::switchTo(WebMask& mask, const std::function<void()>& doSwitch) {
+  if (MaskContext::current() != nullptr) {
+    throw std::logic_error("the desk switches to a mask only from outside every mask");
+  }
+  struct Acting {
+    WebMask*& acting;
+    explicit Acting(WebMask*& slot, WebMask& mask) : acting(slot) { acting = &mask; }
+    ~Acting() { acting = nullptr; }
+  } acting(acting_, mask);
+  const CurrentLanguageScope language(&mask.languageScope());
+  doSwitch();
+}
+
+void WebDesk::start(WebMask& mask, std::function<void()> work) {
+  switchTo(mask, [&] {
+    mask.context().run([&mask, work = std::move(work)] {
+      std::exception_ptr failure;
+      try {
+        work();
+      } catch (...) {
+        failure = std::current_exception();
+      }
+      // What the handlers posted to the instance's windows comes after them, on its own stack;
+      // what other instances posted waits for their own turn.
+      if (Window* window = mask.container().mask().window()) {
+        while (window->parent() != nullptr) window = window->parent();  // its container's
+        desktop().pumpMessagesFor(*window);
+      }
+      if (failure) std::rethrow_exception(failure);
+    });
   });
-  if (masks_.contains(id)) {
-    if (target.abandoned() && !busy_.contains(id)) {
+}
+
+void WebDesk::resume(WebMask& mask) {
+  deactivateOthers(mask);
+  switchTo(mask, [&] { mask.context().resume(); });
+}
+
+void WebDesk::deactivateOthers(const WebMask& mask) {
+  Window* focus = desktop().focus();
+  if (focus == nullptr || mask.owns(focus)) return;
+  WebMask* holder = ownerOf(focus);
+  if (holder != nullptr && !holder->context().busy()) {
+    holder->rememberFocus();
+    const std::string id = holder->id();
+    try {
+      start(*holder, [] { desktop().setFocus(nullptr); });
+    } catch (const std::exception& error) {
+      holder->logFault(error.what());
+    }
+    settle(id);
+  }
+  // A window of no instance, one whose instance is busy, or a handler that took the focus
+  // back: the focus leaves it unheard.
+  focus = desktop().focus();
+  if (focus != nullptr && !mask.owns(focus)) desktop().setFocusQuietly(nullptr);
+}
+
+void WebDesk::settle(const std::string& id) {
+  const auto found = masks_.find(id);
+  if (found != masks_.end() && !found->second->context().busy()) {
+    WebMask& mask = *found->second;
+    if (mask.abandoned()) {
       destroy(id);
     } else {
-      target.actionDone();
-      schedulePreview(target);
+      mask.actionDone();
+      schedulePreview(mask);
     }
   }
   destroyAbandoned();
-  // An action may change another instance too (the focus it took away): every page shows the
-  // truth; an unchanged state is not sent again.
-  for (const auto& [otherId, other] : masks_) {
-    if (otherId != id && !busy_.contains(otherId)) other->publish();
+}
+
+// Instances.
+
+void WebDesk::act(const std::string& id, const std::function<void(WebMask&)>& action) {
+  run(id, action, true);
+}
+
+void WebDesk::deliver(const std::string& id, const std::function<void(WebMask&)>& work) {
+  run(id, work, false);
+}
+
+void WebDesk::run(const std::string& id, const std::function<void(WebMask&)>& action,
+                  bool activate) {
+  if (MaskContext::current() != nullptr) {
+    throw std::logic_error("an action reaches the desk from inside a mask's handler");
   }
+  WebMask& target = mask(id);
+  if (target.waiting() || target.context().busy()) {
+    target.whenWaiting(nullptr);  // this action will not wait
+    throw WebRequestError(409, "the mask waits for an answer");
+  }
+  std::exception_ptr failure;
+  try {
+    if (activate) deactivateOthers(target);
+    start(target, [&target, action, activate] {
+      if (activate) target.restoreFocus();
+      action(target);
+    });
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  const bool refused = target.takeWaitRefused();
+  settle(id);
   if (failure) std::rethrow_exception(failure);
+  if (refused) {
+    throw WebRequestError(503, "the desk has " + std::to_string(kMostWaiting) +
+                                   " masks waiting for an answer: answer one of them first");
+  }
 }
 
 void WebDesk::answer(const std::string& id, const AnswerRequest& answer) {
   WebMask& target = mask(id);
   if (!target.answer(answer)) throw WebRequestError(409, "the mask waits for no such answer");
+  if (!target.context().suspended()) return;
+  try {
+    resume(target);
+  } catch (const std::exception& error) {
+    target.logFault(error.what());
+  }
+  target.takeWaitRefused();  // a later box it could not show is in its log
+  settle(id);
 }
 
 void WebDesk::release(const std::string& id) {
   const auto found = masks_.find(id);
   if (found == masks_.end()) return;
-  found->second->abandon();
-  if (!busy_.contains(id)) destroy(id);
+  WebMask& target = *found->second;
+  target.abandon();
+  // A waiting instance is resumed so that its handler returns: its box is answered as
+  // cancelled, and so is every later one. Inside a context nothing switches; the instance
+  // goes once that context gives the thread back.
+  if (target.context().suspended() && MaskContext::current() == nullptr) {
+    try {
+      resume(target);
+    } catch (const std::exception&) {
+      // Its page is gone: nobody would read of the failure.
+    }
+  }
+  if (!target.context().busy() && MaskContext::current() == nullptr) destroy(id);
 }
 
 void WebDesk::destroy(const std::string& id) {
@@ -314,9 +407,10 @@ void WebDesk::destroy(const std::string& id) {
 }
 
 void WebDesk::destroyAbandoned() {
+  if (MaskContext::current() != nullptr) return;
   std::vector<std::string> gone;
   for (const auto& [id, mask] : masks_) {
-    if (mask->abandoned() && !busy_.contains(id)) gone.push_back(id);
+    if (mask->abandoned() && !mask->context().busy()) gone.push_back(id);
   }
   for (const std::string& id : gone) destroy(id);
 }
@@ -353,7 +447,8 @@ std::optional<std::string> WebDesk::publishDocument(const WebMask& mask, std::st
     }
     document.file = file;
   }
-  const std::string token = std::to_string(nextToken_++);
+  std::string token = randomToken();
+  while (documents_.contains(token)) token = randomToken();
   documents_[token] = std::move(document);
   return "/open/" + token;
 }
@@ -370,25 +465,28 @@ WebMask* WebDesk::ownerOf(const Window* window) {
   for (const auto& [id, mask] : masks_) {
     if (mask->owns(window)) return mask.get();
   }
-  return acting_;
+  return nullptr;
 }
 
+// A box whose owner is a window of another instance than the one whose context runs (a
+// handler of one mask reached into another's windows) is still shown by the running one: only
+// its context can wait, and its page is the one the agent acts in.
 int WebDesk::messageBox(Window* owner, std::string_view text, std::string_view caption,
                         UINT style) {
-  WebMask* mask = ownerOf(owner);
-  if (mask == nullptr || mask->abandoned()) return IDOK;
+  WebMask* mask = acting_;
+  if (mask == nullptr || mask->abandoned()) return cancelButton(style);
   return mask->container().messageBox(owner, text, caption, style);
 }
 
 std::optional<std::vector<std::string>> WebDesk::modalDialog(std::string_view kind, Window* owner) {
-  WebMask* mask = ownerOf(owner);
+  WebMask* mask = acting_;
   if (mask == nullptr || mask->abandoned()) return std::nullopt;
   mask->showsDialogOf(owner);
   return mask->container().modalDialog(kind, owner);
 }
 
 void WebDesk::runPicker(std::string_view kind, Window& dialog, IDispatch& control) {
-  WebMask* mask = ownerOf(&dialog);
+  WebMask* mask = acting_;
   if (mask == nullptr || mask->abandoned()) {
     answerPicker(control, std::nullopt);
     return;

@@ -1,7 +1,16 @@
 #pragma once
 // The web desk on its UI thread: the mask instances the pages have open, the simulated host
 // and desktop behind them, and the desktop's container services routed to the instance they
-// concern. Every member is called on the UI thread (WebServer hands requests over).
+// concern. Every member is called on the UI thread (WebServer hands requests over), outside
+// the instances' contexts.
+//
+// Each instance runs its handlers in its own context (MaskContext). A message box or picker
+// suspends only that context: the UI thread goes on serving the other instances, and the
+// instance goes on as soon as its own box is answered, whatever the order of the answers.
+// Before an instance runs, it is activated as a click on an inactive window activates it in a
+// desktop: the control of another instance that had the focus loses it (in that instance's
+// context), and the instance's own control gets it back. An instance is destroyed only when
+// none of its handlers is running or suspended.
 
 #include <chrono>
 #include <filesystem>
@@ -62,26 +71,39 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
   void schedulePreview(WebMask& mask);
   static constexpr std::chrono::milliseconds kPreviewInterval{100};
 
+  // The most instances that wait on a message box or picker at once; a box past them is
+  // cancelled and its action answered WebRequestError 503.
+  static constexpr std::size_t kMostWaiting = 64;
+
   // A new instance of the class, activated and shown; its id. The class is found through the
-  // registry as it stands now.
-  std::string openMask(const typelib::ClassDescription& description);
+  // registry as it stands now. language: a language of languages() that this instance alone
+  // reads (the desk's stays as it is); WebRequestError 400 for one the desk does not ship.
+  std::string openMask(const typelib::ClassDescription& description,
+                       std::optional<std::string> language = std::nullopt);
   // The instance, or WebRequestError 404.
   WebMask& mask(const std::string& id);
-  // Runs an action of the page on an instance, as that instance: its focus is restored first,
-  // posted messages are delivered after it, and the page gets the new state. An instance that
-  // waits on a message box or picker takes no other action (WebRequestError 409).
+  // Runs an action of the page in the instance's context, as that instance: it is activated
+  // first, its posted messages are delivered after the action, and the page gets the new
+  // state. Returns when the action is done or when the instance waits on a message box or
+  // picker (the page answers that through answer()); the action is kept until it returns, and
+  // what it refers to must live as long. An instance that waits takes no other action
+  // (WebRequestError 409); a box past kMostWaiting is cancelled (WebRequestError 503).
   void act(const std::string& id, const std::function<void(WebMask&)>& action);
-  // The page's answer to what the instance waits on.
+  // Runs work in the instance's context as act() does, without activating it: what comes to
+  // the instance without the agent acting there (the host's replies).
+  void deliver(const std::string& id, const std::function<void(WebMask&)>& work);
+  // The page's answer to what the instance waits on: the instance goes on at once, until its
+  // handler returns or waits again.
   void answer(const std::string& id, const AnswerRequest& answer);
-  // Releases the instance (now, or once its handlers have returned).
+  // Releases the instance: what it waits on is cancelled and its handler runs to its end
+  // (later boxes cancelled at once), then it is destroyed.
   void release(const std::string& id);
   // Releases instances whose pages have not read them for the grace period.
   void releaseUnwatched();
   void releaseAll();
   std::size_t instanceCount() const { return masks_.size(); }
-
-  // Runs work as the instance (the desktop's services reach it); used for the host's replies.
-  void runAs(WebMask& mask, const std::function<void()>& work);
+  // The instances that wait on a message box or picker now.
+  std::size_t waitingCount() const;
   // A document the mask asked the shell to open, as an address of the desk ("/open/N"); or
   // nothing when it is neither a file in the home nor a web address.
   std::optional<std::string> publishDocument(const WebMask& mask, std::string_view target);
@@ -92,7 +114,9 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
   };
   std::optional<Document> document(const std::string& token) const;
 
-  // platform::ContainerServices, routed to the instance whose window asks.
+  // platform::ContainerServices, routed to the instance whose context runs: its page shows
+  // the box or picker and its context waits. Outside every context nothing can wait: a box is
+  // answered with its cancel button and a picker cancelled.
   int messageBox(platform::Window* owner, std::string_view text, std::string_view caption,
                  UINT style) override;
   std::optional<std::vector<std::string>> modalDialog(std::string_view kind,
@@ -100,12 +124,26 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
   void shellOpen(std::string_view target) override;
   // A calendar or code lookup opened by the instance's field: the page answers it.
   void runPicker(std::string_view kind, platform::Window& dialog, IDispatch& control) override;
-  // DeskObserver, routed to the instance that is acting.
+  // DeskObserver, routed to the instance whose context runs.
   void onLog(std::string_view module, std::string_view operation, std::string_view text) override;
   void onRequest(std::string_view name) override;
 
  private:
+  // The instance that window belongs to, or null.
   WebMask* ownerOf(const platform::Window* window);
+  // act() and deliver().
+  void run(const std::string& id, const std::function<void(WebMask&)>& action, bool activate);
+  // Runs work in the instance's context, or resumes its suspended work (activated first).
+  void start(WebMask& mask, std::function<void()> work);
+  void resume(WebMask& mask);
+  // Switches into the instance's context by doSwitch, as the instance (the desktop's services
+  // reach it, it reads its own language), and back.
+  void switchTo(WebMask& mask, const std::function<void()>& doSwitch);
+  // The focus leaves a control of another instance, as it does when a window is activated.
+  void deactivateOthers(const WebMask& mask);
+  // After the instance's context gave the thread back: a finished instance shows its new
+  // state (or goes, when released), a waiting one shows its box.
+  void settle(const std::string& id);
   // The module that serves the class: the one its registration names, or the module beside
   // the program when it is not registered. Throws std::runtime_error (see resolveClass).
   const ModuleLoader& moduleFor(const typelib::ClassDescription& description);
@@ -121,10 +159,8 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
   std::unique_ptr<SimulatedHost> host_;
   std::vector<const typelib::ClassDescription*> served_;
   std::map<std::string, std::unique_ptr<WebMask>> masks_;
-  std::map<std::string, int> busy_;  // handlers of an instance on the stack
-  WebMask* acting_ = nullptr;
+  WebMask* acting_ = nullptr;  // the instance whose context runs
   std::map<std::string, Document> documents_;
-  std::uint64_t nextToken_ = 1;
   bool previewShown_ = true;
 };
 

@@ -86,9 +86,18 @@ std::optional<std::string> answerFault(std::string_view kind,
 
 }  // namespace
 
+int cancelButton(UINT style) {
+  constexpr UINT kTypeMask = 0xF;  // the buttons: OK alone is 0
+  return (style & kTypeMask) == 0 ? IDOK : IDCANCEL;
+}
+
 WebMask::WebMask(WebDesk& desk, std::string id, const ModuleLoader& module,
-                 const typelib::ClassDescription& description)
-    : desk_(desk), id_(std::move(id)), whiteboardBefore_(readWhiteboard()) {
+                 const typelib::ClassDescription& description, std::optional<std::string> language)
+    : desk_(desk),
+      id_(std::move(id)),
+      language_(std::move(language)),
+      whiteboardBefore_(readWhiteboard()) {
+  const CurrentLanguageScope scope(&language_);
   container_ = std::make_unique<Container>(module, description, *this, *this);
   // The simulated host answers the preview's host entries as it answers the mask's own.
   container_->setPreviewHost(
@@ -96,6 +105,11 @@ WebMask::WebMask(WebDesk& desk, std::string id, const ModuleLoader& module,
 }
 
 WebMask::~WebMask() {
+  {
+    // The mask gives back the language it loaded in its own scope.
+    const CurrentLanguageScope scope(&language_);
+    container_.reset();
+  }
   channel_->close();
 }
 
@@ -257,7 +271,10 @@ void WebMask::replyLater(std::string member, std::vector<std::string> arguments)
           mask.deferredReplies_.emplace_back(member, arguments);
           return;
         }
-        desk.act(id, [&](WebMask& target) { target.container().call(member, arguments); });
+        // The handler may wait on a box: the reply stays with it, not with this task.
+        desk.deliver(id, [member, arguments](WebMask& target) {
+          target.container().call(member, arguments);
+        });
       } catch (const std::exception&) {
         // The instance went away: the reply is not wanted any more.
       }
@@ -307,14 +324,29 @@ void WebMask::callReturned(const CallResult& call) {
 
 // Waiting for the page.
 
+// The instance's context is suspended until the page answers (or the instance is released);
+// the UI thread serves other requests meanwhile. A box that cannot wait is cancelled at once:
+// one of a released instance, one shown outside the instance's own context (it cannot suspend
+// another's), and one past the number of instances the desk lets wait at once.
 json WebMask::waitForAnswer(json modal) {
+  const json cancelled{{"cancel", true}};
+  if (abandoned_ || MaskContext::current() != &context_) return cancelled;
+  if (desk_.waitingCount() >= WebDesk::kMostWaiting) {
+    waitRefused_ = true;
+    addLog({{"type", "log"},
+            {"module", "Quillet desk"},
+            {"operation", modal.value("kind", "")},
+            {"text", "not shown and cancelled: " + std::to_string(WebDesk::kMostWaiting) +
+                         " masks wait for an answer already"}});
+    return cancelled;
+  }
   modal["serial"] = ++modalSerial_;
   modal_ = std::move(modal);
   modalAnswer_.reset();
   publish();
   if (auto notice = std::exchange(waitingNotice_, nullptr)) notice();
-  desk_.ui().runUntil([this] { return modalAnswer_.has_value() || abandoned_; });
-  json answer = modalAnswer_.value_or(json{{"cancel", true}});
+  while (!modalAnswer_ && !abandoned_) context_.suspend();
+  json answer = modalAnswer_.value_or(cancelled);
   modal_.reset();
   modalAnswer_.reset();
   for (auto& [member, arguments] : std::exchange(deferredReplies_, {})) {
@@ -329,7 +361,7 @@ int WebMask::answerMessageBox(const MessageBoxRequest& box) {
   if (answer.contains("button") && answer["button"].is_number_integer()) {
     return answer["button"].get<int>();
   }
-  return IDOK;
+  return cancelButton(box.style);
 }
 
 std::optional<ModalAnswer> WebMask::answerModalDialog(std::string_view kind) {
@@ -396,6 +428,11 @@ bool WebMask::answer(const AnswerRequest& answer) {
 
 void WebMask::abandon() {
   abandoned_ = true;
+}
+
+void WebMask::logFault(std::string_view text) {
+  addLog({{"type", "log"}, {"module", "Quillet desk"}, {"operation", "fault"}, {"text", text}});
+  publish();
 }
 
 }  // namespace desk

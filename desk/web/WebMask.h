@@ -1,8 +1,9 @@
 #pragma once
 // One mask instance of the web desk: the container core hosting the mask, what the page shows
 // beside the dialog (the event log, the host pane, the whiteboard section) and the message box
-// or picker the mask waits on. It lives on the UI thread; the page reads it through its state
-// channel and acts on it through WebDesk.
+// or picker the mask waits on. It lives on the UI thread, its handlers run in its own context
+// (see MaskContext) and read its own language; the page reads it through its state channel and
+// acts on it through WebDesk.
 
 #include <chrono>
 #include <deque>
@@ -12,11 +13,15 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
 #include "desk/container/Container.h"
+#include "desk/services/LanguageScope.h"
+#include "desk/web/MaskContext.h"
 #include "desk/web/StateChannel.h"
 #include "desk/web/WebRequests.h"
 #include "platform/window/WindowRef.h"
@@ -26,10 +31,16 @@ namespace desk {
 class UiThread;
 class WebDesk;
 
+// The button a message box that nobody answers closes with (released with its page, or not
+// shown at all): Cancel when the box has more than the OK button, OK when that is all it has.
+int cancelButton(UINT style);
+
 class WebMask final : public ContainerListener, public DialogAnswerer {
  public:
+  // language: the language the instance reads in place of the desk's; none: the desk's.
   WebMask(WebDesk& desk, std::string id, const ModuleLoader& module,
-          const typelib::ClassDescription& description);
+          const typelib::ClassDescription& description,
+          std::optional<std::string> language = std::nullopt);
   ~WebMask() override;
 
   const std::string& id() const { return id_; }
@@ -37,6 +48,10 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
   Container& container() { return *container_; }
   platform::Window& dialog() { return container_->openMask(); }
   const std::shared_ptr<StateChannel>& channel() const { return channel_; }
+  // Where the instance's handlers run, and the language they read; WebDesk switches to both.
+  MaskContext& context() { return context_; }
+  const MaskContext& context() const { return context_; }
+  LanguageScope& languageScope() { return language_; }
 
   // Whether window belongs to this mask's dialog.
   bool owns(const platform::Window* window) const;
@@ -53,6 +68,12 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
   void showsDialogOf(platform::Window* owner) { dialogOwner_ = owner; }
   // A message box or picker the mask waits on.
   bool waiting() const { return modal_.has_value(); }
+  // Whether a message box or picker of the last run was not shown because the desk has as
+  // many masks waiting as it keeps (it was cancelled instead); the question clears it.
+  bool takeWaitRefused() { return std::exchange(waitRefused_, false); }
+  // A failure of a handler that went on after the action that started it was answered: the
+  // page learns of it through the log.
+  void logFault(std::string_view text);
   // Called once when the mask next starts to wait for the page (or dropped when the current
   // action ends without waiting).
   void whenWaiting(std::function<void()> notice) { waitingNotice_ = std::move(notice); }
@@ -63,8 +84,9 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
   // The entries of the open code lookup's table that match text (see CodeList::search), at
   // most limit of them, as [code, description] pairs; WebRequestError 409 when none is open.
   nlohmann::json searchCodes(std::string_view text, std::size_t limit) const;
-  // The page went away: what waits is cancelled, and the desk releases the mask once its
-  // handlers have returned.
+  // The page went away: what waits is cancelled (WebDesk resumes the handler so that it
+  // returns), and every later box or picker is cancelled at once; the desk releases the mask
+  // once its handlers have returned.
   void abandon();
   bool abandoned() const { return abandoned_; }
 
@@ -92,7 +114,8 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
   void requested(std::string_view name) override;
   void callReturned(const CallResult& call) override;
 
-  // DialogAnswerer: the page answers, while the UI thread serves other requests.
+  // DialogAnswerer: the page answers; meanwhile the instance's context is suspended and the
+  // UI thread serves other requests.
   int answerMessageBox(const MessageBoxRequest& box) override;
   std::optional<ModalAnswer> answerModalDialog(std::string_view kind) override;
 
@@ -106,6 +129,8 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
 
   WebDesk& desk_;
   std::string id_;
+  LanguageScope language_;
+  MaskContext context_;
   std::unique_ptr<Container> container_;
   std::shared_ptr<StateChannel> channel_ = std::make_shared<StateChannel>();
   platform::WindowRef focus_;
@@ -121,6 +146,7 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
   std::optional<nlohmann::json> modalAnswer_;
   int modalSerial_ = 0;
   bool abandoned_ = false;
+  bool waitRefused_ = false;
   std::function<void()> waitingNotice_;
   std::vector<std::pair<std::string, std::vector<std::string>>> deferredReplies_;
 

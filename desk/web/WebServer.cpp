@@ -214,7 +214,7 @@ void WebServer::routes() {
       sendErrorPage(response, 500, "The mask did not open", error.what());
     }
   });
-  server.Get(R"(/open/([0-9]+))",
+  server.Get(R"(/open/([0-9a-f]+))",
              [&ui, &desk](const httplib::Request& request, httplib::Response& response) {
                const std::string token = request.matches[1];
                std::optional<WebDesk::Document> document;
@@ -288,7 +288,7 @@ void WebServer::routes() {
                       mask.whenWaiting([finish, channel] {
                         finish({202, {{"waiting", true}, {"version", channel->version()}}});
                       });
-                      desk.act(id, [&](WebMask& target) { runAction(target, action); });
+                      desk.act(id, [action](WebMask& target) { runAction(target, action); });
                       outcome.body["version"] = channel->version();
                     } catch (const WebRequestError& error) {
                       outcome = {error.status(), {{"error", error.what()}}};
