@@ -51,6 +51,13 @@ class Outcomes final : public ContainerServices {
     if (name == "SendCommand" && outcomes_.size() == 1) firstIsHostEntry_ = true;
   }
 
+  // Forgets what happened so far (the copying of the shown states), so that only Send counts.
+  void forget() {
+    takeRequests();
+    outcomes_.clear();
+    firstIsHostEntry_ = false;
+  }
+
   std::size_t count() {
     takeRequests();
     return outcomes_.size();
@@ -140,9 +147,11 @@ bool isList(const Window& control) {
          control.windowClass() == WindowClass::ListBox;
 }
 
-// The shown dialog's control states onto the hidden one's, in dialog order: list selections,
-// check states, texts (set as a program sets them, not typed), then enabled and visible. The
-// shown controls are only read.
+// The shown dialog's control states onto the hidden one's. First the choices the agent made
+// (list selections, check states), each heard by the hidden mask as the agent's own choice was,
+// so that what a mask keeps of them (a retrieval mode, a switched-on field) is set as in the shown
+// one; then the texts (set as a program sets them, not typed), enabled and visible, which win
+// over whatever those handlers changed. The shown controls are only read.
 void copyControlStates(const Window& shown, Window& hidden) {
   for (const auto& source : shown.children()) {
     Window* target = hidden.child(source->id());
@@ -150,8 +159,23 @@ void copyControlStates(const Window& shown, Window& hidden) {
     if (isList(*source) && target->currentEntry() != source->currentEntry() &&
         source->currentEntry() < target->entryCount()) {
       target->setCurrentEntry(source->currentEntry());
+      target->notifyParent(source->windowClass() == WindowClass::ComboBox ? CBN_SELCHANGE
+                                                                          : LBN_SELCHANGE);
     }
-    if (source->windowClass() == WindowClass::Button) target->setCheckState(source->checkState());
+    if (source->windowClass() == WindowClass::Button &&
+        target->checkState() != source->checkState()) {
+      target->setCheckState(source->checkState());
+      // An automatic button tells its mask of a click after its state changed, as here; a plain
+      // check box leaves the toggling to the mask's handler, so it is only set.
+      const bool automatic =
+          target->styleType() == BS_AUTOCHECKBOX ||
+          (target->styleType() == BS_AUTORADIOBUTTON && target->checkState() != 0);
+      if (automatic) target->notifyParent(BN_CLICKED);
+    }
+  }
+  for (const auto& source : shown.children()) {
+    Window* target = hidden.child(source->id());
+    if (target == nullptr || target->windowClass() != source->windowClass()) continue;
     if ((holdsEditText(*source) || source->windowClass() == WindowClass::Static) &&
         target->text() != source->text()) {
       target->setText(source->text());
@@ -197,6 +221,8 @@ PreviewResult MaskPreview::run(const Window& shownDialog, std::string_view langu
   hidden.getLang(hiddenLanguage);
   if (hiddenLanguage != language) hidden.putLang(language);
   copyControlStates(shownDialog, dialog);
+  desktop().pumpMessagesFor(dialog);
+  outcomes.forget();
 
   // The focus where the agent has it, without a message to either side.
   Window* shownFocus = swap.shownFocus();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "desk/container/DeskPresets.h"
+#include "desk/container/Preview.h"
 #include "desk/container/TextEncoding.h"
 #include "desk/controls/AddPaxControl.h"
 #include "desk/state/AddPassengerControl.h"
@@ -98,9 +99,12 @@ void runAction(WebMask& mask, const ActionRequest& request) {
       chooseEntry(target, request.index);
       break;
     }
-    case Kind::Click:
-      click(inputControl(mask, request));
+    case Kind::Click: {
+      Window& target = inputControl(mask, request);
+      if (&target == sendButtonOf(mask.dialog())) mask.sendStarts();
+      click(target);
       break;
+    }
     case Kind::DoubleClick:
       doubleClick(inputControl(mask, request));
       break;
@@ -128,6 +132,10 @@ void runAction(WebMask& mask, const ActionRequest& request) {
       // The desk activated this instance: the focus is in its dialog or nowhere.
       if (desktop().focus() != nullptr && !mask.owns(desktop().focus())) {
         throw WebRequestError(409, "the focus is in another mask");
+      }
+      if (request.key == Key::Enter || (request.key == Key::Space && desktop().focus() != nullptr &&
+                                        desktop().focus() == sendButtonOf(mask.dialog()))) {
+        mask.sendStarts();
       }
       pressKey(request.key, &mask.dialog());
       break;

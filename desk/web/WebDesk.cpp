@@ -198,6 +198,10 @@ void WebDesk::runPreview(const std::string& id) {
   // An instance inside an action (waiting for the page) gets its preview when the action ends.
   if (!previewShown_ || mask.context().busy() || mask.waiting()) return;
   mask.lastPreview = std::chrono::steady_clock::now();
+  if (!mask.previewOutdated()) {
+    mask.publish();  // a Send of the agent's stands on the line, or nothing changed
+    return;
+  }
   {
     const CurrentLanguageScope language(&mask.languageScope());
     mask.updatePreview();

@@ -69,7 +69,7 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
   // or page waits for it: at most one every kPreviewInterval per instance, the last one after
   // the agent's last change.
   void schedulePreview(WebMask& mask);
-  static constexpr std::chrono::milliseconds kPreviewInterval{100};
+  static constexpr std::chrono::milliseconds kPreviewInterval{30};
 
   // The most instances that wait on a message box or picker at once; a box past them is
   // cancelled and its action answered WebRequestError 503.

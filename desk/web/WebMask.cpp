@@ -171,6 +171,7 @@ json WebMask::state() {
 // The drive's form (previewJson), or {"error": ...} when the preview cannot be computed.
 void WebMask::updatePreview() {
   ++previewsComputed;
+  previewedDialog_ = dialogJson();
   json shown;
   try {
     shown = previewJson<json>(container_->preview());
@@ -187,8 +188,48 @@ void WebMask::publish() {
   channel_->publish(std::move(state));
 }
 
+std::string WebMask::dialogJson() {
+  Window* window = container_->mask().window();
+  if (window == nullptr) return {};
+  return dialogState(*window, nullptr, nullptr)
+      .dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
+void WebMask::sendStarts() {
+  sendRunning_ = true;
+  sendOutcome_.reset();
+}
+
+bool WebMask::previewOutdated() {
+  return preview_.is_null() || dialogJson() != previewedDialog_;
+}
+
+void WebMask::showSendOutcome(json outcome) {
+  if (!sendRunning_ || sendOutcome_) return;
+  outcome["sent"] = true;
+  sendOutcome_ = outcome;
+  if (!preview_.is_null()) preview_ = std::move(outcome);
+}
+
 void WebMask::actionDone() {
   waitingNotice_ = nullptr;
+  if (sendRunning_) {
+    // Send's own outcome stands on the line, for the dialog as Send left it; a fault names the
+    // control that got the cursor.
+    sendRunning_ = false;
+    if (!preview_.is_null()) {
+      json outcome = sendOutcome_.value_or(json{{"sent", true}});
+      if (outcome.contains("fault")) {
+        Window* focus = desktop().focus();
+        outcome["fault"]["control"] = focus != nullptr && owns(focus) ? json(focus->id()) : json();
+      }
+      preview_ = std::move(outcome);
+      previewedDialog_ = dialogJson();
+    }
+    sendOutcome_.reset();
+  } else if (preview_.is_object() && previewOutdated()) {
+    preview_["pending"] = true;  // the page shows the line as being computed anew
+  }
   if (sent_) followWhiteboard();
   sent_ = false;
   publish();
@@ -217,6 +258,12 @@ void WebMask::followWhiteboard() {
 void WebMask::eventFired(std::string_view name, const std::vector<std::string>& arguments) {
   addLog({{"type", "event"}, {"name", name}, {"args", arguments}});
   SimulatedHost& host = desk_.host();
+  if (name == "Send" || name == "SendCommand") {
+    showSendOutcome(name == "Send" ? json{{"command", arguments.empty() ? "" : arguments[0]}}
+                                   : json{{"request", arguments.empty() ? "" : arguments[0]}});
+  } else if (name == "SendTo" && arguments.size() == 3) {
+    showSendOutcome({{"request", arguments[0] + " " + arguments[1] + " " + arguments[2]}});
+  }
   if (name == "Send") {
     sent_ = true;
     for (const std::string& command : arguments) addHostLine("in", command);
@@ -285,6 +332,7 @@ void WebMask::replyLater(std::string member, std::vector<std::string> arguments)
 }
 
 void WebMask::messageBoxShown(const MessageBoxRequest& box) {
+  showSendOutcome({{"fault", {{"control", nullptr}, {"text", box.text}}}});
   addLog({{"type", "msgbox"}, {"text", box.text}, {"caption", box.caption}, {"style", box.style}});
 }
 

@@ -98,7 +98,16 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
   // The preview line beside the dialog: what Send would do now (see Container::preview), or
   // null while none is computed or the desk hides it. The desk schedules it (WebDesk).
   void updatePreview();
-  void clearPreview() { preview_ = nullptr; }
+  void clearPreview() {
+    preview_ = nullptr;
+    previewedDialog_.clear();
+  }
+  // The agent's action runs the mask's Send (Enter, or the Send button): the line then shows
+  // what that Send did, until the agent changes something.
+  void sendStarts();
+  // Whether the preview needs computing again: a control's state changed since it was last
+  // computed, and no Send of the agent's stands on the line.
+  bool previewOutdated();
   bool previewScheduled = false;
   std::chrono::steady_clock::time_point lastPreview;
   int previewsComputed = 0;
@@ -126,6 +135,11 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
   void replyLater(std::string member, std::vector<std::string> arguments);
   nlohmann::json waitForAnswer(nlohmann::json modal);
   void followWhiteboard();
+  // The dialog's controls as the page shows them, without focus and pointer: what the preview
+  // depends on.
+  std::string dialogJson();
+  // What the agent's Send did first (a command, a request, a fault), shown on the preview line.
+  void showSendOutcome(nlohmann::json outcome);
 
   WebDesk& desk_;
   std::string id_;
@@ -156,6 +170,9 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
   nlohmann::json whiteboardView_ = nlohmann::json::array();
   std::string published_;  // the state the page was given last
   nlohmann::json preview_;
+  std::string previewedDialog_;                // the dialog's state the preview was computed for
+  bool sendRunning_ = false;                   // the current action runs Send
+  std::optional<nlohmann::json> sendOutcome_;  // what it did first
 };
 
 }  // namespace desk

@@ -45,3 +45,29 @@ test('typing into a mask changes the preview, and the setting hides it', async (
   await page.waitForFunction(() => !document.getElementById('preview').hidden);
   await page.close();
 });
+
+test('the preview keeps step with the agent: a mode chosen in a list, and the Send just made', async () => {
+  const page = await desk.context.newPage();
+  await page.goto(new URL('/mask/PNRRetrieval', desk.address).href);
+  await page.waitForSelector('#preview[data-kind="fault"]');
+  await page.selectOption('[data-control="518"]', { label: 'By Passenger Name' });
+  await page.locator('[data-control="521"]').fill('SMITH');
+  await page.locator('[data-control="538"]').fill('JOHN');
+  await page.waitForFunction(() => document.getElementById('preview').textContent === 'Send sends *-SMITH/JOHN');
+  await page.close();
+
+  // Typed and sent at once: the line shows what that Send did, not an older outcome.
+  const fax = await desk.context.newPage();
+  await fax.goto(new URL('/mask/PNRCreationFax', desk.address).href);
+  await fax.waitForSelector('#preview[data-kind="fault"]');
+  await fax.locator('[data-control="304"]').click();
+  await fax.keyboard.type('1*');
+  await fax.keyboard.press('Enter');
+  await fax.waitForSelector('[role="alertdialog"]');
+  const box = await fax.$eval('[role="alertdialog"]', (node) => node.textContent);
+  await fax.waitForFunction(() => document.getElementById('preview').dataset.kind === 'fault' &&
+    document.getElementById('preview').textContent.startsWith('Send stopped: '));
+  const line = await previewOf(fax);
+  assert.ok(box.includes(line.text.replace('Send stopped: ', '')), `${line.text} is the box's message`);
+  await fax.close();
+});

@@ -895,16 +895,20 @@ function renderPreview(preview) {
   previewNode.replaceChildren();
   delete previewNode.dataset.kind;
   previewNode.removeAttribute('title');
+  // An outcome being computed anew is shown as such; one that Send itself gave says so.
+  previewNode.classList.toggle('preview-pending', Boolean(preview?.pending));
+  previewNode.setAttribute('aria-busy', preview?.pending ? 'true' : 'false');
   if (previewNode.hidden) return;
+  const sent = Boolean(preview.sent);
   const say = (kind, label, text) => {
     previewNode.dataset.kind = kind;
     previewNode.append(element('span', { class: 'preview-label' }, label));
     if (text !== undefined) previewNode.append(element('span', { class: 'preview-text' }, text));
   };
   if (preview.command !== undefined) {
-    say('command', 'Send sends ', preview.command);
+    say('command', sent ? 'Send sent ' : 'Send sends ', preview.command);
   } else if (preview.fault) {
-    say('fault', 'Send stops: ', preview.fault.text);
+    say('fault', sent ? 'Send stopped: ' : 'Send stops: ', preview.fault.text);
     const control = controls.get(preview.fault.control);
     if (control) {
       previewFault = control.element;
