@@ -81,6 +81,7 @@ std::string contentType(const std::filesystem::path& file) {
   if (extension == ".js") return "text/javascript; charset=utf-8";
   if (extension == ".png") return "image/png";
   if (extension == ".svg") return "image/svg+xml";
+  if (extension == ".ttf") return "font/ttf";
   if (extension == ".pdf") return "application/pdf";
   return "text/plain; charset=utf-8";
 }
@@ -182,7 +183,7 @@ void WebServer::routes() {
   server.Get("/", [](const httplib::Request&, httplib::Response& response) {
     response.set_content(std::string(pageFile("desk.html")), "text/html; charset=utf-8");
   });
-  server.Get(R"(/assets/([a-z0-9-]+\.(css|js|svg)))",
+  server.Get(R"(/assets/([a-z0-9-]+\.(css|js|svg|ttf)))",
              [](const httplib::Request& request, httplib::Response& response) {
                const std::string name = request.matches[1];
                const std::string_view bytes = pageFile(name);

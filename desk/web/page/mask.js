@@ -206,6 +206,7 @@ function makeControl(state) {
       element_ = element('div', { class: 'static' });
   }
   element_.classList.add('control', `kind-${state.kind}`);
+  element_.id = `control-${id}`;
   (input || element_).setAttribute('data-control', id);
   if (input && input !== element_) element_.setAttribute('data-control-box', id);
   const control = Object.assign(control_, { kind: state.kind, element: element_, input, label });
@@ -290,14 +291,46 @@ function px(value) {
   return `${value}px`;
 }
 
+// The dialog's font is the page's own (shipped with the desk, so every machine measures the
+// same). As the desktop does for a dialog font, its base units are its average character
+// width (of the 52 letters) and its height; a rectangle the desk gives in pixels of its own
+// base units becomes pixels of these. The texts stay whole in the boxes the template meant
+// for them whatever fonts the machine has.
+const dialogFont = { face: '"Quillet Sans"', size: 11, unitX: 6, unitY: 13, ready: false, waiting: false };
+
+function measureDialogFont() {
+  const context = document.createElement('canvas').getContext('2d');
+  context.font = `${dialogFont.size}px ${dialogFont.face}, Arial, sans-serif`;
+  const metrics = context.measureText('ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz');
+  dialogFont.unitX = metrics.width / 52;
+  dialogFont.unitY = metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent;
+}
+
+Promise.all([400, 700].map((weight) => document.fonts.load(`${weight} ${dialogFont.size}px ${dialogFont.face}`)))
+  .catch(() => {})
+  .then(() => {
+    measureDialogFont();
+    dialogFont.ready = true;
+    document.body.dataset.fontReady = '';
+    if (dialogFont.waiting && latest) render(latest);
+  });
+
+let baseUnits = [6, 13];  // the desk's, as the dialog's state gives them
+const dialogX = (value) => Math.round(value * dialogFont.unitX / baseUnits[0]);
+const dialogY = (value) => Math.round(value * dialogFont.unitY / baseUnits[1]);
+
 function updateControl(control, state) {
   const { element: box, input, label } = control;
-  box.style.left = px(state.x);
-  box.style.top = px(state.y);
-  box.style.width = px(state.width);
-  box.style.height = px(state.kind === 'combo' && state.closedHeight ? state.closedHeight : state.height);
+  // Edges converted one by one, so that controls side by side in the template stay so.
+  const left = dialogX(state.x);
+  const top = dialogY(state.y);
+  const height = state.kind === 'combo' && state.closedHeight ? state.closedHeight : state.height;
+  box.style.left = px(left);
+  box.style.top = px(top);
+  box.style.width = px(dialogX(state.x + state.width) - left);
+  box.style.height = px(dialogY(state.y + height) - top);
   box.hidden = !state.visible;
-  if (state.tooltip) box.title = state.tooltip; else box.removeAttribute('title');
+  describeControl(control, state);
   control.notify = Boolean(state.notify);
   box.classList.toggle('link', control.notify);
   // The control under the pointer says which cursor it shows (a link its hand).
@@ -306,12 +339,9 @@ function updateControl(control, state) {
   if (state.kind === 'static' || state.kind === 'edit') box.style.textAlign = state.align;
   if (state.color) box.style.color = state.color;
   if (state.background && state.kind === 'static') box.style.backgroundColor = state.background;
-  if (state.font) {
-    box.style.fontFamily = `"${state.font.face}", Arial, sans-serif`;
-    box.style.fontSize = px(Math.max(9, Math.round(state.font.height * 0.8)));
-    box.style.fontWeight = state.font.bold ? '700' : '';
-    box.style.textDecoration = state.font.underline ? 'underline' : '';
-  }
+  // One text size throughout the dialog: a control's own font says only bold and underline.
+  box.style.fontWeight = state.font && state.font.bold ? '700' : '';
+  box.style.textDecoration = state.font && state.font.underline ? 'underline' : '';
   switch (state.kind) {
     case 'edit':
       control.upper = Boolean(state.upper);
@@ -397,10 +427,132 @@ function applyFocus(dialog) {
   }
 }
 
+// Tooltips: each control's text is its description for assistive technology, and shows beside
+// the control while the pointer rests on it or the control has the focus.
+const tooltipTexts = document.getElementById('tooltip-texts');
+const tooltipBubble = document.getElementById('tooltip');
+let tooltipOwner = null;
+
+function describeControl(control, state) {
+  control.tooltip = state.tooltip || '';
+  if (!control.tooltip) {
+    if (control.tip) control.tip.remove();
+    control.tip = null;
+  } else {
+    if (!control.tip) {
+      control.tip = element('span', { id: `tip-${state.id}` });
+      tooltipTexts.append(control.tip);
+    }
+    control.tip.textContent = control.tooltip;
+  }
+  if (!control.tooltipShown) {
+    control.tooltipShown = true;
+    for (const [type, show] of [['focusin', true], ['mouseenter', true], ['focusout', false], ['mouseleave', false]]) {
+      control.element.addEventListener(type, () => showTooltip(show ? control : null, type, control));
+    }
+  }
+  if (tooltipOwner && tooltipOwner.tipOf === control) showTooltip(tooltipOwner);
+}
+
+// A field without a tooltip of its own shows its label's.
+function tipOf(control) {
+  if (control.tooltip) return control;
+  return control.labelControl && control.labelControl.tooltip ? control.labelControl : null;
+}
+
+function showTooltip(control, type, from) {
+  // Leaving with the pointer keeps the tooltip of the control that has the focus.
+  if (!control && type === 'mouseleave' && from && from.element.contains(document.activeElement)) return;
+  const source = control ? tipOf(control) : null;
+  tooltipOwner = source ? control : null;
+  tooltipBubble.hidden = !source;
+  if (!source) return;
+  tooltipOwner.tipOf = source;
+  tooltipBubble.textContent = source.tooltip;
+  const box = control.element.getBoundingClientRect();
+  tooltipBubble.style.left = px(Math.round(box.left + window.scrollX));
+  tooltipBubble.style.top = px(Math.round(box.bottom + window.scrollY + 2));
+}
+
+// The mask paints a mandatory field's label in this colour.
+const kMandatoryColour = '#ff0000';
+
+function plainText(text) {
+  return text.replace(/&(.)/g, '$1').trim();
+}
+
+// Names for assistive technology, by the desktop's rule: the static right before a field in
+// the dialog's order names it. A mandatory field (its label in the mandatory colour) is
+// required and carries a mark besides the colour; a link label is a link to its field; a
+// button of dots is named by the field whose picker it opens. A check box without a text of
+// its own is named as a field is.
+function nameControls(states) {
+  const names = new Map();
+  let previous = null;
+  let statics = [];  // the statics right before this control, nearest last
+  for (const state of states) {
+    const control = controls.get(state.id);
+    // Of the statics right before the control, the nearest shown one (a hidden label may
+    // stand in for a shown link label), else the nearest.
+    const texts = statics.filter((candidate) => plainText(candidate.text));
+    const label = texts.findLast((candidate) => candidate.visible) || texts[texts.length - 1] || null;
+    const untitled = (state.kind === 'check' || state.kind === 'radio') && !plainText(state.text);
+    if ((['edit', 'combo', 'list'].includes(state.kind) || untitled) && control.input) {
+      const field = control.input;
+      const name = label ? plainText(label.text) : (state.tooltip || `Field ${state.id}`);
+      names.set(state.id, name);
+      control.labelControl = label ? controls.get(label.id) : null;
+      if (label) {
+        field.setAttribute('aria-labelledby', `control-${label.id}`);
+        field.removeAttribute('aria-label');
+      } else {
+        field.removeAttribute('aria-labelledby');
+        field.setAttribute('aria-label', name);
+      }
+      const required = Boolean(label && label.color && label.color.toLowerCase() === kMandatoryColour);
+      field.toggleAttribute('aria-required', required);
+      if (required) field.setAttribute('aria-required', 'true');
+      control.element.classList.toggle('required', required);
+      const list = control.element.querySelector('.combo-list');
+      if (list) list.setAttribute('aria-label', `${name}: entries`);
+      if (label) {
+        const labelNode = controls.get(label.id).element;
+        labelNode.classList.toggle('mandatory', required);
+        if (label.notify) labelNode.setAttribute('aria-controls', field.id || (field.id = `field-${state.id}`));
+        else labelNode.removeAttribute('aria-controls');
+      }
+    } else if (state.kind === 'check' || state.kind === 'radio') {
+      names.set(state.id, plainText(state.text));
+    } else if (state.kind === 'button') {
+      const caption = plainText(state.text);
+      if (/^\.+$/.test(caption) || !caption) {
+        const opens = previous ? names.get(previous.id) : null;
+        control.input.setAttribute('aria-label', opens ? `Choose ${opens}` : (state.tooltip || `Button ${state.id}`));
+      } else {
+        control.input.removeAttribute('aria-label');
+      }
+    }
+    const tip = tipOf(control);
+    const described = control.input || control.element;
+    if (tip && tip.tip) described.setAttribute('aria-describedby', tip.tip.id);
+    else described.removeAttribute('aria-describedby');
+    if (state.kind === 'static') {
+      if (state.notify) control.element.setAttribute('role', 'link');
+      else control.element.removeAttribute('role');
+      control.element.toggleAttribute('aria-disabled', state.notify && !state.enabled);
+      if (state.notify && !state.enabled) control.element.setAttribute('aria-disabled', 'true');
+    }
+    previous = state;
+    statics = state.kind === 'static' ? [...statics, state] : [];
+  }
+}
+
 function renderDialog(dialog) {
   if (!dialog) return;
-  dialogNode.style.width = px(dialog.width);
-  dialogNode.style.height = px(dialog.height);
+  if (Array.isArray(dialog.baseUnits)) baseUnits = dialog.baseUnits;
+  dialogNode.style.fontSize = px(dialogFont.size);
+  dialogNode.style.width = px(dialogX(dialog.width));
+  dialogNode.style.height = px(dialogY(dialog.height));
   dialogNode.style.backgroundColor = dialog.background;
   dialogNode.classList.toggle('disabled', !dialog.enabled);
   const seen = new Set();
@@ -413,9 +565,11 @@ function renderDialog(dialog) {
   for (const [id, control] of controls) {
     if (!seen.has(id)) {
       control.element.remove();
+      if (control.tip) control.tip.remove();
       controls.delete(id);
     }
   }
+  nameControls(dialog.controls);
 }
 
 // The event log, the host pane and the whiteboard.
@@ -887,6 +1041,17 @@ function renderModal(modal) {
 // The preview line: what Send would do now, as the desk computed it on a hidden instance of
 // the mask. A fault marks its control; the cursor stays where the agent has it.
 let previewFault = null;
+const previewNews = document.getElementById('preview-news');
+let previewOutcome = null;
+
+// The preview speaks when its outcome changes (a command becomes possible, Send would stop
+// for another reason), not at every key that changes the command's text.
+function announcePreview(kind, text) {
+  const outcome = kind === 'command' ? 'Send would send the command.' : text;
+  if (outcome === previewOutcome) return;
+  previewOutcome = outcome;
+  previewNews.textContent = outcome || '';
+}
 
 function renderPreview(preview) {
   if (previewFault) previewFault.classList.remove('preview-fault');
@@ -895,9 +1060,13 @@ function renderPreview(preview) {
   previewNode.replaceChildren();
   delete previewNode.dataset.kind;
   previewNode.removeAttribute('title');
-  if (previewNode.hidden) return;
+  if (previewNode.hidden) {
+    announcePreview(null, '');
+    return;
+  }
   const say = (kind, label, text) => {
     previewNode.dataset.kind = kind;
+    announcePreview(kind, `${label}${text ?? ''}`);
     previewNode.append(element('span', { class: 'preview-label' }, label));
     if (text !== undefined) previewNode.append(element('span', { class: 'preview-text' }, text));
   };
@@ -937,6 +1106,11 @@ showPreview.addEventListener('change', () => {
 // The desk's state, as it changes.
 
 function render(state) {
+  // The dialog is drawn once its font is there, in the font's own measures.
+  if (!dialogFont.ready) {
+    dialogFont.waiting = true;
+    return;
+  }
   const first = current === null;
   renderDialog(state.dialog);
   current = state;
