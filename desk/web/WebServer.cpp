@@ -6,6 +6,7 @@
 #include <httplib.h>
 
 #include "desk/home/DeskHome.h"
+#include "desk/web/Journal.h"
 #include "desk/web/PageActions.h"
 #include "desk/web/WebPage.h"
 
@@ -251,6 +252,18 @@ void WebServer::routes() {
                   return desk.deskState();
                 });
               });
+  // The journal of sent entries: read beside the UI thread, which it never waits for.
+  server.Get("/api/journal", [&desk](const httplib::Request& request, httplib::Response& response) {
+    try {
+      if (desk.journal() == nullptr) throw WebRequestError(503, "the desk keeps no journal");
+      sendJson(response, journalJson(*desk.journal(), request.get_param_value("q"),
+                                     request.get_param_value("limit")));
+    } catch (const WebRequestError& error) {
+      sendError(response, error.status(), error.what());
+    } catch (const std::exception& error) {
+      sendError(response, 500, error.what());
+    }
+  });
   // The masks.
   server.Get(R"(/api/mask/([0-9a-f]+)/state)",
              [onUi, &desk](const httplib::Request& request, httplib::Response& response) {
