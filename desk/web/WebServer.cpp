@@ -184,17 +184,19 @@ void WebServer::routes() {
   server.Get("/", [](const httplib::Request&, httplib::Response& response) {
     response.set_content(std::string(pageFile("desk.html")), "text/html; charset=utf-8");
   });
-  server.Get(R"(/assets/([a-z0-9-]+\.(css|js|svg|ttf)))",
-             [](const httplib::Request& request, httplib::Response& response) {
-               const std::string name = request.matches[1];
-               const std::string_view bytes = pageFile(name);
-               if (bytes.empty()) {
-                 sendErrorPage(response, 404, "Not found", "The desk has no such asset.");
-                 return;
-               }
-               response.set_content(std::string(bytes), contentType(name));
-               response.set_header("Cache-Control", "no-cache");
-             });
+  server.Get(R"(/assets/([a-z0-9-]+\.(css|js|svg|ttf)))", [](const httplib::Request& request,
+                                                             httplib::Response& response) {
+    const std::string name = request.matches[1];
+    const std::string_view bytes = pageFile(name);
+    if (bytes.empty()) {
+      sendErrorPage(response, 404, "Not found", "The desk has no such asset.");
+      return;
+    }
+    response.set_content(std::string(bytes), contentType(name));
+    // The font comes from a Debian package and seldom changes: each page load
+    // need not fetch it again.
+    response.set_header("Cache-Control", name.ends_with(".ttf") ? "max-age=86400" : "no-cache");
+  });
   server.Get(R"(/mask/([^/]*))", [&desk, &ui](const httplib::Request& request,
                                               httplib::Response& response) {
     const std::string className = request.matches[1];
