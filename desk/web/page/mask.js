@@ -469,6 +469,13 @@ function describeControl(control, state) {
   if (tooltipOwner && tooltipOwner.tipOf === control) showTooltip(tooltipOwner);
 }
 
+// Typing puts the tooltip away, so that it covers nothing the agent works on; the next focus
+// or hover shows it again.
+dialogNode.addEventListener('keydown', () => {
+  tooltipOwner = null;
+  tooltipBubble.hidden = true;
+});
+
 // A field without a tooltip of its own shows its label's.
 function tipOf(control) {
   if (control.tooltip) return control;
