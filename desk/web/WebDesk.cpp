@@ -1,6 +1,7 @@
 #include "desk/web/WebDesk.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <iostream>
 
 #include "desk/container/ClassResolver.h"
@@ -48,7 +49,28 @@ WebDesk::WebDesk(const ModuleLoader& module, UiThread& ui, std::chrono::millisec
     }
   }
   host_->open(host_->startPnr());
+  openJournal();
   installServices();
+}
+
+// The journal lives in the desk home; QUILLET_JOURNAL_DAYS sets how long it keeps entries. A
+// setting that is no number of days is reported and the default kept, so that nothing is
+// dropped by mistake.
+void WebDesk::openJournal() {
+  std::chrono::days retention = Journal::kDefaultRetention;
+  if (const char* days = std::getenv("QUILLET_JOURNAL_DAYS"); days != nullptr) {
+    try {
+      retention = journalRetention(days);
+    } catch (const JournalError& error) {
+      std::cerr << "quillet serve: " << error.what() << "; the journal keeps "
+                << Journal::kDefaultRetention.count() << " days\n";
+    }
+  }
+  try {
+    journal_ = std::make_unique<Journal>(home() / "journal.db", retention);
+  } catch (const JournalError& error) {
+    std::cerr << "quillet serve: no journal: " << error.what() << "\n";
+  }
 }
 
 WebDesk::~WebDesk() {

@@ -24,6 +24,7 @@
 
 #include "desk/container/ModuleLoader.h"
 #include "desk/state/DeskObserver.h"
+#include "desk/web/Journal.h"
 #include "desk/web/SimulatedHost.h"
 #include "desk/web/UiThread.h"
 #include "desk/web/WebMask.h"
@@ -44,6 +45,9 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
   // Whether every module the desk loaded through the registry allows unloading now.
   bool registeredModulesCanUnload() const;
   SimulatedHost& host() { return *host_; }
+  // The journal of the entries sent to the host; null when it could not be opened (the desk
+  // said why on its error output and works on without it).
+  Journal* journal() { return journal_.get(); }
 
   // The classes the desk serves (found through the registry, or in the module beside the
   // program), in the order of the object map.
@@ -148,6 +152,7 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
   // the program when it is not registered. Throws std::runtime_error (see resolveClass).
   const ModuleLoader& moduleFor(const typelib::ClassDescription& description);
   void installServices();
+  void openJournal();
   void destroy(const std::string& id);
   void destroyAbandoned();
   void runPreview(const std::string& id);
@@ -157,6 +162,7 @@ class WebDesk final : public platform::ContainerServices, public DeskObserver {
   UiThread& ui_;
   std::chrono::milliseconds grace_;
   std::unique_ptr<SimulatedHost> host_;
+  std::unique_ptr<Journal> journal_;
   std::vector<const typelib::ClassDescription*> served_;
   std::map<std::string, std::unique_ptr<WebMask>> masks_;
   WebMask* acting_ = nullptr;  // the instance whose context runs

@@ -1,6 +1,8 @@
 #include "desk/web/WebMask.h"
 
 #include <algorithm>
+#include <cctype>
+#include <filesystem>
 
 #include "desk/container/TextEncoding.h"
 #include "desk/controls/MonthCalendar.h"
@@ -20,6 +22,25 @@ namespace {
 // The page keeps the newest entries of a long session.
 constexpr std::size_t kKeptEntries = 500;
 
+// The key the masks guard their whiteboard sections with: theirs, never shown on the page.
+constexpr std::string_view kGuardKey = "SHARKDOLPHIN";
+
+bool isGuardKey(std::string_view key) {
+  return std::ranges::equal(key, kGuardKey, [](char a, char b) {
+    return std::toupper(static_cast<unsigned char>(a)) == b;
+  });
+}
+
+// What the page calls a code table or an opened file: its name, never where the desk keeps it.
+std::string shownName(std::string_view path) {
+  if (path.find("://") != std::string_view::npos) return std::string(path);  // an address
+  return std::filesystem::path(path).filename().string();
+}
+
+std::string tableName(std::string_view path) {
+  return std::filesystem::path(path).stem().string();
+}
+
 using Sections = std::map<std::string, std::vector<std::pair<std::string, std::string>>>;
 
 // One read of the file, parsed once; sections and keys without regard to letter case, as the
@@ -35,6 +56,7 @@ Sections readWhiteboard() {
 json utf8Pairs(const std::vector<std::pair<std::string, std::string>>& pairs) {
   json entries = json::array();
   for (const auto& [key, value] : pairs) {
+    if (isGuardKey(key)) continue;
     entries.push_back({utf8FromLatin1(key), utf8FromLatin1(value)});
   }
   return entries;
@@ -255,6 +277,27 @@ void WebMask::followWhiteboard() {
 
 // What the mask does.
 
+// Records an entry sent to the host in the desk's journal; its id, or nothing without one.
+std::optional<std::int64_t> WebMask::journal(std::string_view event, std::string_view command) {
+  Journal* journal = desk_.journal();
+  if (journal == nullptr) return std::nullopt;
+  try {
+    return journal->add(event, description().name, id_, command);
+  } catch (const JournalError& error) {
+    addLog({{"type", "log"}, {"module", "desk"}, {"operation", "journal"}, {"text", error.what()}});
+    return std::nullopt;
+  }
+}
+
+void WebMask::journalAnswer(std::optional<std::int64_t> entry, std::string_view answer) {
+  if (!entry || desk_.journal() == nullptr) return;
+  try {
+    desk_.journal()->setAnswer(*entry, answer);
+  } catch (const JournalError& error) {
+    addLog({{"type", "log"}, {"module", "desk"}, {"operation", "journal"}, {"text", error.what()}});
+  }
+}
+
 void WebMask::eventFired(std::string_view name, const std::vector<std::string>& arguments) {
   addLog({{"type", "event"}, {"name", name}, {"args", arguments}});
   SimulatedHost& host = desk_.host();
@@ -266,10 +309,15 @@ void WebMask::eventFired(std::string_view name, const std::vector<std::string>& 
   }
   if (name == "Send") {
     sent_ = true;
-    for (const std::string& command : arguments) addHostLine("in", command);
+    for (const std::string& command : arguments) {
+      addHostLine("in", command);
+      journal(name, command);
+    }
   } else if (name == "SendCommand" && !arguments.empty()) {
     addHostLine("in", arguments[0]);
+    const auto entry = journal(name, arguments[0]);
     if (auto reply = host.commandReply(arguments[0])) {
+      journalAnswer(entry, *reply);
       addHostLine("out", *reply);
       replyLater("SetResponse", {*reply});
     } else {
@@ -284,10 +332,12 @@ void WebMask::eventFired(std::string_view name, const std::vector<std::string>& 
     }
   } else if (name == "SendTo" && arguments.size() == 3) {
     addHostLine("in", "SendTo " + arguments[0] + " " + arguments[1] + " " + arguments[2]);
+    const auto entry = journal(name, arguments[2]);
     if (auto record = host.backOfficeReply(arguments[0], arguments[1], arguments[2])) {
       while (!record->empty() && (record->back() == '\n' || record->back() == '\r')) {
         record->pop_back();
       }
+      journalAnswer(entry, *record);
       addHostLine("out", "receivedFrom " + arguments[1] + " " + arguments[0] + " " + *record);
       replyLater("receivedFrom", {arguments[1], arguments[0], *record});
     }
@@ -353,7 +403,7 @@ void WebMask::modalDialogClosed(std::string_view kind, const std::optional<Modal
 }
 
 void WebMask::shellOpened(std::string_view target) {
-  json entry{{"type", "open"}, {"target", target}};
+  json entry{{"type", "open"}, {"target", shownName(target)}};
   if (auto address = desk_.publishDocument(*this, target)) entry["href"] = *address;
   addLog(std::move(entry));
 }
@@ -434,9 +484,15 @@ std::optional<ModalAnswer> WebMask::answerModalDialog(std::string_view kind) {
   }
   // The code lookup shows the table its field opened it with.
   if (const CodeList* table = container_->openCodeTable(); table != nullptr && kind == "coder") {
-    modal["table"] = utf8FromLatin1(table->path());
+    modal["table"] = utf8FromLatin1(tableName(table->path()));
     modal["entries"] = table->entries().size();
-    modal["status"] = utf8FromLatin1(table->statusText());
+    // The lookup's status names the table, not where the desk keeps it.
+    std::string status = table->statusText();
+    if (const auto at = status.find(table->path());
+        !table->path().empty() && at != std::string::npos) {
+      status.replace(at, table->path().size(), tableName(table->path()));
+    }
+    modal["status"] = utf8FromLatin1(status);
   }
   const json answer = waitForAnswer(std::move(modal));
   if (!answer.contains("words")) return ModalAnswer{true, {}};
@@ -451,7 +507,7 @@ json WebMask::searchCodes(std::string_view text, std::size_t limit) const {
     if (entries.size() == limit) break;
     entries.push_back({utf8FromLatin1(entry->code), utf8FromLatin1(entry->description)});
   }
-  return {{"table", utf8FromLatin1(table->path())}, {"entries", std::move(entries)}};
+  return {{"table", utf8FromLatin1(tableName(table->path()))}, {"entries", std::move(entries)}};
 }
 
 bool WebMask::answer(const AnswerRequest& answer) {

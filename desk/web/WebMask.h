@@ -131,6 +131,8 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
  private:
   void addLog(nlohmann::json entry);
   void addHostLine(std::string direction, std::string text);
+  std::optional<std::int64_t> journal(std::string_view event, std::string_view command);
+  void journalAnswer(std::optional<std::int64_t> entry, std::string_view answer);
   // The host's answer comes after the handler that asked for it has returned.
   void replyLater(std::string member, std::vector<std::string> arguments);
   nlohmann::json waitForAnswer(nlohmann::json modal);

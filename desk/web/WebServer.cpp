@@ -6,6 +6,7 @@
 #include <httplib.h>
 
 #include "desk/home/DeskHome.h"
+#include "desk/web/Journal.h"
 #include "desk/web/PageActions.h"
 #include "desk/web/WebPage.h"
 
@@ -81,6 +82,7 @@ std::string contentType(const std::filesystem::path& file) {
   if (extension == ".js") return "text/javascript; charset=utf-8";
   if (extension == ".png") return "image/png";
   if (extension == ".svg") return "image/svg+xml";
+  if (extension == ".ttf") return "font/ttf";
   if (extension == ".pdf") return "application/pdf";
   return "text/plain; charset=utf-8";
 }
@@ -182,17 +184,19 @@ void WebServer::routes() {
   server.Get("/", [](const httplib::Request&, httplib::Response& response) {
     response.set_content(std::string(pageFile("desk.html")), "text/html; charset=utf-8");
   });
-  server.Get(R"(/assets/([a-z0-9-]+\.(css|js|svg)))",
-             [](const httplib::Request& request, httplib::Response& response) {
-               const std::string name = request.matches[1];
-               const std::string_view bytes = pageFile(name);
-               if (bytes.empty()) {
-                 sendErrorPage(response, 404, "Not found", "The desk has no such asset.");
-                 return;
-               }
-               response.set_content(std::string(bytes), contentType(name));
-               response.set_header("Cache-Control", "no-cache");
-             });
+  server.Get(R"(/assets/([a-z0-9-]+\.(css|js|svg|ttf)))", [](const httplib::Request& request,
+                                                             httplib::Response& response) {
+    const std::string name = request.matches[1];
+    const std::string_view bytes = pageFile(name);
+    if (bytes.empty()) {
+      sendErrorPage(response, 404, "Not found", "The desk has no such asset.");
+      return;
+    }
+    response.set_content(std::string(bytes), contentType(name));
+    // The font comes from a Debian package and seldom changes: each page load
+    // need not fetch it again.
+    response.set_header("Cache-Control", name.ends_with(".ttf") ? "max-age=86400" : "no-cache");
+  });
   server.Get(R"(/mask/([^/]*))", [&desk, &ui](const httplib::Request& request,
                                               httplib::Response& response) {
     const std::string className = request.matches[1];
@@ -250,6 +254,18 @@ void WebServer::routes() {
                   return desk.deskState();
                 });
               });
+  // The journal of sent entries: read beside the UI thread, which it never waits for.
+  server.Get("/api/journal", [&desk](const httplib::Request& request, httplib::Response& response) {
+    try {
+      if (desk.journal() == nullptr) throw WebRequestError(503, "the desk keeps no journal");
+      sendJson(response, journalJson(*desk.journal(), request.get_param_value("q"),
+                                     request.get_param_value("limit")));
+    } catch (const WebRequestError& error) {
+      sendError(response, error.status(), error.what());
+    } catch (const std::exception& error) {
+      sendError(response, 500, error.what());
+    }
+  });
   // The masks.
   server.Get(R"(/api/mask/([0-9a-f]+)/state)",
              [onUi, &desk](const httplib::Request& request, httplib::Response& response) {

@@ -109,13 +109,12 @@ json dialogState(Window& dialog, const Window* focus, const Window* pointer) {
     controls.push_back(controlState(*child, child.get() == pointer));
   }
   const PaintColours colours = dialogColours(dialog);
-  json state{{"width", dialog.rect().width()},
-             {"height", dialog.rect().height()},
-             {"enabled", dialog.isEnabled()},
-             {"background", colourToHex(colours.brush)},
-             {"font", fontState(dialog.font())},
-             {"controls", std::move(controls)},
-             {"focus", nullptr}};
+  // The rectangles are in pixels of the dialog font's base units; the page converts them to
+  // its own font's.
+  json state{{"width", dialog.rect().width()},           {"height", dialog.rect().height()},
+             {"baseUnits", {kBaseUnitX, kBaseUnitY}},    {"enabled", dialog.isEnabled()},
+             {"background", colourToHex(colours.brush)}, {"font", fontState(dialog.font())},
+             {"controls", std::move(controls)},          {"focus", nullptr}};
   if (focus != nullptr && focus->parent() == &dialog) {
     state["focus"] = focus->id();
     if (hasEditPart(*focus)) {

@@ -85,6 +85,9 @@ test('the individual creation asks the host for the agent data and sends with th
   assert.equal(sent[0], '-SMITH/JOHNMR\\u00A7-LEE/BOMR\\u00A7-KIM/SU|9 QUILLET TRAVEL 5551234-A' +
     '\\u00A77TAW/|W-QUILLET TRAVEL\\u00A512 HARBOUR STREET\\u00A5SUITE 4\\u00A5SINGAPORE 049315' +
     '\\u00A5TEL 65 6123 4567|PDTYTH-3.1|*A');
+  // The whiteboard pane is the developer view's.
+  assert.equal(await page.isVisible('[data-whiteboard]'), false);
+  await page.check('#developer-view');
   await page.waitForSelector('[data-whiteboard] [data-section="PNR.CREATION.FIT"]');
   await page.close();
 });

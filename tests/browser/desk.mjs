@@ -6,8 +6,9 @@ import { join } from 'node:path';
 import { createInterface } from 'node:readline';
 import { chromium } from 'playwright-core';
 
-export async function startDesk(binary, environment = {}) {
-  const home = mkdtempSync(join(tmpdir(), 'quillet-web-'));
+// home: a folder of an earlier desk to start on again (it is left in place at stop).
+export async function startDesk(binary, environment = {}, { home: given } = {}) {
+  const home = given || mkdtempSync(join(tmpdir(), 'quillet-web-'));
   const server = spawn(binary, ['serve', '--port', '0', '--home', join(home, 'home')], {
     env: { ...process.env, ...environment }, stdio: ['ignore', 'pipe', 'inherit'],
   });
@@ -30,7 +31,7 @@ export async function startDesk(binary, environment = {}) {
     const exited = new Promise((resolve) => server.once('exit', (code) => resolve(code)));
     server.kill('SIGTERM');
     const code = await exited;
-    rmSync(home, { recursive: true, force: true });
+    if (!given) rmSync(home, { recursive: true, force: true });
     rmSync(profile, { recursive: true, force: true });
     return code;
   }

@@ -41,7 +41,8 @@ test('the desk lists the masks by family and opens one', async () => {
     const edit = document.querySelector('[data-control="304"]');
     return {
       background: getComputedStyle(document.getElementById('dialog')).backgroundColor,
-      label: getComputedStyle(label).color, tooltip: label.title,
+      label: getComputedStyle(label).color,
+      tooltip: document.getElementById(label.getAttribute('aria-describedby'))?.textContent,
       editTag: edit.tagName, editWidth: edit.getBoundingClientRect().width,
       send: document.querySelector('[data-control="223"]').tagName,
     };
@@ -71,7 +72,9 @@ test('typing follows the edit rules, Enter sends, the host and the whiteboard sh
   await page.waitForSelector('[data-event-log] [data-event="Send"]');
   assert.deepEqual(await events(page, 'Send'), [['9 5551234-F']]);
   assert.match(await page.textContent('[data-host-log]'), /> 9 5551234-F/);
+  await page.check('#developer-view');  // the whiteboard pane is the developer view's
   await page.waitForSelector('[data-whiteboard] [data-section="PNR.CREATION.FAX"]');
+  assert.doesNotMatch(await page.textContent('[data-whiteboard]'), /SHARKDOLPHIN/i, 'the guard key stays the masks\' own');
   assert.match(await page.textContent('[data-whiteboard]'), /FAXNO\s*5551234/);
   await page.close();
 });
@@ -171,7 +174,17 @@ test('Recall in a second instance brings back what the first one sent', async ()
 test('the status line shows only while the mask shows it', async () => {
   const page = await newPage();
   await openMask(page, 'PNRCreationFax');
-  assert.equal(await page.isVisible('[data-control="501"]'), false);
+  const deskShows = async () => {
+    const instance = await page.evaluate(() => document.body.dataset.instance);
+    const state = await (await fetch(new URL(`/api/mask/${instance}/state`, desk.address))).json();
+    return state.dialog.controls.find((control) => control.id === 501).visible;
+  };
+  // The fax field has the focus at open, and the mask shows its hint; the hint is whole.
+  await page.waitForFunction(() => document.activeElement.dataset.control === '304');
+  await page.waitForFunction(() => !document.body.hasAttribute('data-busy'));
+  assert.equal(await page.isVisible('[data-control="501"]'), await deskShows());
+  const status = await page.$eval('[data-control="501"]', (node) => node.scrollHeight <= node.clientHeight + 1);
+  assert.ok(status, 'the status line shows its hint whole');
   await page.close();
 });
 

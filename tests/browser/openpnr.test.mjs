@@ -42,6 +42,7 @@ test('the passenger mask lists the demo PNR\'s passengers from the host and send
   await page.waitForFunction(() => document.querySelectorAll('[data-event-log] [data-event="Send"]').length === 2);
   assert.deepEqual(await events(page, 'Send'), [['-1.1\\u00A4JAMESMR'], ['6PAX']]);
   assert.match(await page.textContent('[data-host-log]'), /> 6PAX/);
+  await page.check('#developer-view');  // the whiteboard pane is the developer view's
   await page.waitForSelector('[data-whiteboard] [data-section="PNR.MODIFICATION.PASSENGER"]');
   assert.match(await page.textContent('[data-whiteboard]'), /GIVENNAME\s*JAMES/);
   await page.close();

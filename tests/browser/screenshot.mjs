@@ -10,6 +10,7 @@ await page.setViewportSize({ width: 1100, height: 560 });
 await page.goto(desk.address);
 await page.click('a[data-mask="PNRCreationFax"]');
 await page.waitForSelector('[data-control="304"]');
+await page.check('#developer-view');
 await page.click('[data-control="304"]');
 await page.keyboard.type('555-1234');
 await page.keyboard.press('Enter');

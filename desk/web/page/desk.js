@@ -1,4 +1,5 @@
-// The desk page: the masks grouped by family, the language and the demo PNR.
+// The desk page: the masks grouped by family, the language, the demo PNR and the journal of
+// the entries sent to the host.
 'use strict';
 
 const families = [
@@ -51,7 +52,7 @@ function show(desk) {
     for (const className of classes) {
       const item = element('li');
       const link = element('a', { href: `/mask/${encodeURIComponent(className)}`, 'data-mask': className },
-        className.replace(/^PNR/, 'PNR ').replace(/([a-z])([A-Z])/g, '$1 $2'));
+        maskTitle(className));
       item.append(link);
       list.append(item);
     }
@@ -79,3 +80,66 @@ document.getElementById('back-office').addEventListener('change', async (event) 
 });
 
 fetch('/api/desk').then((r) => r.json()).then(show);
+
+// The journal, newest first: what each mask sent, when, and the host's answer. It follows what
+// the masks in other tabs send while this page is shown.
+const journalNode = document.querySelector('[data-journal]');
+const journalSearch = document.getElementById('journal-search');
+const journalStatus = document.getElementById('journal-status');
+const kJournalShown = 100;
+let journalAsked = 0;
+
+function maskTitle(className) {
+  return className.replace(/([a-z])([A-Z])/g, '$1 $2').replace(/([A-Z]+)([A-Z][a-z])/g, '$1 $2');
+}
+
+function journalEntry(entry) {
+  const item = element('li', { 'data-entry': String(entry.id), 'data-command': entry.command, 'data-mask': entry.mask,
+    'data-time': entry.time, class: 'journal-entry' });
+  const time = element('time', { datetime: entry.time }, new Date(entry.time).toLocaleString());
+  const head = element('div', { class: 'journal-head' });
+  head.append(time, ' ', element('span', { class: 'journal-mask' }, maskTitle(entry.mask)));
+  const command = element('code', { class: 'journal-command' });
+  command.append(hostCommands.nodes(entry.command));
+  const line = element('div', { class: 'journal-line' });
+  line.append(command, hostCommands.copyButton(entry.command));
+  item.append(head, line);
+  const answer = element('div', { class: 'journal-answer' });
+  if (entry.answer === null) {
+    answer.textContent = 'No answer from the host';
+    answer.classList.add('none');
+  } else {
+    answer.append('Host: ', hostCommands.nodes(entry.answer));
+  }
+  item.append(answer);
+  return item;
+}
+
+async function showJournal() {
+  const asked = ++journalAsked;
+  const query = new URLSearchParams({ q: journalSearch.value.trim(), limit: String(kJournalShown) });
+  try {
+    const response = await fetch(`/api/journal?${query}`);
+    const answer = await response.json();
+    if (asked !== journalAsked) return;  // a newer search is on its way
+    if (!response.ok) {
+      journalStatus.textContent = answer.error || `The journal cannot be read (${response.status}).`;
+      return;
+    }
+    journalNode.replaceChildren(...answer.entries.map(journalEntry));
+    const searching = journalSearch.value.trim() !== '';
+    journalStatus.textContent = answer.entries.length ? (searching ? `${answer.entries.length} found` : '')
+      : (searching ? 'Nothing sent matches.' : 'Nothing has been sent yet.');
+  } catch (error) {
+    if (asked === journalAsked) journalStatus.textContent = 'The desk does not answer.';
+  }
+}
+
+let journalTyping = null;
+journalSearch.addEventListener('input', () => {
+  clearTimeout(journalTyping);
+  journalTyping = setTimeout(showJournal, 150);
+});
+document.addEventListener('visibilitychange', () => { if (!document.hidden) showJournal(); });
+setInterval(() => { if (!document.hidden && !journalNode.contains(document.activeElement)) showJournal(); }, 3000);
+showJournal();

@@ -174,6 +174,9 @@ function makeControl(state) {
         const chooser = element('select', { class: 'combo-list', tabindex: '-1', 'aria-label': 'entries' });
         chooser.addEventListener('change', () => act({ do: 'choose', control: state.id, index: chooser.selectedIndex }));
         element_.append(input, chooser);
+        // What the agent types goes to the desk key by key, at the desk's own selection: the
+        // combo box completes the text from its list, which the page cannot foresee.
+        control_.typesAtDesk = true;
       }
       break;
     case 'list':
@@ -206,6 +209,7 @@ function makeControl(state) {
       element_ = element('div', { class: 'static' });
   }
   element_.classList.add('control', `kind-${state.kind}`);
+  element_.id = `control-${id}`;
   (input || element_).setAttribute('data-control', id);
   if (input && input !== element_) element_.setAttribute('data-control-box', id);
   const control = Object.assign(control_, { kind: state.kind, element: element_, input, label });
@@ -232,10 +236,16 @@ function wireControl(control, state) {
         case 'insertFromPaste':
         case 'insertFromDrop': {
           const text = event.data ?? (event.dataTransfer ? event.dataTransfer.getData('text/plain') : '');
-          if (text) edit(control, id, start, end, text.replace(/[\r\n]+/g, ' '));
+          if (!text) break;
+          if (control.typesAtDesk) act({ do: 'type', control: id, text: text.replace(/[\r\n]+/g, ' ') });
+          else edit(control, id, start, end, text.replace(/[\r\n]+/g, ' '));
           break;
         }
         case 'deleteContentBackward':
+          if (control.typesAtDesk) {
+            act({ do: 'key', key: 'Backspace', control: id });
+            break;
+          }
         case 'deleteWordBackward':
         case 'deleteSoftLineBackward':
         case 'deleteHardLineBackward':
@@ -277,7 +287,8 @@ function wireControl(control, state) {
     event.preventDefault();
     act({ do: 'dblclick', control: id });
   });
-  target.addEventListener('focus', () => {
+  // A hosted form's fields are its own; the focus in any of them is the hosted control's.
+  target.addEventListener(control.kind === 'hosted' ? 'focusin' : 'focus', () => {
     if (applyingFocus) return;
     // What the browser selects as the control takes the focus is no choice of the agent's.
     if (control.text) agree(control.input);
@@ -290,28 +301,62 @@ function px(value) {
   return `${value}px`;
 }
 
+// The dialog's font is the page's own (shipped with the desk, so every machine measures the
+// same). As the desktop does for a dialog font, its base units are its average character
+// width (of the 52 letters) and its height; a rectangle the desk gives in pixels of its own
+// base units becomes pixels of these. The texts stay whole in the boxes the template meant
+// for them whatever fonts the machine has.
+const dialogFont = { face: '"Quillet Sans"', size: 11, unitX: 6, unitY: 13, ready: false, waiting: false };
+
+function measureDialogFont() {
+  const context = document.createElement('canvas').getContext('2d');
+  context.font = `${dialogFont.size}px ${dialogFont.face}, Arial, sans-serif`;
+  const metrics = context.measureText('ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz');
+  dialogFont.unitX = metrics.width / 52;
+  dialogFont.unitY = metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent;
+}
+
+Promise.all([400, 700].map((weight) => document.fonts.load(`${weight} ${dialogFont.size}px ${dialogFont.face}`)))
+  .catch(() => {})
+  .then(() => {
+    measureDialogFont();
+    dialogFont.ready = true;
+    document.body.dataset.fontReady = '';
+    if (dialogFont.waiting && latest) render(latest);
+  });
+
+let baseUnits = [6, 13];  // the desk's, as the dialog's state gives them
+const dialogX = (value) => Math.round(value * dialogFont.unitX / baseUnits[0]);
+const dialogY = (value) => Math.round(value * dialogFont.unitY / baseUnits[1]);
+
 function updateControl(control, state) {
   const { element: box, input, label } = control;
-  box.style.left = px(state.x);
-  box.style.top = px(state.y);
-  box.style.width = px(state.width);
-  box.style.height = px(state.kind === 'combo' && state.closedHeight ? state.closedHeight : state.height);
+  // Edges converted one by one, so that controls side by side in the template stay so.
+  const left = dialogX(state.x);
+  const top = dialogY(state.y);
+  const height = state.kind === 'combo' && state.closedHeight ? state.closedHeight : state.height;
+  box.style.left = px(left);
+  box.style.top = px(top);
+  box.style.width = px(dialogX(state.x + state.width) - left);
+  box.style.height = px(dialogY(state.y + height) - top);
   box.hidden = !state.visible;
-  if (state.tooltip) box.title = state.tooltip; else box.removeAttribute('title');
+  describeControl(control, state);
   control.notify = Boolean(state.notify);
   box.classList.toggle('link', control.notify);
   // The control under the pointer says which cursor it shows (a link its hand).
   box.style.cursor = state.cursor === 'hand' ? 'pointer' : '';
   box.classList.toggle('disabled', !state.enabled);
+  // Tab reaches the dialog's tab stops only (see tabStops).
+  control.state = state;
+  if (state.kind !== 'static' && state.kind !== 'group' && state.kind !== 'hosted') {
+    (control.input || box).tabIndex = state.tabstop ? 0 : -1;
+  }
   if (state.kind === 'static' || state.kind === 'edit') box.style.textAlign = state.align;
   if (state.color) box.style.color = state.color;
   if (state.background && state.kind === 'static') box.style.backgroundColor = state.background;
-  if (state.font) {
-    box.style.fontFamily = `"${state.font.face}", Arial, sans-serif`;
-    box.style.fontSize = px(Math.max(9, Math.round(state.font.height * 0.8)));
-    box.style.fontWeight = state.font.bold ? '700' : '';
-    box.style.textDecoration = state.font.underline ? 'underline' : '';
-  }
+  // One text size throughout the dialog: a control's own font says only bold and underline.
+  box.style.fontWeight = state.font && state.font.bold ? '700' : '';
+  box.style.textDecoration = state.font && state.font.underline ? 'underline' : '';
   switch (state.kind) {
     case 'edit':
       control.upper = Boolean(state.upper);
@@ -369,7 +414,7 @@ function updateControl(control, state) {
       break;
     default:
       box.textContent = state.text;
-      box.tabIndex = control.notify && state.enabled ? 0 : -1;
+      box.tabIndex = control.notify && state.enabled && state.tabstop ? 0 : -1;
   }
 }
 
@@ -397,10 +442,139 @@ function applyFocus(dialog) {
   }
 }
 
+// Tooltips: each control's text is its description for assistive technology, and shows beside
+// the control while the pointer rests on it or the control has the focus.
+const tooltipTexts = document.getElementById('tooltip-texts');
+const tooltipBubble = document.getElementById('tooltip');
+let tooltipOwner = null;
+
+function describeControl(control, state) {
+  control.tooltip = state.tooltip || '';
+  if (!control.tooltip) {
+    if (control.tip) control.tip.remove();
+    control.tip = null;
+  } else {
+    if (!control.tip) {
+      control.tip = element('span', { id: `tip-${state.id}` });
+      tooltipTexts.append(control.tip);
+    }
+    control.tip.textContent = control.tooltip;
+  }
+  if (!control.tooltipShown) {
+    control.tooltipShown = true;
+    for (const [type, show] of [['focusin', true], ['mouseenter', true], ['focusout', false], ['mouseleave', false]]) {
+      control.element.addEventListener(type, () => showTooltip(show ? control : null, type, control));
+    }
+  }
+  if (tooltipOwner && tooltipOwner.tipOf === control) showTooltip(tooltipOwner);
+}
+
+// Typing puts the tooltip away, so that it covers nothing the agent works on; the next focus
+// or hover shows it again.
+dialogNode.addEventListener('keydown', () => {
+  tooltipOwner = null;
+  tooltipBubble.hidden = true;
+});
+
+// A field without a tooltip of its own shows its label's.
+function tipOf(control) {
+  if (control.tooltip) return control;
+  return control.labelControl && control.labelControl.tooltip ? control.labelControl : null;
+}
+
+function showTooltip(control, type, from) {
+  // Leaving with the pointer keeps the tooltip of the control that has the focus.
+  if (!control && type === 'mouseleave' && from && from.element.contains(document.activeElement)) return;
+  const source = control ? tipOf(control) : null;
+  tooltipOwner = source ? control : null;
+  tooltipBubble.hidden = !source;
+  if (!source) return;
+  tooltipOwner.tipOf = source;
+  tooltipBubble.textContent = source.tooltip;
+  const box = control.element.getBoundingClientRect();
+  tooltipBubble.style.left = px(Math.round(box.left + window.scrollX));
+  tooltipBubble.style.top = px(Math.round(box.bottom + window.scrollY + 2));
+}
+
+// The mask paints a mandatory field's label in this colour.
+const kMandatoryColour = '#ff0000';
+
+function plainText(text) {
+  return text.replace(/&(.)/g, '$1').trim();
+}
+
+// Names for assistive technology, by the desktop's rule: the static right before a field in
+// the dialog's order names it. A mandatory field (its label in the mandatory colour) is
+// required and carries a mark besides the colour; a link label is a link to its field; a
+// button of dots is named by the field whose picker it opens. A check box without a text of
+// its own is named as a field is.
+function nameControls(states) {
+  const names = new Map();
+  let previous = null;
+  let statics = [];  // the statics right before this control, nearest last
+  for (const state of states) {
+    const control = controls.get(state.id);
+    // Of the statics right before the control, the nearest shown one (a hidden label may
+    // stand in for a shown link label), else the nearest.
+    const texts = statics.filter((candidate) => plainText(candidate.text));
+    const label = texts.findLast((candidate) => candidate.visible) || texts[texts.length - 1] || null;
+    const untitled = (state.kind === 'check' || state.kind === 'radio') && !plainText(state.text);
+    if ((['edit', 'combo', 'list'].includes(state.kind) || untitled) && control.input) {
+      const field = control.input;
+      const name = label ? plainText(label.text) : (state.tooltip || `Field ${state.id}`);
+      names.set(state.id, name);
+      control.labelControl = label ? controls.get(label.id) : null;
+      if (label) {
+        field.setAttribute('aria-labelledby', `control-${label.id}`);
+        field.removeAttribute('aria-label');
+      } else {
+        field.removeAttribute('aria-labelledby');
+        field.setAttribute('aria-label', name);
+      }
+      const required = Boolean(label && label.color && label.color.toLowerCase() === kMandatoryColour);
+      field.toggleAttribute('aria-required', required);
+      if (required) field.setAttribute('aria-required', 'true');
+      control.element.classList.toggle('required', required);
+      const list = control.element.querySelector('.combo-list');
+      if (list) list.setAttribute('aria-label', `${name}: entries`);
+      if (label) {
+        const labelNode = controls.get(label.id).element;
+        labelNode.classList.toggle('mandatory', required);
+        if (label.notify) labelNode.setAttribute('aria-controls', field.id || (field.id = `field-${state.id}`));
+        else labelNode.removeAttribute('aria-controls');
+      }
+    } else if (state.kind === 'check' || state.kind === 'radio') {
+      names.set(state.id, plainText(state.text));
+    } else if (state.kind === 'button') {
+      const caption = plainText(state.text);
+      if (/^\.+$/.test(caption) || !caption) {
+        const opens = previous ? names.get(previous.id) : null;
+        control.input.setAttribute('aria-label', opens ? `Choose ${opens}` : (state.tooltip || `Button ${state.id}`));
+      } else {
+        control.input.removeAttribute('aria-label');
+      }
+    }
+    const tip = tipOf(control);
+    const described = control.input || control.element;
+    if (tip && tip.tip) described.setAttribute('aria-describedby', tip.tip.id);
+    else described.removeAttribute('aria-describedby');
+    if (state.kind === 'static') {
+      if (state.notify) control.element.setAttribute('role', 'link');
+      else control.element.removeAttribute('role');
+      control.element.toggleAttribute('aria-disabled', state.notify && !state.enabled);
+      if (state.notify && !state.enabled) control.element.setAttribute('aria-disabled', 'true');
+    }
+    previous = state;
+    statics = state.kind === 'static' ? [...statics, state] : [];
+  }
+}
+
 function renderDialog(dialog) {
   if (!dialog) return;
-  dialogNode.style.width = px(dialog.width);
-  dialogNode.style.height = px(dialog.height);
+  if (Array.isArray(dialog.baseUnits)) baseUnits = dialog.baseUnits;
+  dialogNode.style.fontSize = px(dialogFont.size);
+  dialogNode.style.width = px(dialogX(dialog.width));
+  dialogNode.style.height = px(dialogY(dialog.height));
   dialogNode.style.backgroundColor = dialog.background;
   dialogNode.classList.toggle('disabled', !dialog.enabled);
   const seen = new Set();
@@ -413,9 +587,39 @@ function renderDialog(dialog) {
   for (const [id, control] of controls) {
     if (!seen.has(id)) {
       control.element.remove();
+      if (control.tip) control.tip.remove();
       controls.delete(id);
     }
   }
+  nameControls(dialog.controls);
+  growTexts(dialog);
+}
+
+// A static whose text needs more lines than its box holds (the status line with a long hint)
+// grows downwards as far as no other control stands in the way, the dialog with it.
+function growTexts(dialog) {
+  const shown = dialog.controls.map((state) => controls.get(state.id)).filter((control) => control && !control.element.hidden);
+  let bottom = dialogY(dialog.height);
+  for (const control of shown) {
+    const box = control.element;
+    if (control.kind !== 'static' || box.scrollHeight <= box.clientHeight + 1) continue;
+    const top = box.offsetTop;
+    const left = box.offsetLeft;
+    const right = left + box.offsetWidth;
+    let room = Infinity;
+    for (const other of shown) {
+      const node = other.element;
+      if (other === control || node.tagName === 'FIELDSET') continue;
+      const otherTop = node.offsetTop;
+      if (otherTop < top + box.offsetHeight || node.offsetLeft >= right || node.offsetLeft + node.offsetWidth <= left) continue;
+      room = Math.min(room, otherTop - top);
+    }
+    const height = Math.min(room, box.scrollHeight);
+    if (height <= box.offsetHeight) continue;
+    box.style.height = px(height);
+    bottom = Math.max(bottom, top + height + 2);
+  }
+  dialogNode.style.height = px(bottom);
 }
 
 // The event log, the host pane and the whiteboard.
@@ -460,7 +664,9 @@ function renderHost(host) {
   for (let index = shownHost - host.start; index < host.lines.length; index += 1) {
     const line = host.lines[index];
     const marks = { in: '> ', out: '< ', note: '# ' };
-    hostNode.append(element('li', { class: `host-${line.direction}` }, (marks[line.direction] || '') + line.text));
+    const item = element('li', { class: `host-${line.direction}` }, marks[line.direction] || '');
+    item.append(hostCommands.nodes(line.text));
+    hostNode.append(item);
   }
   shownHost = host.start + host.lines.length;
   hostNode.scrollTop = hostNode.scrollHeight;
@@ -520,14 +726,29 @@ function messageBox(modal) {
   body.append(element('p', { id: 'msgbox-text', class: 'msgbox-text' }, modal.text));
   box.append(body);
   const row = element('div', { class: 'buttons' });
-  for (const [text, button] of buttonsFor(modal.style)) {
-    const node = element('button', { type: 'button' }, text);
+  const buttons = buttonsFor(modal.style);
+  for (const [text, button] of buttons) {
+    const node = element('button', { type: 'button', 'data-button': String(button) }, text);
     node.addEventListener('click', () => answer({ button }));
     row.append(node);
   }
   box.append(row);
+  // Enter answers with the button that has the focus (the first, as the box opens); Escape
+  // with Cancel, or OK when that is the only button.
   box.addEventListener('keydown', (event) => {
-    if (event.key === 'Escape' && buttonsFor(modal.style).length === 1) answer({ button: 1 });
+    if (event.key === 'Enter') {
+      const focused = event.target.closest('[data-button]');
+      answer({ button: focused ? Number(focused.dataset.button) : buttons[0][1] });
+    } else if (event.key === 'Escape') {
+      const cancel = buttons.find(([, button]) => button === 2);
+      if (cancel) answer({ button: 2 });
+      else if (buttons.length === 1) answer({ button: buttons[0][1] });
+      else return;
+    } else {
+      return;
+    }
+    event.preventDefault();
+    event.stopPropagation();
   });
   return box;
 }
@@ -552,51 +773,88 @@ function actionRow(onOk) {
   return row;
 }
 
+// The date a field holds, as the masks write dates: "20JAN", "20JAN26", "20JAN2026",
+// "20/01/2026", "20.01.26"; null when it holds none. Without a year, this year's.
+function fieldDate(text) {
+  const value = (text || '').trim().toUpperCase();
+  const thisYear = new Date().getFullYear();
+  const fullYear = (year) => (year === undefined ? thisYear : year.length === 2 ? 2000 + Number(year) : Number(year));
+  let match = /^(\d{1,2})([A-Z]{3})(\d{2}|\d{4})?$/.exec(value);
+  let day;
+  let month;
+  let year;
+  if (match) {
+    month = months.findIndex((name) => name.slice(0, 3).toUpperCase() === match[2]);
+    [day, year] = [Number(match[1]), fullYear(match[3])];
+  } else if ((match = /^(\d{1,2})[/.-](\d{1,2})[/.-](\d{2}|\d{4})$/.exec(value))) {
+    [day, month, year] = [Number(match[1]), Number(match[2]) - 1, fullYear(match[3])];
+  } else {
+    return null;
+  }
+  const date = new Date(year, month, day);
+  if (month < 0 || date.getMonth() !== month || date.getDate() !== day) return null;
+  return date;
+}
+
+// The calendar opens on the date of the field it was opened for, when it holds one, else on
+// today. The arrows move the day, PageUp and PageDown the month; the days are one tab stop,
+// the chosen day's; Enter takes the chosen day.
 function calendar() {
   const box = pickerFrame('calendar', 'Month');
-  const today = new Date();
-  let year = today.getFullYear();
-  let month = today.getMonth();
-  let day = today.getDate();
+  const field = focusedId !== null ? controls.get(focusedId) : null;
+  const start = (field && field.text && fieldDate(field.input.value)) || new Date();
+  let year = start.getFullYear();
+  let month = start.getMonth();
+  let day = start.getDate();
   const heading = element('div', { class: 'month-heading' });
   const previous = element('button', { type: 'button', 'aria-label': 'Previous month' }, '\u25C0');
   const title = element('span', { class: 'month-title', 'aria-live': 'polite' });
   const next = element('button', { type: 'button', 'aria-label': 'Next month' }, '\u25B6');
   heading.append(previous, title, next);
-  const grid = element('div', { class: 'days', role: 'grid' });
+  const grid = element('div', { class: 'days', role: 'group', 'aria-label': 'Days' });
   const choose = () => answer({ words: [String(day), String(month + 1), String(year)] });
   function draw(focusDay) {
     title.textContent = `${months[month]} ${year}`;
-    grid.replaceChildren(...['Mo', 'Tu', 'We', 'Th', 'Fr', 'Sa', 'Su'].map((d) => element('span', { class: 'weekday' }, d)));
+    grid.replaceChildren(...['Mo', 'Tu', 'We', 'Th', 'Fr', 'Sa', 'Su'].map((d) => element('span', { class: 'weekday', 'aria-hidden': 'true' }, d)));
     const first = (new Date(year, month, 1).getDay() + 6) % 7;
     for (let blank = 0; blank < first; blank += 1) grid.append(element('span'));
     const days = new Date(year, month + 1, 0).getDate();
     day = Math.min(day, days);
     for (let d = 1; d <= days; d += 1) {
-      const cell = element('button', { type: 'button', 'data-day': String(d), 'aria-label': `${d} ${months[month]} ${year}` }, String(d));
-      if (d === day) cell.classList.add('chosen');
+      const cell = element('button', { type: 'button', 'data-day': String(d), 'aria-label': `${d} ${months[month]} ${year}`, tabindex: d === day ? '0' : '-1' }, String(d));
+      if (d === day) {
+        cell.classList.add('chosen');
+        cell.setAttribute('aria-pressed', 'true');
+      }
       cell.addEventListener('click', () => { day = d; draw(true); });
       cell.addEventListener('dblclick', () => { day = d; choose(); });
       grid.append(cell);
     }
     if (focusDay) grid.querySelector('.chosen').focus();
   }
-  function shift(months_) {
-    month += months_;
-    while (month < 0) { month += 12; year -= 1; }
-    while (month > 11) { month -= 12; year += 1; }
-    draw(false);
+  function shift(months_, focusDay = false) {
+    const date = new Date(year, month + months_, 1);
+    year = date.getFullYear();
+    month = date.getMonth();
+    draw(focusDay);
   }
   previous.addEventListener('click', () => shift(-1));
   next.addEventListener('click', () => shift(1));
   grid.addEventListener('keydown', (event) => {
     const steps = { ArrowLeft: -1, ArrowRight: 1, ArrowUp: -7, ArrowDown: 7 };
-    if (event.key === 'Enter') { event.preventDefault(); choose(); return; }
-    if (!(event.key in steps)) return;
-    event.preventDefault();
-    const date = new Date(year, month, day + steps[event.key]);
-    year = date.getFullYear(); month = date.getMonth(); day = date.getDate();
-    draw(true);
+    if (event.key === 'Enter') {
+      event.preventDefault();
+      event.stopPropagation();
+      choose();
+    } else if (event.key === 'PageUp' || event.key === 'PageDown') {
+      event.preventDefault();
+      shift(event.key === 'PageUp' ? -1 : 1, true);
+    } else if (event.key in steps) {
+      event.preventDefault();
+      const date = new Date(year, month, day + steps[event.key]);
+      year = date.getFullYear(); month = date.getMonth(); day = date.getDate();
+      draw(true);
+    }
   });
   box.append(heading, grid, actionRow(choose));
   draw(false);
@@ -887,23 +1145,47 @@ function renderModal(modal) {
 // The preview line: what Send would do now, as the desk computed it on a hidden instance of
 // the mask. A fault marks its control; the cursor stays where the agent has it.
 let previewFault = null;
+const previewNews = document.getElementById('preview-news');
+let copyPreview = document.getElementById('copy-preview');
+let previewOutcome = null;
+
+// The preview speaks when its outcome changes (a command becomes possible, Send would stop
+// for another reason), not at every key that changes the command's text.
+function announcePreview(kind, text) {
+  const outcome = kind === 'command' ? 'Send would send the command.' : text;
+  if (outcome === previewOutcome) return;
+  previewOutcome = outcome;
+  previewNews.textContent = outcome || '';
+}
 
 function renderPreview(preview) {
   if (previewFault) previewFault.classList.remove('preview-fault');
   previewFault = null;
   previewNode.hidden = !preview || !showPreview.checked;
+  copyPreview.hidden = true;
   previewNode.replaceChildren();
   delete previewNode.dataset.kind;
   previewNode.removeAttribute('title');
   // An outcome being computed anew is shown as such; one that Send itself gave says so.
   previewNode.classList.toggle('preview-pending', Boolean(preview?.pending));
   previewNode.setAttribute('aria-busy', preview?.pending ? 'true' : 'false');
-  if (previewNode.hidden) return;
+  if (previewNode.hidden) {
+    announcePreview(null, '');
+    return;
+  }
   const sent = Boolean(preview.sent);
   const say = (kind, label, text) => {
     previewNode.dataset.kind = kind;
+    announcePreview(kind, `${label}${text ?? ''}`);
     previewNode.append(element('span', { class: 'preview-label' }, label));
-    if (text !== undefined) previewNode.append(element('span', { class: 'preview-text' }, text));
+    if (text === undefined) return;
+    const shown = element('span', { class: 'preview-text' });
+    shown.append(kind === 'command' || kind === 'request' ? hostCommands.nodes(text) : text);
+    previewNode.append(shown);
+    if (kind === 'command') {
+      copyPreview.replaceWith(copyPreview = hostCommands.copyButton(text, 'copy-preview'));
+      copyPreview.hidden = false;
+    }
   };
   if (preview.command !== undefined) {
     say('command', sent ? 'Send sent ' : 'Send sends ', preview.command);
@@ -941,6 +1223,11 @@ showPreview.addEventListener('change', () => {
 // The desk's state, as it changes.
 
 function render(state) {
+  // The dialog is drawn once its font is there, in the font's own measures.
+  if (!dialogFont.ready) {
+    dialogFont.waiting = true;
+    return;
+  }
   const first = current === null;
   renderDialog(state.dialog);
   current = state;
@@ -950,8 +1237,199 @@ function render(state) {
   renderWhiteboard(state.whiteboard);
   renderPreview(state.preview);
   if (state.dialog && !state.modal && caughtUp()) applyFocus(state.dialog);
+  if (state.dialog) keepFocus();
   document.body.dataset.version = String((Number(document.body.dataset.version) || 0) + 1);
 }
+
+// The keyboard, as the desktop's dialog manager has it. Tab and Shift+Tab go round the
+// dialog's tab stops (enabled, shown, marked as tab stops) in the dialog's order; when the
+// control with the focus is disabled or hidden, the focus goes on to the next tab stop; a box
+// or picker keeps the focus while it is open.
+
+// The element that takes the focus for a control: a hosted form's first field.
+function focusTarget(control) {
+  if (control.hosted) return control.hosted.querySelector('input, select, button') || control.element;
+  return control.input || control.element;
+}
+
+function isTabStop(control) {
+  const state = control.state;
+  if (!state || !state.tabstop || !state.visible || !state.enabled || dialogNode.inert) return false;
+  if (current && current.dialog && !current.dialog.enabled) return false;
+  const target = focusTarget(control);
+  return !target.disabled && target.getClientRects().length > 0;
+}
+
+// The tab stops in the dialog's order.
+function tabStops() {
+  const order = current && current.dialog ? current.dialog.controls.map((state) => state.id) : [...controls.keys()];
+  return order.map((id) => controls.get(id)).filter((control) => control && isTabStop(control));
+}
+
+// The tab stop after (or before) the control with id, going round.
+function nextTabStop(id, backwards = false) {
+  const stops = tabStops();
+  if (!stops.length) return null;
+  const order = current.dialog.controls.map((state) => state.id);
+  const at = order.indexOf(id);
+  const position = (control) => order.indexOf(control.state.id);
+  if (backwards) return [...stops].reverse().find((control) => position(control) < at) || stops[stops.length - 1];
+  return stops.find((control) => position(control) > at) || stops[0];
+}
+
+let focusedId = null;  // the control of the dialog that last had the focus in the page
+dialogNode.addEventListener('focusin', (event) => {
+  const id = idOf(event.target);
+  if (id !== null) focusedId = id;
+});
+
+// After the dialog changed: a focus on a control that can no longer take it goes on to the next
+// tab stop; a dialog that opens without a focused control takes the focus on its first tab
+// stop; a focus that fell to the page goes back to the dialog.
+function keepFocus() {
+  if (shownModal || !modalLayer.hidden) return;
+  const active = document.activeElement;
+  const lost = !active || active === document.body;
+  if (focusedId === null) {
+    if (!lost) return;
+    const [stop] = tabStops();
+    if (stop) focusTarget(stop).focus();
+    return;
+  }
+  if (!lost && !dialogNode.contains(active)) return;  // the agent is elsewhere on the page
+  const control = controls.get(focusedId);
+  const reachable = control && isTabStopOrFocusable(control);
+  if (reachable && control.element.contains(active)) return;
+  if (reachable && lost) {
+    focusTarget(control).focus();
+    return;
+  }
+  const next = nextTabStop(focusedId);
+  if (next) focusTarget(next).focus();
+}
+
+// A control the agent may keep the focus in: shown and enabled (a tab stop or not).
+function isTabStopOrFocusable(control) {
+  const state = control.state;
+  const target = focusTarget(control);
+  return Boolean(state && state.visible && state.enabled && !target.disabled && target.getClientRects().length > 0);
+}
+
+// The focusable elements of an open box or picker, in order.
+function modalStops() {
+  return [...modalLayer.querySelectorAll('button, input, select, textarea, [tabindex]')]
+    .filter((node) => !node.disabled && node.tabIndex >= 0 && node.getClientRects().length > 0);
+}
+
+document.addEventListener('keydown', (event) => {
+  if (event.key !== 'Tab' || event.altKey || event.ctrlKey || event.metaKey) return;
+  if (!modalLayer.hidden) {
+    // The focus stays in the box.
+    const stops = modalStops();
+    if (!stops.length) return;
+    event.preventDefault();
+    const at = stops.indexOf(document.activeElement);
+    const next = event.shiftKey ? (at <= 0 ? stops.length - 1 : at - 1) : (at + 1) % stops.length;
+    stops[next].focus();
+    return;
+  }
+  const id = idOf(event.target);
+  if (id === null || !dialogNode.contains(event.target) || event.target.closest('.hosted-form')) return;
+  const next = nextTabStop(id, event.shiftKey);
+  if (!next) return;
+  event.preventDefault();
+  focusTarget(next).focus();
+});
+
+// The focus that leaves an open box for the page comes back to it.
+document.addEventListener('focusin', (event) => {
+  if (modalLayer.hidden || modalLayer.contains(event.target)) return;
+  const [first] = modalStops();
+  if (first) first.focus();
+});
+
+// A combo box's list, opened from the keyboard (Alt+Down, F4): the arrows move in it, Enter
+// chooses, Escape closes it.
+let openList = null;  // { control, list, index }
+
+function closeComboList() {
+  if (!openList) return;
+  openList.list.remove();
+  focusTarget(openList.control).setAttribute('aria-expanded', 'false');
+  openList = null;
+}
+
+function openComboList(control) {
+  closeComboList();
+  const state = control.state;
+  if (!state || !state.items || !state.items.length) return;
+  const list = element('ul', { role: 'listbox', class: 'combo-popup', id: `list-${state.id}`, 'data-combo-list': String(state.id) });
+  state.items.forEach((text, index) => {
+    const option = element('li', { role: 'option', id: `list-${state.id}-${index}`, 'data-index': String(index) }, text);
+    option.addEventListener('mousedown', (event) => { event.preventDefault(); chooseFromList(index); });
+    list.append(option);
+  });
+  const box = control.element;
+  list.style.left = box.style.left;
+  list.style.top = px(box.offsetTop + box.offsetHeight);
+  list.style.minWidth = box.style.width;
+  dialogNode.append(list);
+  openList = { control, list, index: Math.max(0, state.selected) };
+  const input = focusTarget(control);
+  input.setAttribute('aria-expanded', 'true');
+  input.setAttribute('aria-controls', list.id);
+  markListChoice();
+}
+
+function markListChoice() {
+  const { list, index, control } = openList;
+  for (const option of list.children) option.setAttribute('aria-selected', String(Number(option.dataset.index) === index));
+  focusTarget(control).setAttribute('aria-activedescendant', `${list.id}-${index}`);
+  list.children[index]?.scrollIntoView({ block: 'nearest' });
+}
+
+function chooseFromList(index) {
+  const { control } = openList;
+  closeComboList();
+  focusTarget(control).removeAttribute('aria-activedescendant');
+  act({ do: 'choose', control: control.state.id, index });
+}
+
+dialogNode.addEventListener('keydown', (event) => {
+  const id = idOf(event.target);
+  const control = id === null ? null : controls.get(id);
+  if (!control || control.kind !== 'combo') return;
+  const opens = event.key === 'F4' || (event.altKey && event.key === 'ArrowDown');
+  if (focusTarget(control).tagName === 'SELECT') {
+    if (!opens) return;
+    event.preventDefault();
+    try { focusTarget(control).showPicker(); } catch (error) { /* not without the agent's gesture */ }
+    return;
+  }
+  if (openList && openList.control === control) {
+    const count = openList.list.children.length;
+    const moves = { ArrowDown: 1, ArrowUp: -1, PageDown: 8, PageUp: -8 };
+    if (event.key in moves && !event.altKey) {
+      openList.index = Math.min(count - 1, Math.max(0, openList.index + moves[event.key]));
+      markListChoice();
+    } else if (event.key === 'Enter') {
+      chooseFromList(openList.index);
+    } else if (event.key === 'Escape' || opens || (event.altKey && event.key === 'ArrowUp')) {
+      closeComboList();
+    } else {
+      if (event.key === 'Tab') closeComboList();
+      return;
+    }
+    event.preventDefault();
+    event.stopPropagation();
+  } else if (opens) {
+    event.preventDefault();
+    openComboList(control);
+  }
+}, true);
+dialogNode.addEventListener('focusout', () => setTimeout(() => {
+  if (openList && !openList.control.element.contains(document.activeElement)) closeComboList();
+}));
 
 document.addEventListener('keydown', (event) => {
   if (shownModal || !modalLayer.hidden) return;
