@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev libpugixml-dev libcpp-httplib-dev
+  nlohmann-json3-dev libpugixml-dev libboost1.81-dev
   chromium nodejs
   clang libclang-rt-14-dev
 )

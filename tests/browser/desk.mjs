@@ -1,4 +1,5 @@
-// Starts `quillet serve` on a free port with a fresh home, and a headless chromium.
+// Starts `quillet serve` on a free port with a fresh home, and a headless chromium signed in
+// by a visit to the address the desk printed (address is the desk without the token).
 import { spawn } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -11,11 +12,12 @@ export async function startDesk(binary, environment = {}) {
   const server = spawn(binary, ['serve', '--port', '0', '--home', join(home, 'home')], {
     env: { ...process.env, ...environment }, stdio: ['ignore', 'pipe', 'inherit'],
   });
-  const address = await new Promise((resolve, reject) => {
+  const printed = await new Promise((resolve, reject) => {
     const lines = createInterface({ input: server.stdout });
     lines.once('line', (line) => {
-      const match = /^Quillet desk: (http:\/\/\S+\/)$/.exec(line);
-      if (match) resolve(match[1]); else reject(new Error(`unexpected first line: ${line}`));
+      const match = /^Quillet desk: ((http:\/\/\S+\/)\?token=(\S+))$/.exec(line);
+      if (match) resolve({ signIn: match[1], base: match[2], token: match[3] });
+      else reject(new Error(`unexpected first line: ${line}`));
     });
     server.once('exit', (code) => reject(new Error(`quillet serve ended with ${code}`)));
   });
@@ -25,6 +27,10 @@ export async function startDesk(binary, environment = {}) {
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   });
+  const address = printed.base;
+  const signIn = await browser.newPage();
+  await signIn.goto(printed.signIn);
+  await signIn.close();
   async function stop() {
     await browser.close();
     const exited = new Promise((resolve) => server.once('exit', (code) => resolve(code)));
@@ -34,5 +40,5 @@ export async function startDesk(binary, environment = {}) {
     rmSync(profile, { recursive: true, force: true });
     return code;
   }
-  return { address, context: browser, stop, server };
+  return { address, token: printed.token, signIn: printed.signIn, context: browser, stop, server };
 }
