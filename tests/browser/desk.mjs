@@ -7,7 +7,10 @@ import { join } from 'node:path';
 import { createInterface } from 'node:readline';
 import { chromium } from 'playwright-core';
 
-export async function startDesk(binary, environment = {}) {
+// The test tools' waitForFunction evaluates text in the page, which the desk's
+// Content-Security-Policy forbids as it forbids any script but its own: the browser skips the
+// policy unless enforceCsp (a test that checks the page under it, with waitUntil below).
+export async function startDesk(binary, environment = {}, { enforceCsp = false } = {}) {
   const home = mkdtempSync(join(tmpdir(), 'quillet-web-'));
   const server = spawn(binary, ['serve', '--port', '0', '--home', join(home, 'home')], {
     env: { ...process.env, ...environment }, stdio: ['ignore', 'pipe', 'inherit'],
@@ -23,6 +26,7 @@ export async function startDesk(binary, environment = {}) {
   });
   const profile = mkdtempSync(join(tmpdir(), 'quillet-chromium-'));
   const browser = await chromium.launchPersistentContext(profile, {
+    bypassCSP: !enforceCsp,
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
@@ -41,4 +45,13 @@ export async function startDesk(binary, environment = {}) {
     return code;
   }
   return { address, token: printed.token, signIn: printed.signIn, context: browser, stop, server };
+}
+
+// Polls fn(arg) in the page until it holds (within the page's own policy).
+export async function waitUntil(page, fn, arg, timeout = 30000) {
+  const deadline = Date.now() + timeout;
+  while (!(await page.evaluate(fn, arg))) {
+    if (Date.now() > deadline) throw new Error(`waited ${timeout} ms in vain`);
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
 }
