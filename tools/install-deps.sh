@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build make pkg-config ccache
   libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev libpugixml-dev libcpp-httplib-dev libboost-context1.81-dev libsqlite3-dev
+  nlohmann-json3-dev libpugixml-dev libboost1.81-dev libboost-context1.81-dev libsqlite3-dev
   fonts-liberation2
   chromium nodejs
   clang libclang-rt-14-dev

@@ -1,6 +1,6 @@
 #pragma once
-// Names nobody can guess: instance ids and document tokens of the web desk come from the
-// operating system's random source, so that one name tells nothing of the next.
+// Names nobody can guess: the sign-in token, instance ids and document tokens of the web desk
+// come from the operating system's random source, so that one name tells nothing of the next.
 
 #include <cstddef>
 #include <string>

@@ -1,12 +1,15 @@
 #include "desk/web/ServeCommand.h"
 
+#include <condition_variable>
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
+#include <mutex>
 #include <optional>
 #include <thread>
 
 #include "desk/home/DeskHome.h"
+#include "desk/web/RandomToken.h"
 #include "desk/web/WebServer.h"
 
 namespace desk {
@@ -16,7 +19,11 @@ struct ServeOptions {
   std::string host = "127.0.0.1";
   int port = 8080;
   std::optional<std::filesystem::path> home;
+  std::vector<std::string> allowedHosts;
 };
+
+// From the moment it is interrupted the desk has this long to release its masks and end.
+constexpr auto kEndingTime = std::chrono::milliseconds(1800);
 
 int parsePort(const std::string& text) {
   std::size_t used = 0;
@@ -42,6 +49,13 @@ ServeOptions parseOptions(const std::vector<std::string>& arguments) {
       options.host = arguments[++at];
     } else if (argument == "--home" && hasValue) {
       options.home = arguments[++at];
+    } else if (argument == "--allow-host" && hasValue) {
+      const std::string& name = arguments[++at];
+      if (name.empty() || name.find_first_of("/:@ \t") != std::string::npos) {
+        throw std::invalid_argument("the host name \"" + name +
+                                    "\" is not a name or address without a port");
+      }
+      options.allowedHosts.push_back(name);
     } else {
       throw std::invalid_argument("unexpected argument \"" + argument + "\"");
     }
@@ -60,12 +74,26 @@ std::chrono::milliseconds gracePeriod() {
   return std::chrono::seconds(10);
 }
 
+// The sign-in token: QUILLET_DESK_TOKEN, or a new one of 192 random bits.
+std::string signInToken() {
+  if (const char* given = std::getenv("QUILLET_DESK_TOKEN"); given != nullptr && *given != 0) {
+    if (!DeskAccess::fitToken(given)) {
+      throw std::invalid_argument(
+          "QUILLET_DESK_TOKEN must be at least 16 letters, digits or any of - _ . ~");
+    }
+    return given;
+  }
+  return randomToken(24);
+}
+
 }  // namespace
 
 int runServeCommand(const std::vector<std::string>& arguments) {
   ServeOptions options;
+  std::string token;
   try {
     options = parseOptions(arguments);
+    token = signInToken();
     const std::filesystem::path home =
         std::filesystem::absolute(options.home.value_or(userHome())).lexically_normal();
     prepareHome(home);
@@ -87,19 +115,21 @@ int runServeCommand(const std::vector<std::string>& arguments) {
     ModuleLoader module(ModuleLoader::defaultModulePath());
     UiThread ui;
     int status = 0;
+    // Set once the desk has released its masks; an interrupted desk that cannot get there in
+    // time is ended all the same.
+    std::mutex endingMutex;
+    std::condition_variable endingChanged;
+    bool ended = false;
     {
       WebDesk desk(module, ui, gracePeriod());
-      WebServer server(desk);
+      WebServer server(desk, token, options.allowedHosts);
       const int port = server.bind(options.host, options.port);
       if (port < 0) {
         std::cerr << "quillet serve: cannot listen on " << options.host << ":" << options.port
                   << "\n";
         return 1;
       }
-      // An IPv6 address stands in brackets in an address of the web.
-      const bool ipv6 = options.host.find(':') != std::string::npos;
-      std::cout << "Quillet desk: http://" << (ipv6 ? "[" + options.host + "]" : options.host)
-                << ":" << port << "/" << std::endl;
+      std::cout << "Quillet desk: " << server.access().signInAddress() << std::endl;
 
       std::thread listener([&server] { server.listen(); });
       std::thread signals([&] {
@@ -107,15 +137,25 @@ int runServeCommand(const std::vector<std::string>& arguments) {
         sigwait(&interrupts, &signal);
         server.stop();
         ui.stop();
+        std::unique_lock lock(endingMutex);
+        if (!endingChanged.wait_for(lock, kEndingTime, [&] { return ended; })) {
+          std::cerr << "quillet serve: the desk did not end in time; ending it now\n";
+          std::_Exit(1);
+        }
       });
       ui.run([&desk] { desk.releaseUnwatched(); });
       listener.join();
-      signals.join();
       desk.releaseAll();
       if (!desk.registeredModulesCanUnload()) {
         std::cerr << "quillet serve: a registered module does not allow unloading\n";
         status = 1;
       }
+      {
+        std::lock_guard lock(endingMutex);
+        ended = true;
+      }
+      endingChanged.notify_all();
+      signals.join();
     }
     if (module.canUnloadNow()() != S_OK) {
       std::cerr << "quillet serve: the module does not allow unloading\n";

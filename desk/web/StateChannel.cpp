@@ -1,5 +1,7 @@
 #include "desk/web/StateChannel.h"
 
+#include <vector>
+
 namespace desk {
 
 void StateChannel::publish(std::string state) {
@@ -9,6 +11,7 @@ void StateChannel::publish(std::string state) {
     ++version_;
   }
   changed_.notify_all();
+  notifyListeners();
 }
 
 void StateChannel::close() {
@@ -17,6 +20,23 @@ void StateChannel::close() {
     closed_ = true;
   }
   changed_.notify_all();
+  notifyListeners();
+}
+
+void StateChannel::notifyListeners() {
+  std::vector<Listener> notices;
+  {
+    std::lock_guard lock(mutex_);
+    notices.reserve(listeners_.size());
+    for (const auto& [id, notice] : listeners_) notices.push_back(notice);
+  }
+  for (const Listener& notice : notices) notice();
+}
+
+std::optional<StateChannel::Published> StateChannel::newerThan(std::uint64_t seenVersion) const {
+  std::lock_guard lock(mutex_);
+  if (version_ <= seenVersion) return std::nullopt;
+  return Published{version_, state_};
 }
 
 std::optional<StateChannel::Published> StateChannel::waitNewer(std::uint64_t seenVersion,
@@ -44,6 +64,20 @@ void StateChannel::subscribe() {
 
 void StateChannel::unsubscribe() {
   std::lock_guard lock(mutex_);
+  if (--subscribers_ == 0) unwatchedSince_ = Clock::now();
+}
+
+std::uint64_t StateChannel::listen(Listener notice) {
+  std::lock_guard lock(mutex_);
+  const std::uint64_t id = nextListener_++;
+  listeners_.emplace(id, std::move(notice));
+  ++subscribers_;
+  return id;
+}
+
+void StateChannel::stopListening(std::uint64_t listener) {
+  std::lock_guard lock(mutex_);
+  if (listeners_.erase(listener) == 0) return;
   if (--subscribers_ == 0) unwatchedSince_ = Clock::now();
 }
 

@@ -57,8 +57,16 @@ DeskRequest parseDeskRequest(std::string_view body) {
 }
 
 ActionRequest parseActionRequest(std::string_view body) {
+  return parseActionRequest(objectBody(body));
+}
+
+AnswerRequest parseAnswerRequest(std::string_view body) {
+  return parseAnswerRequest(objectBody(body));
+}
+
+ActionRequest parseActionRequest(const json& parsed) {
   using Kind = ActionRequest::Kind;
-  const json parsed = objectBody(body);
+  if (!parsed.is_object()) throw WebRequestError(400, "the action is not a JSON object");
   const std::string action = field<std::string>(parsed, "do");
   ActionRequest request;
   request.control = optionalField<long long>(parsed, "control");
@@ -119,8 +127,8 @@ ActionRequest parseActionRequest(std::string_view body) {
   return request;
 }
 
-AnswerRequest parseAnswerRequest(std::string_view body) {
-  const json parsed = objectBody(body);
+AnswerRequest parseAnswerRequest(const json& parsed) {
+  if (!parsed.is_object()) throw WebRequestError(400, "the answer is not a JSON object");
   AnswerRequest request;
   request.serial = optionalField<long long>(parsed, "serial");
   request.button = optionalField<int>(parsed, "button");

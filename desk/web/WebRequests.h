@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include <nlohmann/json_fwd.hpp>
+
 #include "platform/window/AgentInput.h"
 
 namespace desk {
@@ -63,5 +65,8 @@ struct AnswerRequest {
 DeskRequest parseDeskRequest(std::string_view body);
 ActionRequest parseActionRequest(std::string_view body);
 AnswerRequest parseAnswerRequest(std::string_view body);
+// The same, of a body already read as JSON (a part of a WebSocket message).
+ActionRequest parseActionRequest(const nlohmann::json& body);
+AnswerRequest parseAnswerRequest(const nlohmann::json& body);
 
 }  // namespace desk

@@ -12,7 +12,8 @@ before(async () => { desk = await startDesk(binary, { QUILLET_WEB_GRACE_MS: '100
 after(async () => { assert.equal(await desk.stop(), 0, 'quillet serve exits 0 on SIGTERM'); });
 
 test('the desk links every class the module serves, each in its family', async () => {
-  const served = (await (await fetch(new URL('/api/desk', desk.address))).json()).masks;
+  const served = (await (await fetch(new URL('/api/desk', desk.address),
+    { headers: { Authorization: `Bearer ${desk.token}` } })).json()).masks;
   assert.equal(served.length, 26);
   const page = await desk.context.newPage();
   await page.goto(desk.address);

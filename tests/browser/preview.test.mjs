@@ -39,7 +39,8 @@ test('typing into a mask changes the preview, and the setting hides it', async (
 
   await page.uncheck('#show-preview');
   await page.waitForFunction(() => document.getElementById('preview').hidden);
-  const state = await (await fetch(new URL('/api/desk', desk.address))).json();
+  const state = await (await fetch(new URL('/api/desk', desk.address),
+    { headers: { Authorization: `Bearer ${desk.token}` } })).json();
   assert.equal(state.preview, false);
   await page.check('#show-preview');
   await page.waitForFunction(() => !document.getElementById('preview').hidden);

@@ -29,15 +29,89 @@ function element(tag, attributes = {}, text) {
   return node;
 }
 
-async function send(path, body) {
-  const response = await fetch(`${api}/${path}`, {
-    method: 'POST', headers: { 'Content-Type': 'application/json' }, body: JSON.stringify(body),
-  });
-  if (!response.ok && response.status !== 202) {
-    const answer = await response.json().catch(() => ({}));
-    connection.textContent = answer.error || `error ${response.status}`;
+// The desk's WebSocket: one per page, shared by every mask the page shows. Requests carry a
+// sequence number; their outcome comes back with it. States arrive as the desk publishes them,
+// the newest only when the page reads slowly.
+const socket = (() => {
+  const waiting = new Map();  // seq -> resolve
+  const queued = [];          // messages made while the socket is not open
+  let nextSeq = 1;
+  let open = null;
+  let retry = 0;
+  let ended = false;
+
+  function connect() {
+    const scheme = window.location.protocol === 'https:' ? 'wss' : 'ws';
+    const ws = new WebSocket(`${scheme}://${window.location.host}/api/ws`);
+    ws.onopen = () => {
+      open = ws;
+      retry = 0;
+      connection.textContent = '';
+      ws.send(JSON.stringify({ type: 'watch', id: instance }));
+      for (const message of queued.splice(0)) ws.send(message);
+    };
+    ws.onmessage = (event) => received(JSON.parse(event.data));
+    ws.onclose = () => {
+      open = null;
+      // What was on its way has no outcome now; the page goes on from the state it is sent.
+      for (const resolve of waiting.values()) resolve({ status: 0, error: 'The desk does not answer.' });
+      waiting.clear();
+      if (ended) return;
+      connection.textContent = 'Reconnecting to the desk\u2026';
+      retry = Math.min(retry + 1, 10);
+      setTimeout(connect, 200 * retry);
+    };
   }
-  return response;
+
+  function received(message) {
+    if (message.type === 'outcome') {
+      const resolve = waiting.get(message.seq);
+      waiting.delete(message.seq);
+      if (resolve) resolve(message);
+    } else if (message.type === 'state' && message.id === instance) {
+      stateArrived(message.state, message.version);
+    } else if (message.type === 'closed' && message.id === instance) {
+      maskClosed('This mask was closed. Open it again from the desk.');
+    } else if (message.type === 'error') {
+      if (message.id === instance && message.status === 404) {
+        maskClosed('This mask is no longer open. Open it again from the desk.');
+      } else {
+        connection.textContent = message.error || `error ${message.status}`;
+      }
+    }
+  }
+
+  function post(message) {
+    const text = JSON.stringify(message);
+    if (open) open.send(text); else queued.push(text);
+  }
+
+  connect();
+  return {
+    // Resolves with the outcome: {status, done | waiting | error, version}.
+    request(type, body) {
+      const seq = nextSeq++;
+      return new Promise((resolve) => {
+        waiting.set(seq, resolve);
+        post({ type, id: instance, seq, ...body });
+      });
+    },
+    // The page is done with its mask: released now (release), or left to the desk.
+    end(release) {
+      ended = true;
+      if (!open) return;
+      if (release) open.send(JSON.stringify({ type: 'close', id: instance }));
+      open.close();
+    },
+  };
+})();
+
+async function send(type, body) {
+  const outcome = await socket.request(type, body);
+  if (outcome.status !== 200 && outcome.status !== 202) {
+    connection.textContent = outcome.error || `error ${outcome.status}`;
+  }
+  return outcome;
 }
 
 // Actions go to the desk one after the other, in the order the agent made them. While some are
@@ -65,9 +139,8 @@ function act(action) {
   showBusy();
   chain = chain.then(async () => {
     try {
-      const response = await send('act', action);
-      const answer = await response.json().catch(() => ({}));
-      if (answer.version) awaitedVersion = Math.max(awaitedVersion, answer.version);
+      const outcome = await send('act', { action });
+      if (outcome.version) awaitedVersion = Math.max(awaitedVersion, outcome.version);
     } catch (error) {
       connection.textContent = 'The desk does not answer.';
     } finally {
@@ -694,7 +767,7 @@ const months = ['January', 'February', 'March', 'April', 'May', 'June', 'July', 
 
 function answer(body) {
   if (answerSink) return Promise.resolve(answerSink(body));
-  return send('answer', { ...body, serial: shownModal });
+  return send('answer', { answer: { ...body, serial: shownModal } });
 }
 
 function buttonsFor(style) {
@@ -1449,34 +1522,24 @@ document.addEventListener('keydown', (event) => {
 // The browser's own help key would open its help.
 window.addEventListener('help', (event) => event.preventDefault());
 
-const stream = new EventSource(`${api}/stream`);
-stream.onmessage = (message) => {
+function stateArrived(state, version) {
   connection.textContent = '';
-  latest = JSON.parse(message.data);
-  latestVersion = Number(message.lastEventId) || latestVersion;
+  latest = state;
+  latestVersion = version || latestVersion;
   showBusy();
   render(latest);
-};
-stream.addEventListener('closed', () => {
-  stream.close();
-  connection.textContent = 'This mask was closed. Open it again from the desk.';
+}
+
+function maskClosed(text) {
+  socket.end(false);
+  connection.textContent = text;
   dialogNode.inert = true;
-});
-stream.onerror = () => {
-  if (stream.readyState === EventSource.CLOSED) {
-    connection.textContent = 'This mask is no longer open. Open it again from the desk.';
-  } else {
-    connection.textContent = 'Reconnecting to the desk\u2026';
-  }
-};
+}
 
 // A page brought back from the browser's cache shows a released instance: open a new one.
 window.addEventListener('pageshow', (event) => { if (event.persisted) window.location.reload(); });
 
-window.addEventListener('pagehide', () => {
-  stream.close();
-  navigator.sendBeacon(`${api}/close`);
-});
+window.addEventListener('pagehide', () => socket.end(true));
 
 fetch('/api/desk').then((r) => r.json()).then((desk) => {
   const language = document.getElementById('language');

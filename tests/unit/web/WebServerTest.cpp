@@ -2,106 +2,25 @@
 // refuses and how, and two tabs working at once while one of them waits on a message box.
 
 #include <gtest/gtest.h>
-#include <httplib.h>
 
 #include <atomic>
 #include <functional>
 #include <future>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <set>
 #include <thread>
 
-#include "desk/home/DeskHome.h"
 #include "desk/services/RegistryStore.h"
-#include "desk/web/WebServer.h"
 #include "platform/window/Desktop.h"
-#include "tests/unit/desk/TempHome.h"
+#include "tests/unit/web/ServedDesk.h"
 
 namespace desk {
 namespace {
 
 using nlohmann::json;
-
-// A desk serving on a free loopback port; its UI thread is a thread of the test. Instances
-// whose page has not read them for the grace period are released, as by quillet serve.
-class ServedDesk {
- public:
-  explicit ServedDesk(std::chrono::milliseconds grace = std::chrono::milliseconds(60000)) {
-    prepareHome(home_.folder() / "home");
-    setHome(home_.folder() / "home");
-    std::promise<int> bound;
-    auto port = bound.get_future();
-    ui_ = std::thread([this, &bound, grace] {
-      WebDesk desk(module_, uiThread_, grace);
-      WebServer server(desk);
-      desk_ = &desk;
-      bound.set_value(server.bind("127.0.0.1", 0));
-      std::thread listener([&server] { server.listen(); });
-      uiThread_.run([&desk] { desk.releaseUnwatched(); }, std::chrono::milliseconds(20));
-      server.stop();
-      listener.join();
-      desk.releaseAll();
-    });
-    port_ = port.get();
-  }
-  ~ServedDesk() {
-    uiThread_.stop();
-    ui_.join();
-  }
-
-  httplib::Client client() const {
-    httplib::Client client("127.0.0.1", port_);
-    client.set_read_timeout(10, 0);
-    return client;
-  }
-  int previewsComputed(const std::string& id) {
-    return uiThread_.invoke([this, &id] { return desk_->mask(id).previewsComputed; });
-  }
-  std::size_t instances() {
-    return uiThread_.invoke([this] { return desk_->instanceCount(); });
-  }
-  // Runs work as the instance on the UI thread, as the mask's own handlers run.
-  template <typename Work>
-  void runAs(const std::string& id, Work work) {
-    uiThread_.invoke([&] { desk_->act(id, work); });
-  }
-
-  // Opens a mask page and returns the instance id it carries.
-  std::string open(const std::string& className) {
-    auto page = client().Get("/mask/" + className);
-    EXPECT_EQ(page->status, 200);
-    return instanceOf(page->body);
-  }
-  static std::string instanceOf(const std::string& page) {
-    const std::string marker = "data-instance=\"";
-    const auto at = page.find(marker) + marker.size();
-    return page.substr(at, page.find('"', at) - at);
-  }
-
-  httplib::Result act(const std::string& id, const json& action) {
-    return client().Post("/api/mask/" + id + "/act", action.dump(), "application/json");
-  }
-  json state(const std::string& id) {
-    return json::parse(client().Get("/api/mask/" + id + "/state")->body);
-  }
-  const ModuleLoader& module() const { return module_; }
-  std::string text(const std::string& id, int control) {
-    const json shown = state(id);
-    for (const json& controlState : shown["dialog"]["controls"]) {
-      if (controlState["id"] == control) return controlState["text"];
-    }
-    return "(none)";
-  }
-
- private:
-  test::TempHome home_;
-  ModuleLoader module_{ModuleLoader::defaultModulePath()};
-  UiThread uiThread_;
-  WebDesk* desk_ = nullptr;
-  std::thread ui_;
-  int port_ = 0;
-};
+using test::ServedDesk;
 
 constexpr int kFaxField = 304;
 
@@ -391,26 +310,35 @@ TEST(WebServer, ClosingAnInstanceReleasesIt) {
   ASSERT_EQ(desk.act(waiting, {{"do", "key"}, {"key", "Enter"}})->status, 202);
   EXPECT_EQ(desk.instances(), 2u);
   for (const std::string& id : {plain, waiting}) {
-    EXPECT_EQ(desk.client().Post("/api/mask/" + id + "/close", "", "text/plain")->status, 200);
+    EXPECT_EQ(desk.client().Post("/api/mask/" + id + "/close", "", "application/json")->status,
+              200);
     EXPECT_EQ(desk.client().Get("/api/mask/" + id + "/state")->status, 404);
   }
   EXPECT_EQ(desk.instances(), 0u) << "a mask that waited on a box is released too";
 }
 
 // Every class the module serves opens in every language of the desk, its dialog drawn from
-// that language's texts, and closes again.
+// that language's texts, and closes again. A page's ?lang= never changes the desk's language.
 TEST(WebServer, EveryClassOpensInEveryLanguage) {
   ServedDesk desk;
   const json shown = json::parse(desk.client().Get("/api/desk")->body);
   ASSERT_EQ(shown["masks"].size(), typelib::classes().size()) << "the desk serves every class";
   const std::vector<std::string> languages = shown["languages"];
   ASSERT_GE(languages.size(), 2u);
-  for (const typelib::ClassDescription& c : typelib::classes()) {
-    const std::string name(c.name);
-    std::set<std::vector<std::string>> drawn;
-    for (const std::string& language : languages) {
-      SCOPED_TRACE(name + "?lang=" + language);
-      auto page = desk.client().Get("/mask/" + name + "?lang=" + language);
+  const std::string deskLanguage = shown["language"];
+  ASSERT_EQ(desk.client().Get("/mask/PNRCreationFax?lang=" + languages.back())->status, 200);
+  EXPECT_EQ(json::parse(desk.client().Get("/api/desk")->body)["language"], deskLanguage)
+      << "a GET changes nothing of the desk";
+  std::map<std::string, std::set<std::vector<std::string>>> drawn;
+  for (const std::string& language : languages) {
+    ASSERT_EQ(desk.client()
+                  .Post("/api/desk", json{{"lang", language}}.dump(), "application/json")
+                  ->status,
+              200);
+    for (const typelib::ClassDescription& c : typelib::classes()) {
+      const std::string name(c.name);
+      SCOPED_TRACE(name + " in " + language);
+      auto page = desk.client().Get("/mask/" + name);
       ASSERT_TRUE(page);
       ASSERT_EQ(page->status, 200) << page->body;
       const std::string id = ServedDesk::instanceOf(page->body);
@@ -419,14 +347,17 @@ TEST(WebServer, EveryClassOpensInEveryLanguage) {
       ASSERT_FALSE(state["dialog"]["controls"].empty());
       std::vector<std::string> texts;
       for (const json& control : state["dialog"]["controls"]) texts.push_back(control["text"]);
-      drawn.insert(texts);
-      EXPECT_EQ(desk.client().Post("/api/mask/" + id + "/close", "", "text/plain")->status, 200);
-    }
-    if (name != "CreateAddPax") {  // its dialog is the hosted control's, without texts
-      EXPECT_EQ(drawn.size(), languages.size()) << name << ": each language draws its own texts";
+      drawn[name].insert(texts);
+      EXPECT_EQ(desk.client().Post("/api/mask/" + id + "/close", "", "application/json")->status,
+                200);
     }
   }
-  EXPECT_EQ(desk.instances(), 0u);
+  for (const auto& [name, texts] : drawn) {
+    if (name != "CreateAddPax") {  // its dialog is the hosted control's, without texts
+      EXPECT_EQ(texts.size(), languages.size()) << name << ": each language draws its own texts";
+    }
+  }
+  EXPECT_EQ(desk.instances(), 1u) << "only the instance opened with ?lang= is left";
 }
 
 // The status line shows the mask window's text while there is one, as the desktop's does.
@@ -450,22 +381,19 @@ TEST(WebServer, TheStatusLineShowsOnlyWhileTheMaskHasAText) {
 }
 
 // A page that goes away without closing its mask (the connection lost, the browser ended)
-// releases the instance once its stream has been silent for the grace period; an instance
-// whose stream is read lives on.
-TEST(WebServer, AnInstanceNoPageReadsIsReleasedAfterTheGracePeriod) {
+// releases the instance once no socket has watched it for the grace period; an instance a
+// socket watches lives on.
+TEST(WebServer, AnInstanceNoPageWatchesIsReleasedAfterTheGracePeriod) {
   constexpr auto kGrace = std::chrono::milliseconds(300);
   ServedDesk desk(kGrace);
   const std::string unread = desk.open("PNRCreationFax");
   const std::string read = desk.open("PNRModificationFax");
-  std::atomic<bool> leaving = false;
-  std::atomic<int> messages = 0;
-  std::thread page([&] {
-    auto client = desk.client();
-    client.Get("/api/mask/" + read + "/stream", [&](const char*, std::size_t) {
-      ++messages;
-      return !leaving.load();
-    });
-  });
+  auto page =
+      std::make_unique<test::DeskSocketClient>(desk.port(), ServedDesk::kToken, desk.origin());
+  page->send(json{{"type", "watch"}, {"id", read}}.dump());
+  const auto first = page->receive();
+  ASSERT_TRUE(first);
+  EXPECT_EQ(json::parse(*first)["type"], "state");
   auto waitFor = [](const std::function<bool()>& done) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (!done() && std::chrono::steady_clock::now() < deadline) {
@@ -473,16 +401,12 @@ TEST(WebServer, AnInstanceNoPageReadsIsReleasedAfterTheGracePeriod) {
     }
     return done();
   };
-  // (no ASSERT before the page's thread is joined)
-  EXPECT_TRUE(waitFor([&] { return messages > 0; })) << "the stream sends the state";
   EXPECT_TRUE(waitFor([&] { return desk.instances() == 1; }));
   EXPECT_EQ(desk.client().Get("/api/mask/" + unread + "/state")->status, 404);
   std::this_thread::sleep_for(2 * kGrace);
-  EXPECT_EQ(desk.client().Get("/api/mask/" + read + "/state")->status, 200) << "still read";
+  EXPECT_EQ(desk.client().Get("/api/mask/" + read + "/state")->status, 200) << "still watched";
 
-  leaving = true;  // the page stops reading at its next message
-  desk.act(read, {{"do", "type"}, {"control", kFaxField}, {"text", "5"}});
-  page.join();
+  page.reset();  // the page goes without a word
   EXPECT_TRUE(waitFor([&] { return desk.instances() == 0; }));
 }
 
