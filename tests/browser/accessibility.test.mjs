@@ -13,7 +13,7 @@ let masks;
 
 before(async () => {
   desk = await startDesk(binary, { QUILLET_WEB_GRACE_MS: '1000' });
-  masks = (await (await fetch(new URL('/api/desk', desk.address))).json()).masks;
+  masks = (await (await desk.api('/api/desk')).json()).masks;
 });
 after(async () => { assert.equal(await desk.stop(), 0); });
 

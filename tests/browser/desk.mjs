@@ -45,7 +45,10 @@ export async function startDesk(binary, environment = {}, { home: given, enforce
     rmSync(profile, { recursive: true, force: true });
     return code;
   }
-  return { address, token: printed.token, signIn: printed.signIn, context: browser, stop, server };
+  // A request of the test itself, signed in as a script is.
+  const api = (path, options = {}) => fetch(new URL(path, address),
+    { ...options, headers: { ...options.headers, Authorization: `Bearer ${printed.token}` } });
+  return { address, token: printed.token, signIn: printed.signIn, context: browser, stop, server, api };
 }
 
 // Polls fn(arg) in the page until it holds (within the page's own policy).

@@ -25,7 +25,7 @@ async function openMask(page, className) {
 }
 
 test('every text shows whole in its box on every mask, at 100% and 125% zoom', async () => {
-  const masks = (await (await fetch(new URL('/api/desk', desk.address))).json()).masks;
+  const masks = (await (await desk.api('/api/desk')).json()).masks;
   assert.equal(masks.length, 26);
   for (const factor of [1, 1.25]) {
     const cut = [];
@@ -54,7 +54,7 @@ test('the dialog font is the page\'s own, in one size for every control', async 
   });
   assert.ok(fonts.loaded, 'the shipped font is loaded');
   assert.deepEqual(fonts.sizes, ['11px']);
-  const font = await fetch(new URL('/assets/liberation-sans-regular.ttf', desk.address));
+  const font = await desk.api('/assets/liberation-sans-regular.ttf');
   assert.equal(font.status, 200);
   assert.equal(font.headers.get('content-type'), 'font/ttf');
   await page.close();

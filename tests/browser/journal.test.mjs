@@ -54,9 +54,9 @@ test('the journal lists what was sent, newest first, searched, and outlives a re
     await again.goto(desk.address);
     await again.waitForFunction(() => document.querySelectorAll('[data-journal] > [data-entry]').length === 2);
     assert.deepEqual((await entries(again)).map((entry) => entry.command), listed.map((entry) => entry.command));
-    const api = await (await fetch(new URL('/api/journal?limit=1', desk.address))).json();
+    const api = await (await desk.api('/api/journal?limit=1')).json();
     assert.equal(api.entries.length, 1);
-    assert.equal((await fetch(new URL('/api/journal?limit=lots', desk.address))).status, 400);
+    assert.equal((await desk.api('/api/journal?limit=lots')).status, 400);
     await again.close();
     assert.equal(await desk.stop(), 0);
   } finally {

@@ -24,11 +24,11 @@ const settled = (page) => page.waitForFunction(() => !document.body.hasAttribute
 
 async function deskState(page) {
   const instance = await page.evaluate(() => document.body.dataset.instance);
-  return (await fetch(new URL(`/api/mask/${instance}/state`, desk.address))).json();
+  return (await desk.api(`/api/mask/${instance}/state`)).json();
 }
 
 test('every mask opens with the focus on its first tab stop, in the page and on the desk', async () => {
-  const masks = (await (await fetch(new URL('/api/desk', desk.address))).json()).masks;
+  const masks = (await (await desk.api('/api/desk')).json()).masks;
   const page = await desk.context.newPage();
   const wrong = [];
   for (const className of masks) {

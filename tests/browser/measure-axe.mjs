@@ -5,7 +5,7 @@ import { axeFaults, markDialogNodes } from './axe.mjs';
 
 const [binary = 'build/bin/quillet', mode = ''] = process.argv.slice(2);
 const desk = await startDesk(binary);
-const masks = (await (await fetch(new URL('/api/desk', desk.address))).json()).masks;
+const masks = (await (await desk.api('/api/desk')).json()).masks;
 const page = await desk.context.newPage();
 await page.goto(desk.address);
 await page.evaluate((on) => localStorage.setItem('quillet.highContrast', on ? 'on' : 'off'), mode === 'high-contrast');

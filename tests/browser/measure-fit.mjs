@@ -5,7 +5,7 @@ import { cutTexts, zoom } from './fit.mjs';
 
 const [binary = 'build/bin/quillet'] = process.argv.slice(2);
 const desk = await startDesk(binary);
-const masks = (await (await fetch(new URL('/api/desk', desk.address))).json()).masks;
+const masks = (await (await desk.api('/api/desk')).json()).masks;
 for (const factor of [1, 1.25]) {
   let total = 0;
   for (const className of masks) {
