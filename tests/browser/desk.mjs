@@ -36,7 +36,13 @@ export async function startDesk(binary, environment = {}, { home: given, enforce
   const signIn = await browser.newPage();
   await signIn.goto(printed.signIn);
   await signIn.close();
-  async function stop() {
+  // Idempotent, so that a test's cleanup may stop a desk its body stopped already.
+  let stopped;
+  function stop() {
+    stopped ??= stopNow();
+    return stopped;
+  }
+  async function stopNow() {
     await browser.close();
     const exited = new Promise((resolve) => server.once('exit', (code) => resolve(code)));
     server.kill('SIGTERM');

@@ -27,8 +27,9 @@ const entries = (page) => page.$$eval('[data-journal] > [data-entry]', (items) =
 
 test('the journal lists what was sent, newest first, searched, and outlives a restart', async () => {
   const folder = mkdtempSync(join(tmpdir(), 'quillet-journal-'));
+  let desk;
   try {
-    let desk = await startDesk(binary, {}, { home: folder });
+    desk = await startDesk(binary, {}, { home: folder });
     await send(desk, 'PNRCreationFax', '304', '5551234');
     await send(desk, 'PNRCreationEmail', '306', 'ann@host.test');
     const page = await desk.context.newPage();
@@ -60,6 +61,7 @@ test('the journal lists what was sent, newest first, searched, and outlives a re
     await again.close();
     assert.equal(await desk.stop(), 0);
   } finally {
+    await desk?.stop();
     rmSync(folder, { recursive: true, force: true });
   }
 });
