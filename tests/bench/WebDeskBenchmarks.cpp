@@ -31,8 +31,9 @@ void BM_WebDeskKeystroke(benchmark::State& state) {
       ids.push_back(desk.openMask(*desk.findServedClass("PNRCreationFax")));
     }
     const desk::ActionRequest type =
-        desk::parseActionRequest(R"({"do":"type","control":304,"text":"5"})");
-    const desk::ActionRequest erase = desk::parseActionRequest(R"({"do":"key","key":"Backspace"})");
+        desk::parseActionRequest(std::string_view(R"({"do":"type","control":304,"text":"5"})"));
+    const desk::ActionRequest erase =
+        desk::parseActionRequest(std::string_view(R"({"do":"key","key":"Backspace"})"));
     std::size_t next = 0;
     for (auto _ : state) {
       const std::string& id = ids[next++ % ids.size()];

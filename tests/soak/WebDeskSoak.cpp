@@ -64,7 +64,7 @@ class Soak {
     for (const char* action :
          {R"({"do":"type","control":183,"text":"SMITH"})",
           R"({"do":"type","control":193,"text":"JOHN"})", R"({"do":"key","key":"Enter"})"}) {
-      const desk::ActionRequest request = desk::parseActionRequest(action);
+      const desk::ActionRequest request = desk::parseActionRequest(std::string_view(action));
       desk_.act(id, [request](desk::WebMask& target) { desk::runAction(target, request); });
       while (desk_.mask(id).waiting()) answer(id);
     }
@@ -170,7 +170,7 @@ class Soak {
     } else {
       action = {{"do", "key"}, {"key", "Enter"}};
     }
-    const desk::ActionRequest request = desk::parseActionRequest(action.dump());
+    const desk::ActionRequest request = desk::parseActionRequest(action);
     ++actions_;
     desk_.act(id, [request](desk::WebMask& target) { desk::runAction(target, request); });
   }
