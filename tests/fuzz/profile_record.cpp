@@ -95,9 +95,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   for (LookupKind kind : {LookupKind::Surname, LookupKind::GivenName, LookupKind::Corporate}) {
     const ProfileImport imported = importProfile(text, kind, row, autoCreate);
-    check(imported.record.fieldCount <= kMainRecordFields);
-    for (const std::string& field : imported.record.fields) {
-      check(field.size() <= kProfileValueLength);
+    if (imported.record) {
+      check(imported.record->fieldCount <= kMainRecordFields);
+      for (const std::string& field : imported.record->fields) {
+        check(field.size() <= kProfileValueLength);
+      }
     }
     if (imported.firstRow) {
       for (const auto* lines :
