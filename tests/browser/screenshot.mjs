@@ -1,5 +1,6 @@
-// Takes the README's picture of the web desk: a mask open, a value sent, the event log, the
-// host pane and the whiteboard beside it.
+// Takes the README's pictures of the web desk: a mask open, a value sent, the event log, the
+// host pane and the whiteboard beside it; the individual creation mask at 1400x900; the desk
+// page with the journal of what was sent.
 //   node tests/browser/screenshot.mjs build/bin/quillet docs/web-desk.png
 import { startDesk } from './desk.mjs';
 
@@ -22,4 +23,16 @@ await page.keyboard.press('Enter');
 await page.waitForSelector('[role="alertdialog"]');
 await page.screenshot({ path: output });
 await page.click('[role="alertdialog"] button');
+
+const fit = await desk.context.newPage();
+await fit.setViewportSize({ width: 1400, height: 900 });
+await fit.goto(new URL('/mask/PNRCreationFIT', desk.address).href);
+await fit.waitForSelector('body[data-font-ready] #dialog [data-control]');
+await fit.screenshot({ path: output.replace(/\.png$/, '-fit.png') });
+
+const journal = await desk.context.newPage();
+await journal.setViewportSize({ width: 1400, height: 900 });
+await journal.goto(desk.address);
+await journal.waitForSelector('[data-journal] > [data-entry]');
+await journal.screenshot({ path: output.replace(/\.png$/, '-journal.png') });
 await desk.stop();
