@@ -239,10 +239,10 @@ void WebRoutes::serveGet(std::string_view path, std::string_view query, Reply re
   }
   if (path.starts_with("/open/")) {
     const std::string token(path.substr(6));
-    const bool hex = !token.empty() && token.size() <= 64 &&
-                     std::all_of(token.begin(), token.end(), [](char c) {
-                       return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
-                     });
+    const bool hex =
+        !token.empty() && token.size() <= 64 && std::all_of(token.begin(), token.end(), [](char c) {
+          return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+        });
     if (!hex) return reply(errorResponse(404, "The desk opened no such document.", false));
     auto document = std::make_shared<std::optional<WebDesk::Document>>();
     onUi(
@@ -338,31 +338,18 @@ void WebRoutes::act(const std::string& id, ActionRequest action, Outcome outcome
   auto finish = [outcome = std::move(outcome), answered](DeskOutcome result) {
     if (!answered->exchange(true)) outcome(std::move(result));
   };
-  const auto run = [&desk, id, action = std::move(action), finish] {
-    DeskOutcome result{200, {{"done", true}}};
-    try {
-      WebMask& mask = desk.mask(id);
-      std::shared_ptr<StateChannel> channel = mask.channel();
-      mask.whenWaiting([finish, channel] {
-        finish({202, {{"waiting", true}, {"version", channel->version()}}});
-      });
-      // By value: a handler that waits on a box outlives this task.
-      desk.act(id, [action](WebMask& target) { runAction(target, action); });
-      result.body["version"] = channel->version();
-    } catch (const WebRequestError& error) {
-      result = {error.status(), {{"error", error.what()}}};
-    } catch (const UiThreadStopped& error) {
-      result = {503, {{"error", error.what()}}};
-    } catch (const std::exception& error) {
-      result = {500, {{"error", error.what()}}};
-    }
-    finish(std::move(result));
-  };
-  try {
-    desk.ui().post(run);
-  } catch (const UiThreadStopped& error) {
-    finish({503, {{"error", error.what()}}});
-  }
+  onUi(
+      [&desk, id, action = std::move(action), finish] {
+        WebMask& mask = desk.mask(id);
+        std::shared_ptr<StateChannel> channel = mask.channel();
+        mask.whenWaiting([finish, channel] {
+          finish({202, {{"waiting", true}, {"version", channel->version()}}});
+        });
+        // By value: a handler that waits on a box outlives this task.
+        desk.act(id, [action](WebMask& target) { runAction(target, action); });
+        return json{{"done", true}, {"version", channel->version()}};
+      },
+      finish);
 }
 
 void WebRoutes::answer(const std::string& id, AnswerRequest request, Outcome outcome) {
