@@ -2,6 +2,7 @@
 
 #include <boost/beast/websocket/rfc6455.hpp>
 
+#include "desk/web/BeastRequestHead.h"
 #include "desk/web/DeskSocket.h"
 #include "desk/web/WebAddress.h"
 
@@ -15,16 +16,6 @@ namespace {
 // Room for one request's head and body as they arrive, and a little of the next.
 constexpr std::size_t kLargestBuffer =
     ServerLimits::kLargestHeader + ServerLimits::kLargestBody + 16 * 1024;
-
-std::string_view view(beast::string_view text) {
-  return {text.data(), text.size()};
-}
-
-std::optional<std::string_view> optionalField(const http::fields& fields, http::field name) {
-  const auto found = fields.find(name);
-  if (found == fields.end()) return std::nullopt;
-  return view(found->value());
-}
 
 // How long and how much a closing connection reads of what its peer still sends.
 constexpr auto kDrainTime = std::chrono::seconds(2);
@@ -100,7 +91,8 @@ void HttpSession::onHeader(beast::error_code error) {
     return closeNow();  // a request that never came (timed out: the stream is closed)
   }
   const auto& request = parser_->get();
-  api_ = parser_->is_header_done() && splitTarget(view(request.target())).path.starts_with("/api/");
+  api_ = parser_->is_header_done() &&
+         splitTarget(beastView(request.target())).path.starts_with("/api/");
   if (error == http::error::header_limit || error == http::error::buffer_overflow) {
     return refuse(431, "The request's headers are too large.");
   }
@@ -109,22 +101,7 @@ void HttpSession::onHeader(beast::error_code error) {
   if (error) return refuse(400, "The desk cannot read this request.");
   head_ = request.method() == http::verb::head;
   std::string cookies;
-  const auto [firstCookie, endCookies] = request.equal_range(http::field::cookie);
-  for (auto field = firstCookie; field != endCookies; ++field) {
-    if (!cookies.empty()) cookies += "; ";
-    cookies.append(field->value().data(), field->value().size());
-  }
-  RequestHead head;
-  head.method = view(request.method_string());
-  head.target = view(request.target());
-  head.host = optionalField(request, http::field::host);
-  head.origin = optionalField(request, http::field::origin);
-  head.cookies = cookies;
-  head.authorization = view(request[http::field::authorization]);
-  head.contentType = view(request[http::field::content_type]);
-  head.contentEncoding = optionalField(request, http::field::content_encoding);
-  head.transferEncoding = optionalField(request, http::field::transfer_encoding);
-  head.websocket = beast::websocket::is_upgrade(request);
+  const RequestHead head = requestHeadOf(request, cookies);
   const Screening screening = screenRequest(head, *shared_.access);
   if (screening.verdict == Screening::Verdict::Refuse) {
     return refuse(screening.status, screening.message);
@@ -179,7 +156,7 @@ void HttpSession::onBody(beast::error_code error) {
   deskWorking_.expires_at(boost::asio::steady_timer::time_point::max());
   deskWorking_.async_wait([self = shared_from_this()](beast::error_code) {});
   shared_.routes.serve(
-      view(request.method_string()), view(request.target()), std::move(request.body()),
+      beastView(request.method_string()), beastView(request.target()), std::move(request.body()),
       [post = shared_.post, weak = weak_from_this(), keepAlive](WebResponse answer) {
         post->post([weak, answer = std::move(answer), keepAlive]() mutable {
           if (auto self = weak.lock()) self->respond(std::move(answer), keepAlive);

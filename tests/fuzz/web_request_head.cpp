@@ -4,10 +4,10 @@
 
 #include <boost/beast/core.hpp>
 #include <boost/beast/http.hpp>
-#include <boost/beast/websocket/rfc6455.hpp>
 #include <cstdint>
 #include <string_view>
 
+#include "desk/web/BeastRequestHead.h"
 #include "desk/web/DeskAccess.h"
 #include "desk/web/SocketMessages.h"
 #include "desk/web/WebAddress.h"
@@ -16,16 +16,6 @@ namespace {
 
 namespace beast = boost::beast;
 namespace http = beast::http;
-
-std::string_view view(beast::string_view text) {
-  return {text.data(), text.size()};
-}
-
-std::optional<std::string_view> optionalField(const http::fields& fields, http::field name) {
-  const auto found = fields.find(name);
-  if (found == fields.end()) return std::nullopt;
-  return view(found->value());
-}
 
 void screen(std::string_view bytes) {
   http::request_parser<http::string_body> parser;
@@ -36,17 +26,8 @@ void screen(std::string_view bytes) {
   if (!parser.is_header_done()) return;
   const auto& request = parser.get();
   static const desk::DeskAccess access("fuzz-token-0123456789", "127.0.0.1", 8080);
-  desk::RequestHead head;
-  head.method = view(request.method_string());
-  head.target = view(request.target());
-  head.host = optionalField(request, http::field::host);
-  head.origin = optionalField(request, http::field::origin);
-  head.cookies = view(request[http::field::cookie]);
-  head.authorization = view(request[http::field::authorization]);
-  head.contentType = view(request[http::field::content_type]);
-  head.contentEncoding = optionalField(request, http::field::content_encoding);
-  head.transferEncoding = optionalField(request, http::field::transfer_encoding);
-  head.websocket = beast::websocket::is_upgrade(request);
+  std::string cookies;
+  const desk::RequestHead head = desk::requestHeadOf(request, cookies);
   const desk::Screening screening = desk::screenRequest(head, access);
   if (screening.verdict == desk::Screening::Verdict::SignIn &&
       desk::queryValue(desk::splitTarget(screening.location).query, "token")) {
