@@ -10,11 +10,14 @@
 #include <utility>
 
 #include "desk/services/Sandbox.h"
+#include "platform/files/Descriptor.h"
 #include "platform/files/FileText.h"
 #include "platform/text/TextRules.h"
 
 namespace desk {
 namespace {
+
+using platform::Descriptor;
 
 namespace fs = std::filesystem;
 
@@ -32,24 +35,6 @@ constexpr mode_t kPrivateMode = 0600;
 void refuseInSandbox(const fs::path& path) {
   if (Sandbox::active() != nullptr) throwError("a sandbox writes no file", path, EPERM);
 }
-
-// Closes a descriptor when it goes out of scope, on every path out of a function.
-class Descriptor {
- public:
-  explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  ~Descriptor() {
-    if (descriptor_ >= 0) ::close(descriptor_);
-  }
-  int get() const { return descriptor_; }
-  // Closes now so that a failure of close (a delayed write error) can be reported.
-  int close() { return ::close(std::exchange(descriptor_, -1)); }
-  int release() { return std::exchange(descriptor_, -1); }
-
- private:
-  int descriptor_;
-};
 
 void requireRegularFile(int descriptor, const fs::path& path, const char* what) {
   struct stat status {};

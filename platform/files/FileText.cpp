@@ -8,6 +8,8 @@
 #include <exception>
 #include <system_error>
 
+#include "platform/files/Descriptor.h"
+
 namespace platform {
 namespace {
 
@@ -16,20 +18,6 @@ namespace fs = std::filesystem;
 [[noreturn]] void throwError(const std::string& what, const fs::path& path, int error) {
   throw fs::filesystem_error(what, path, std::error_code(error, std::generic_category()));
 }
-
-class Descriptor {
- public:
-  explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  ~Descriptor() {
-    if (descriptor_ >= 0) ::close(descriptor_);
-  }
-  int get() const { return descriptor_; }
-
- private:
-  int descriptor_;
-};
 
 const char* kindOf(mode_t mode) {
   if (S_ISDIR(mode)) return "a folder";
