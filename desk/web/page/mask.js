@@ -365,7 +365,8 @@ function wireControl(control, state) {
     if (applyingFocus) return;
     // What the browser selects as the control takes the focus is no choice of the agent's.
     if (control.text) agree(control.input);
-    if (current && current.dialog && current.dialog.focus === id) return;
+    // The desk has the focus there already, unless an action still on its way moves it.
+    if (caughtUp() && current && current.dialog && current.dialog.focus === id) return;
     act({ do: 'focus', control: id });
   });
 }
