@@ -158,13 +158,13 @@ RoundTrip creationFit(bool withBackOffice) {
                   "type 430 1.1",      "type 433 01jan70", "select 434 0"});
   trip.replies = {kAgentDataReply};
   // The customer source is the desk's setting, which Clear and Recall read again; the mask does
-  // not keep the agent's choice.
+  // not keep the agent's choice (without the back office, DOSS is the only one).
   const char* source = withBackOffice ? "select 749 1" : "select 749 0";
   const char* sourceReason = "the customer source is the desk's setting, read again";
   trip.fill.push_back(source);
   trip.notCleared.push_back({749, sourceReason});
-  trip.notRecalled.push_back({749, sourceReason, source});
   if (withBackOffice) {
+    trip.notRecalled.push_back({749, sourceReason, source});
     // A click on the billing box leaves the enabling of the two numbers as it was until Recall
     // (or Clear) applies the billing rules: the DK number is set as a program sets it.
     trip.setup.insert(trip.setup.begin(), "wb USER BackOffice 1");
@@ -612,7 +612,13 @@ TEST_P(SendClearRecallTest, RecallBringsBackWhatWasSentAndSendsItAgain) {
   // The fill reaches every control that takes a value, and changes each one it acts on.
   mask.run(trip.fill);
   const std::set<int> filled = actedOn(trip.fill);
-  for (const auto& [id, state] : mask.controls()) {
+  const std::map<int, Json> entered = mask.controls();
+  for (const Exemption& exemption : trip.notFilled) {
+    const auto found = entered.find(exemption.control);
+    EXPECT_TRUE(found != entered.end() && takesValue(found->second))
+        << "control " << exemption.control << " takes no value: its exemption is not needed";
+  }
+  for (const auto& [id, state] : entered) {
     if (takesValue(state) && !filled.count(id) && !exempt(trip.notFilled, id)) {
       ADD_FAILURE() << "the fill leaves out control " << id << ": " << state.dump();
     }
@@ -630,15 +636,24 @@ TEST_P(SendClearRecallTest, RecallBringsBackWhatWasSentAndSendsItAgain) {
   EXPECT_FALSE(saved.empty()) << "Send saved nothing in " << trip.section;
 
   mask.run({"click " + std::to_string(clear)});
+  // An exemption that no longer holds is reported, so that the table stays true.
   for (const auto& [id, state] : mask.controls()) {
-    if (exempt(trip.notCleared, id)) continue;
-    EXPECT_EQ(state, started.at(id)) << "Clear leaves control " << id << " as sent";
+    if (exempt(trip.notCleared, id)) {
+      EXPECT_NE(state, started.at(id))
+          << "Clear brings control " << id << " back: its exemption is not needed";
+    } else {
+      EXPECT_EQ(state, started.at(id)) << "Clear leaves control " << id << " as sent";
+    }
   }
 
   mask.run({"click " + std::to_string(recall)});
   for (const auto& [id, state] : mask.controls()) {
-    if (exempt(trip.notRecalled, id)) continue;
-    EXPECT_EQ(state, sent.at(id)) << "Recall does not bring back control " << id;
+    if (exempt(trip.notRecalled, id)) {
+      EXPECT_NE(state, sent.at(id))
+          << "Recall brings control " << id << " back: its exemption is not needed";
+    } else {
+      EXPECT_EQ(state, sent.at(id)) << "Recall does not bring back control " << id;
+    }
   }
   for (const Exemption& exemption : trip.notRecalled) {
     if (!exemption.reenter.empty()) mask.run({exemption.reenter});
