@@ -177,6 +177,10 @@ RoundTrip creationFit(bool withBackOffice) {
   return trip;
 }
 
+// The add-passenger dialog's answer for the group creation mask: one adult with the
+// traveller's phone strings.
+const char* const kGroupPassenger = "answer addpax ok 000000000 SMITH,JOHN,MR,0,,,,,,False,,True";
+
 // The eighteen lines of the add e-mail mask, each chosen, with a passenger (from the list when
 // the PNR has passengers, else by name number), an address and a kind; every third line has a
 // free text, the others are copies.
@@ -184,14 +188,16 @@ RoundTrip addEmail(bool withPassengers) {
   struct Line {
     int select, passengers, nameNumber, address, type, freeText;
   };
+  // Lines 1 to 10, then lines 11 to 18, as the dialog numbers their controls.
   std::vector<Line> lines;
   const int firstSelects[] = {257, 260, 263, 266, 269, 271, 273, 275, 277, 279};
   for (int i = 0; i < 10; ++i) {
     lines.push_back(
         {firstSelects[i], 283 + 2 * i, 303 + 2 * i, 325 + 2 * i, 347 + 2 * i, 369 + 2 * i});
   }
-  for (int i = 0; i < 8; ++i)
+  for (int i = 0; i < 8; ++i) {
     lines.push_back({783 + i, 799 + i, 791 + i, 807 + i, 815 + i, 823 + i});
+  }
 
   RoundTrip trip{withPassengers ? "PNRAddEmail/Passengers" : "PNRAddEmail/NameNumbers",
                  "PNR.PNRADDEMAIL",
@@ -215,8 +221,9 @@ RoundTrip addEmail(bool withPassengers) {
     }
     trip.fill.push_back("type " + std::to_string(line.address) + " a_" + number + "@host.test");
     trip.fill.push_back("select " + std::to_string(line.type) + " " + std::to_string(1 + i % 3));
-    if (i % 3 == 0)
+    if (i % 3 == 0) {
       trip.fill.push_back("type " + std::to_string(line.freeText) + " note " + number);
+    }
   }
   if (withPassengers) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -433,18 +440,12 @@ const std::vector<RoundTrip>& roundTrips() {
       {"PNRCreationGIT/Fixed",
        "PNR.CREATION.GIT",
        {"click 232"},
-       {"select 462 2",       "type 464 sq",
-        "type 497 15",        "type 466 tour",
-        "click 468",          "type 470 sin",
-        "type 472 abc",       "type 474 bkk",
-        "type 475 lee",       "type 278 12345678",
-        "type 302 87654321",  "select 211 1",
-        "type 219 paid",      "type 215 15mar",
-        "type 409 mr lee",    "type 413 acme travel",
-        "type 411 joe",       "type 415 5551234",
-        "type 417 1 main st", "type 419 suite 4",
-        "type 421 level 2",   "type 553 singapore",
-        "type 555 123456",    "answer addpax ok 000000000 SMITH,JOHN,MR,0,,,,,,False,,True",
+       {"select 462 2",     "type 464 sq",        "type 497 15",        "type 466 tour",
+        "click 468",        "type 470 sin",       "type 472 abc",       "type 474 bkk",
+        "type 475 lee",     "type 278 12345678",  "type 302 87654321",  "select 211 1",
+        "type 219 paid",    "type 215 15mar",     "type 409 mr lee",    "type 413 acme travel",
+        "type 411 joe",     "type 415 5551234",   "type 417 1 main st", "type 419 suite 4",
+        "type 421 level 2", "type 553 singapore", "type 555 123456",    kGroupPassenger,
         "click 225"},
        {{841, "this case sends the agency block; the free-text case copies it from DOSS"}}},
       {"PNRCreationGIT/FreeTextFromDoss",
