@@ -82,6 +82,10 @@ test('type-to-find filters the masks by title and class name; Down, Up and Enter
   assert.equal(await page.textContent('[role="tab"][aria-selected="true"]'), 'PNR Modification Fax Alt+1');
   assert.equal(await panel.locator('[data-panel-close]').getAttribute('aria-label'), 'Close PNR Modification Fax');
   assert.match(page.url(), /\/$/, 'the desk page stays');
+  // Alt+0 comes back to the search, and what is typed then replaces the last one.
+  await page.keyboard.press('Alt+0');
+  await page.keyboard.type('ssr');
+  assert.deepEqual(await matches(page), ['PNRCreationSSR']);
   await page.close();
 });
 

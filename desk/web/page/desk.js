@@ -152,6 +152,8 @@ document.getElementById('show-preview').addEventListener('change', (event) => {
 });
 
 fetch('/api/desk').then((r) => r.json()).then(show);
+// The agent starts by finding a mask.
+if (document.activeElement === document.body) maskSearch.focus();
 
 // The journal, newest first: what each mask sent, when, and the host's answer. It follows what
 // the masks in other tabs send while this page is shown.

@@ -192,7 +192,12 @@ const workspace = (() => {
       else done = false;
     } else if (event.altKey && !event.ctrlKey && !event.shiftKey && /^Digit[0-9]$/.test(event.code)) {
       const number = Number(event.code.slice(5));
-      if (number === 0) document.getElementById('mask-search').focus();
+      if (number === 0) {
+        // What is typed next replaces the last search.
+        const search = document.getElementById('mask-search');
+        search.focus();
+        search.select();
+      }
       else if (panels[number - 1]) show(panels[number - 1], true);
     } else if (event.altKey && !event.ctrlKey && !event.shiftKey && event.code === 'KeyT') {
       document.getElementById('host-entry').focus();
@@ -203,6 +208,9 @@ const workspace = (() => {
     event.preventDefault();
     event.stopPropagation();
   }, true);
+
+  // What the page's socket says of itself (reconnecting, a message the desk could not read).
+  deskSocket.onStatus((text) => { document.getElementById('connection').textContent = text; });
 
   previewSwitch.addEventListener('change', () => {
     for (const panel of panels) panel.mask?.showPreview();
