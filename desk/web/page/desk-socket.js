@@ -56,6 +56,9 @@ const deskSocket = (() => {
     } else if (message.type === 'closed') {
       if (watcher) watcher.closed();
     } else if (message.type === 'error') {
+      // An error about an instance the page no longer watches (one it has just released) is
+      // news to nobody.
+      if (message.id !== undefined && !watcher) return;
       if (watcher && message.status === 404) watcher.gone();
       else if (watcher) watcher.status(message.error || `error ${message.status}`);
       else status(message.error || `error ${message.status}`);
@@ -70,8 +73,9 @@ const deskSocket = (() => {
   return {
     // Watches an instance: handlers.state(state, version), closed(), gone() (the desk holds no
     // such instance), status(text). The answer's request(type, body) resolves with the outcome
-    // {status, done | waiting | error, version}; end(release) stops watching, and releases the
-    // instance at once when release is true.
+    // {status, done | waiting | error, version}; end(how) stops watching: 'release' releases
+    // the instance at once, 'unwatch' leaves it to the desk, 'forget' tells the desk nothing
+    // (it closed the instance itself).
     watch(id, handlers) {
       watchers.set(id, handlers);
       if (open) open.send(JSON.stringify({ type: 'watch', id }));
@@ -84,11 +88,11 @@ const deskSocket = (() => {
             post({ type, id, seq, ...body });
           });
         },
-        end(release) {
+        end(how) {
           if (watchers.get(id) !== handlers) return;
           watchers.delete(id);
-          if (!open) return;
-          open.send(JSON.stringify({ type: release ? 'close' : 'unwatch', id }));
+          if (!open || how === 'forget') return;
+          open.send(JSON.stringify({ type: how === 'release' ? 'close' : 'unwatch', id }));
         },
       };
     },

@@ -1485,12 +1485,13 @@ const quilletMasks = (() => {
       render(latest);
     }
 
-    // The page is done with the instance: it stops watching it, and releases it when asked to.
+    // The page is done with the instance: it stops watching it and releases it (release), or
+    // only forgets it (the desk closed it already).
     function end(release) {
       if (ended) return;
       ended = true;
       closeComboList();
-      socket.end(release);
+      socket.end(release ? 'release' : 'forget');
       dialogNode.inert = true;
     }
 
