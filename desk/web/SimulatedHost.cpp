@@ -151,6 +151,11 @@ std::optional<std::string> SimulatedHost::commandReply(std::string_view entry) c
   return reply("Commands", trimmed(entry));
 }
 
+std::optional<std::string> SimulatedHost::entryReply(std::string_view entry) const {
+  if (auto typed = reply("Entries", trimmed(entry))) return typed;
+  return commandReply(entry);
+}
+
 std::optional<std::string> SimulatedHost::runReply(std::string_view parameter) const {
   return reply("Run", parameter);
 }

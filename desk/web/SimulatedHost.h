@@ -5,7 +5,8 @@
 //
 //   host/host.ini          which entries the host answers and with which reply file (the
 //                          masks' own and their hosted dialogs'), the framework's answers to
-//                          requests and run events, the back office's profile records (for the
+//                          requests and run events, the answers to entries the agent types
+//                          into the host pane, the back office's profile records (for the
 //                          individual creation mask and its Add Passenger dialog), the
 //                          signed-in agent's profile
 //   host/pnr/NAME/pnr.ini  a demo PNR: its group name, passengers and e-mail elements; reply
@@ -48,6 +49,9 @@ class SimulatedHost {
 
   // The reply text (UTF-8) the host gives to an entry a mask asked it to run, or nothing.
   std::optional<std::string> commandReply(std::string_view entry) const;
+  // The reply text to an entry the agent typed into the host pane: what [Entries] names for
+  // it, else what the host answers a mask's own entry; or nothing.
+  std::optional<std::string> entryReply(std::string_view entry) const;
   // The framework's answer to OnEvent("Run", parameter).
   std::optional<std::string> runReply(std::string_view parameter) const;
   // The framework's answer to a request such as "askForPAX".

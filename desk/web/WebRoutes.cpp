@@ -9,6 +9,7 @@
 #include "desk/web/SocketMessages.h"
 #include "desk/web/WebAddress.h"
 #include "desk/web/WebPage.h"
+#include "desk/web/WorkspaceRequests.h"
 
 namespace desk {
 
@@ -168,7 +169,8 @@ void WebRoutes::serve(std::string_view method, std::string_view target, std::str
   const bool getRoute = page || path.starts_with("/mask/") || path.starts_with("/open/") ||
                         path == "/api/desk" || path == "/api/ws" || path == "/api/journal" ||
                         (mask && isGetVerb(mask->second));
-  const bool postRoute = path == "/api/desk" || (mask && isPostVerb(mask->second));
+  const bool postRoute = path == "/api/desk" || path == "/api/open" || path == "/api/host" ||
+                         (mask && isPostVerb(mask->second));
   if (method == "GET" || (method == "HEAD" && page)) {
     if (getRoute) return serveGet(path, address.query, std::move(reply));
     if (postRoute) return reply(notAllowed("POST"));
@@ -311,6 +313,31 @@ void WebRoutes::servePost(std::string_view path, std::string body, Reply reply) 
           return desk.deskState();
         },
         answerJson);
+    return;
+  }
+  if (path == "/api/open") {
+    auto request =
+        parsedBody(body, reply, [](std::string_view text) { return parseOpenRequest(text); });
+    if (!request) return;
+    onUi(
+        [&desk, request = std::move(*request)]() -> json {
+          const typelib::ClassDescription* description = desk.findServedClass(request.mask);
+          if (description == nullptr) {
+            throw WebRequestError(404, "The desk serves no mask \"" + request.mask + "\".");
+          }
+          const std::string id = desk.openMask(*description, request.language);
+          return {{"id", id}, {"mask", request.mask}, {"title", plainTitle(request.mask)}};
+        },
+        answerJson);
+    return;
+  }
+  if (path == "/api/host") {
+    auto request =
+        parsedBody(body, reply, [](std::string_view text) { return parseHostEntryRequest(text); });
+    if (!request) return;
+    onUi([&desk, request = std::move(
+                     *request)] { return runTypedEntry(desk.host(), desk.journal(), request); },
+         answerJson);
     return;
   }
   const auto mask = maskRequest(path);

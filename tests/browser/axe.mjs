@@ -21,7 +21,7 @@ export async function markDialogNodes(page, faults) {
   for (const fault of faults) {
     fault.inDialog = await page.evaluate((selector) => {
       const node = document.querySelector(selector);
-      return Boolean(node && node.closest('#dialog'));
+      return Boolean(node && node.closest('.dialog'));
     }, fault.target);
   }
   return faults;

@@ -1,6 +1,7 @@
 // A keystroke's round trip through the web desk, driven as the page drives it: the action goes
 // over the page's WebSocket, and the time runs until the socket carries the state with the
-// changed control. Measured with 1 mask open, with 26 open (each watched by a socket of its
+// changed control. Measured with 1 mask open, with 5 open as panels of one page (watched
+// through that page's one socket), with 26 open (each watched by a socket of its
 // own, as 26 tabs), and with 64 slow HTTP connections and 64 idle WebSockets held by other
 // clients meanwhile.
 //   node tests/browser/roundtrip.mjs build/bin/quillet [KEYSTROKES]
@@ -26,16 +27,16 @@ const token = url.searchParams.get('token');
 const origin = `http://${url.host}`;
 const agent = new http.Agent({ keepAlive: true, maxSockets: 4 });
 
-function request(method, path) {
+function request(method, path, body) {
   return new Promise((resolve, reject) => {
-    const call = http.request({ host: url.hostname, port: url.port, method, path, agent,
-      headers: { Authorization: `Bearer ${token}` } }, (response) => {
+    const headers = { Authorization: `Bearer ${token}`, ...(body ? { 'Content-Type': 'application/json' } : {}) };
+    const call = http.request({ host: url.hostname, port: url.port, method, path, agent, headers }, (response) => {
       let text = '';
       response.on('data', (chunk) => { text += chunk; });
       response.on('end', () => resolve({ status: response.statusCode, text }));
     });
     call.on('error', reject);
-    call.end();
+    call.end(body);
   });
 }
 
@@ -51,7 +52,7 @@ async function openPage(localAddress) {
   const page = { instance, socket, waiting: null, seq: 1 };
   socket.onmessage = (text) => {
     const message = JSON.parse(text);
-    if (message.type === 'state' && page.waiting) page.waiting(message.state);
+    if (message.type === 'state' && message.id === page.instance && page.waiting) page.waiting(message.state);
   };
   const first = new Promise((resolve) => { page.waiting = resolve; });
   socket.send(JSON.stringify({ type: 'watch', id: instance }));
@@ -124,6 +125,17 @@ await new Promise((resolve) => setTimeout(resolve, 200));
 const first = await openPage();
 const one = await measure(first, keystrokes);
 report('1 mask open', one);
+
+// Four more masks as panels of the same page: opened as the workspace opens them, watched
+// through the page's socket.
+const panels = [];
+for (let at = 1; at < 5; at += 1) {
+  const { id } = JSON.parse((await request('POST', '/api/open', JSON.stringify({ mask: 'PNRCreationFax' }))).text);
+  first.socket.send(JSON.stringify({ type: 'watch', id }));
+  panels.push(id);
+}
+report('5 masks open as panels of one page', await measure(first, keystrokes));
+for (const id of panels) first.socket.send(JSON.stringify({ type: 'close', id }));
 
 const others = [];
 for (let at = 1; at < 26; at += 1) others.push(await openPage());

@@ -1,5 +1,6 @@
-// The desk page: the masks grouped by family, the language, the demo PNR and the journal of
-// the entries sent to the host.
+// The desk page: the masks grouped by family with a search that finds them as one types, the
+// language, the demo PNR and the journal of the entries sent to the host. The masks open in
+// the workspace (workspace.js).
 'use strict';
 
 const families = [
@@ -51,8 +52,8 @@ function show(desk) {
     const list = element('ul');
     for (const className of classes) {
       const item = element('li');
-      const link = element('a', { href: `/mask/${encodeURIComponent(className)}`, 'data-mask': className },
-        maskTitle(className));
+      const link = element('a', { href: `/mask/${encodeURIComponent(className)}`, 'data-mask': className,
+        id: `find-${className}` }, maskTitle(className));
       item.append(link);
       list.append(item);
     }
@@ -66,8 +67,76 @@ function show(desk) {
   pnr.replaceChildren(...desk.pnrs.map((p) => element('option', { value: p.name }, p.title)));
   pnr.value = desk.pnr;
   document.getElementById('back-office').checked = Boolean(desk.backOffice);
+  document.getElementById('show-preview').checked = desk.preview !== false;
   showPnr(desk);
+  findMasks();
 }
+
+// Finding a mask: the masks whose title or class name holds every word typed, the chosen one
+// marked; Down and Up choose among them, Enter opens the chosen one.
+const maskSearch = document.getElementById('mask-search');
+const pickerStatus = document.getElementById('picker-status');
+let chosenMask = 0;
+
+function matchingLinks() {
+  return [...document.querySelectorAll('#families a[data-mask]')].filter((link) => !link.parentElement.hidden);
+}
+
+function markChosen(announce) {
+  const links = matchingLinks();
+  chosenMask = links.length ? Math.min(Math.max(chosenMask, 0), links.length - 1) : 0;
+  for (const link of document.querySelectorAll('#families a[data-mask]')) {
+    link.classList.toggle('chosen', link === links[chosenMask]);
+    if (link === links[chosenMask]) link.setAttribute('aria-current', 'true');
+    else link.removeAttribute('aria-current');
+  }
+  const chosen = links[chosenMask];
+  if (chosen) chosen.scrollIntoView({ block: 'nearest' });
+  if (!announce) return;
+  pickerStatus.textContent = !links.length ? 'No mask matches.'
+    : `${chosen.textContent}, ${chosenMask + 1} of ${links.length}`;
+}
+
+function findMasks() {
+  const words = maskSearch.value.trim().toLowerCase().split(/\s+/).filter(Boolean);
+  for (const link of document.querySelectorAll('#families a[data-mask]')) {
+    const names = `${link.textContent} ${link.dataset.mask}`.toLowerCase();
+    link.parentElement.hidden = !words.every((word) => names.includes(word));
+  }
+  for (const family of document.querySelectorAll('#families .family')) {
+    family.hidden = !family.querySelector('li:not([hidden])');
+  }
+  chosenMask = 0;
+  markChosen(words.length > 0);
+}
+
+maskSearch.addEventListener('input', findMasks);
+maskSearch.addEventListener('keydown', (event) => {
+  if (event.altKey || event.ctrlKey || event.metaKey) return;
+  if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
+    event.preventDefault();
+    const count = matchingLinks().length;
+    if (count) chosenMask = (chosenMask + (event.key === 'ArrowDown' ? 1 : -1) + count) % count;
+    markChosen(true);
+  } else if (event.key === 'Enter') {
+    event.preventDefault();
+    const chosen = matchingLinks()[chosenMask];
+    if (chosen) workspace.open(chosen.dataset.mask);
+  } else if (event.key === 'Escape' && maskSearch.value) {
+    event.preventDefault();
+    maskSearch.value = '';
+    findMasks();
+  }
+});
+
+// A plain click (or Enter on the link) opens the mask as a panel of the workspace; a click
+// with Ctrl, Shift or the middle button opens its page in a tab, as a link does.
+document.getElementById('families').addEventListener('click', (event) => {
+  const link = event.target.closest('a[data-mask]');
+  if (!link || event.button !== 0 || event.ctrlKey || event.shiftKey || event.metaKey || event.altKey) return;
+  event.preventDefault();
+  workspace.open(link.dataset.mask);
+});
 
 document.getElementById('language').addEventListener('change', async (event) => {
   show(await post({ lang: event.target.value }));
@@ -78,8 +147,13 @@ document.getElementById('pnr').addEventListener('change', async (event) => {
 document.getElementById('back-office').addEventListener('change', async (event) => {
   show(await post({ backOffice: event.target.checked }));
 });
+document.getElementById('show-preview').addEventListener('change', (event) => {
+  post({ preview: event.target.checked });
+});
 
 fetch('/api/desk').then((r) => r.json()).then(show);
+// The agent starts by finding a mask.
+if (document.activeElement === document.body) maskSearch.focus();
 
 // The journal, newest first: what each mask sent, when, and the host's answer. It follows what
 // the masks in other tabs send while this page is shown.
