@@ -4,7 +4,6 @@
 
 #include "fields/CField.h"
 #include "fields/FieldParts.h"
-#include "framework/WindowText.h"
 
 namespace fields {
 
@@ -105,7 +104,7 @@ void CFieldText::Create(Window& dialog, int editId) {
 }
 
 std::string CFieldText::GetText() const {
-  return framework::windowText(edit_, kSaveBuffer);
+  return edit_ != nullptr ? edit_->text() : std::string();
 }
 
 void CFieldText::SetText(std::string_view text) {

@@ -58,8 +58,8 @@ class CFieldList {
   platform::Window* list_ = nullptr;
 };
 
-// An edit whose text is kept as it is (at most 1024 characters saved, 1023 loaded), without
-// the label, tooltip and focus handling of CField.
+// An edit whose text is read and saved whole (at most 1023 characters loaded), without the
+// label, tooltip and focus handling of CField.
 class CFieldText {
  public:
   void Create(platform::Window& dialog, int editId);
