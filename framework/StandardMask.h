@@ -28,8 +28,9 @@
 //                                                 values: run after the declared fields are
 //                                                 loaded and after they are cleared
 //
-// The dialog-access helpers (Text, IsChecked, SetChecked, EnableControl, IsBlank, Fault) reach
-// the mask's controls by id; a control the dialog lacks reads as empty and unchecked.
+// The dialog-access helpers (Text, IsBlank, IsChecked, SetChecked, EnableControl, Fault,
+// FaultAt) reach the mask's controls by id; a control the dialog lacks reads as empty and
+// unchecked.
 
 #include <cstddef>
 #include <string>

@@ -23,6 +23,11 @@ std::optional<std::pair<std::size_t, RowColumn>> rowControl(int id) {
   return std::nullopt;
 }
 
+// The control of a row fault, by fit::RowControl.
+constexpr std::array<int ids::PassengerRowIds::*, 4> kFaultControls{
+    &ids::PassengerRowIds::surname, &ids::PassengerRowIds::givenName, &ids::PassengerRowIds::others,
+    &ids::PassengerRowIds::age};
+
 }  // namespace
 
 bool CPNRCreationFIT::OnRowCommand(int id, int code) {
@@ -84,23 +89,8 @@ fit::PassengerRow CPNRCreationFIT::RowTexts(std::size_t row) const {
 }
 
 bool CPNRCreationFIT::ReportRowFault(std::size_t row, const fit::RowFault& fault) {
-  const ids::PassengerRowIds& row_ids = ids::kRows[row];
-  int control = row_ids.surname;
-  switch (fault.control) {
-    case fit::RowControl::Surname:
-      control = row_ids.surname;
-      break;
-    case fit::RowControl::GivenName:
-      control = row_ids.givenName;
-      break;
-    case fit::RowControl::Others:
-      control = row_ids.others;
-      break;
-    case fit::RowControl::Age:
-      control = row_ids.age;
-      break;
-  }
-  return Fault(control, fault.errorKey);
+  return Fault(ids::kRows[row].*kFaultControls[static_cast<std::size_t>(fault.control)],
+               fault.errorKey);
 }
 
 bool CPNRCreationFIT::ValidateRows() {
