@@ -15,6 +15,7 @@
 #include <string>
 
 #include "fields/AddressFields.h"
+#include "fields/ControlFields.h"
 #include "fields/EmailField.h"
 #include "fields/NameFields.h"
 #include "fields/PhoneFields.h"
@@ -25,6 +26,7 @@
 #include "framework/services/CTorvanAgentInfo.h"
 #include "masks/fit/AddPassengerList.h"
 #include "masks/fit/BookingData.h"
+#include "masks/fit/DeskSettings.h"
 #include "masks/fit/ExchangeDialog.h"
 #include "masks/fit/FitChecks.h"
 #include "masks/fit/FitCommandBuilder.h"
@@ -48,16 +50,18 @@ class CPNRCreationFIT : public framework::StandardMask<CPNRCreationFIT, IPNRCrea
   HRESULT SetResponse(BSTR response) override;
   HRESULT receivedFrom(BSTR source, BSTR destination, BSTR text) override;
 
-  void BindFields(platform::Window& dialog);
   void AfterInitDialog();
   bool ProcessFieldMessages(const platform::Message& message, platform::LRESULT& result);
   bool ValidateFields();
   // The first half of Send: validate, save, read the code lists, ask the host for the agent
   // data. The command follows with the host's reply.
   void OnSend();
-  void SaveFields(CTorvanProfile& profile);
-  void LoadFields(CTorvanProfile& profile);
+  // The declared fields, then what a cleared screen no longer holds: the profile travellers,
+  // their strings and the added passengers.
   void ClearFields();
+  // The rules that follow the recalled or cleared values: rows, addresses, personnel numbers,
+  // agency, CTP and billing.
+  void ApplyRules();
 
   // The creation command for a host reply to "%%JX AIT", as the second half of Send builds
   // it; reads the controls, the mask state and the settings only.
@@ -67,14 +71,26 @@ class CPNRCreationFIT : public framework::StandardMask<CPNRCreationFIT, IPNRCrea
   struct Row {
     fields::CFieldName name;
     fields::CFieldTitle title;
-    platform::Window* ptc = nullptr;
-    platform::Window* others = nullptr;
-    platform::Window* age = nullptr;
+    fields::CFieldList ptc;
+    fields::CFieldText others;
+    fields::CFieldText age;
     // The traveller's profile: its record, whether it came from the back office, and the
     // dependant number of a given-name lookup.
     fit::MainRecord profile;
     bool profileMarker = false;
     std::string dependantNumber;
+  };
+
+  // A check box with the five lines it enables.
+  struct Address {
+    fields::CFieldCheck box;
+    std::array<fields::CField, 5> lines;
+  };
+
+  // A personnel number: the check box and the edit it enables.
+  struct PersonnelNumber {
+    fields::CFieldCheck box;
+    fields::CField edit;
   };
 
   // The customer-profile strings of the first-row import, saved with the mask.
@@ -86,6 +102,12 @@ class CPNRCreationFIT : public framework::StandardMask<CPNRCreationFIT, IPNRCrea
     std::string givenName;
     fit::ProfilePhone home, mobile, business, fax;
   };
+
+  // The declarations, in the order of the whiteboard section.
+  void DeclareRows();
+  void DeclareContacts();
+  void DeclareAddressesAndPersonnel();
+  void DeclareDocumentsAndCopies();
 
   // Opening.
   void FillCustomerSource();
@@ -99,7 +121,7 @@ class CPNRCreationFIT : public framework::StandardMask<CPNRCreationFIT, IPNRCrea
   // Rules that depend on check boxes and lists.
   void ApplyRowRules(std::size_t row);
   void ApplyBillingRules();
-  void ApplyAddressRule(int checkBoxId, const std::array<int, 5>& lineIds);
+  void ApplyAddressRule(const Address& address);
   void ApplyPersonnelRules();
   void ApplyAgencyRule();
   // 408 and 410 follow 462; an unchecked box empties 408; fill opens the policy dialog.
@@ -108,6 +130,7 @@ class CPNRCreationFIT : public framework::StandardMask<CPNRCreationFIT, IPNRCrea
 
   // Handlers.
   bool OnCommand(int id, int code);
+  bool OnRowCommand(int id, int code);
   void CopySurnameFromRowAbove(std::size_t row);
   void StartLookup(fit::LookupKind kind, int row);
   void ChooseTravellerProfile(int row);
@@ -116,44 +139,47 @@ class CPNRCreationFIT : public framework::StandardMask<CPNRCreationFIT, IPNRCrea
   void ApplyImport(const fit::ProfileImport& imported);
   void ApplyFirstRow(const fit::FirstRowFill& fill);
   void SetRowPtc(std::size_t row, const fit::PtcChoice& choice);
+  int CustomerSource() const;
 
-  // Validation helpers.
+  // Validation.
+  bool ValidateRows();
+  bool ValidateAddresses();
   bool ReportFault(const fit::FitFault& fault);
   bool ReportRowFault(std::size_t row, const fit::RowFault& fault);
   fit::PassengerRow RowTexts(std::size_t row) const;
   fit::Ptc RowPtc(std::size_t row) const;
 
-  // Send's second half.
+  // Send's second half: the command input gathered piece by piece.
   fit::FitCommandInput GatherCommandInput(const fit::BookingData& booking);
-  std::optional<std::size_t> ChooseCard(const fit::DocumentTraveller& traveller,
-                                        const std::vector<fit::EligibleCard>& cards);
-
-  std::string Text(int id) const;
-  bool IsChecked(int id) const;
-  void SetChecked(int id, bool checked);
-  void EnableControl(int id, bool enabled);
-  int CustomerSource() const;
+  void GatherSlots(fit::FitCommandInput& input) const;
+  void GatherContacts(fit::FitCommandInput& input);
+  void GatherBillingAndPersonnel(fit::FitCommandInput& input);
+  void GatherDocumentItems(fit::FitCommandInput& input, const fit::BookingData& booking,
+                           const fit::BackOfficeSwitches& switches);
 
   std::array<Row, fit::kPassengerRows> rows_;
+  fields::CFieldCheck billToCompany_;
+  fields::CField sfCustId_;
   fields::CFieldTtl ttl_;
   fields::CFieldReceivedFrom receivedFrom_;
   fields::CFieldAgencyAddress agency_;
-  fields::CFieldPerson contactPerson_;
+  fields::CFieldFaxNo fax_;
   fields::CField businessPhone_;
   fields::CField mobilePhone_;
   fields::CField homePhone_;
-  fields::CFieldFaxNo fax_;
   fields::CFieldEmail email_;
+  fields::CFieldPerson contactPerson_;
+  Address billing_;
+  Address delivery_;
+  std::array<PersonnelNumber, 5> personnel_;
+  fields::CFieldAutoCreate autoCreate_;
   fields::CFieldRemarks remarks_;
   fields::CFieldIdDoc idDoc_;
   fields::CFieldSsrPassport passport_;
-  fields::CFieldAutoCreate autoCreate_;
-  fields::CField sfCustId_;
-  fields::CField dkNumber_;
+  fields::CFieldCheck copyFromDoss_;
+  fields::CFieldCheck copyFromCtp_;
   fields::CField ctp_;
-  std::array<fields::CField, 5> personnel_;
-  std::array<fields::CField, 5> billingLines_;
-  std::array<fields::CField, 5> deliveryLines_;
+  fields::CField dkNumber_;
 
   bool backOffice_ = false;
   ProfileStrings profileStrings_;
