@@ -11,14 +11,17 @@ using platform::Window;
 
 namespace {
 
-// The fields each mode makes mandatory and optional (kNone fills the rest).
+using F = CPNRRetrieval::Field;
+using M = CPNRRetrieval::Mode;
+
+// The fields each mode makes mandatory and optional; the mode list, which no mode sets, fills
+// the unused places.
 struct ModeFields {
-  std::array<CPNRRetrieval::Field, 7> mandatory;
-  std::array<CPNRRetrieval::Field, 3> optional;
+  std::array<F, 7> mandatory;
+  std::array<F, 3> optional;
 };
 
-using F = CPNRRetrieval::Field;
-constexpr std::array<ModeFields, 8> kModes{{
+constexpr std::array<ModeFields, M::kModeCount> kModes{{
     {{F::kLocator}, {}},
     {{F::kLocator, F::kCarrier}, {}},
     {{F::kSurname}, {F::kPcc, F::kGivenName}},
@@ -31,7 +34,7 @@ constexpr std::array<ModeFields, 8> kModes{{
      {F::kToCity, F::kStatus, F::kPcc}},
 }};
 
-constexpr std::array<std::string_view, 8> kModeEntries{
+constexpr std::array<std::string_view, M::kModeCount> kModeEntries{
     "LAB_RETPNR_BYPNRLCTR",   "LAB_RETPNR_BYAIRLCTR", "LAB_RETPNR_BYPAXNAME",
     "LAB_RETPNR_BYPAXFLIGHT", "LAB_RETPNR_BYGRPNAME", "LAB_RETPNR_BYGRPFLIGHT",
     "LAB_RETPNR_BYTKTNUMBER", "DATA_RETPNR_BYFIT"};
@@ -43,27 +46,62 @@ constexpr std::array<std::string_view, 6> kSecondaryCodeEntries{
 constexpr int kCarrierLength = 2;
 constexpr int kAirlineLocatorCarrierLength = 3;
 
-// The fields whose text is kept under a key, in the order they are saved.
-struct KeptText {
+// How a row's value is kept: a list's selected item data, an edit's text, or a radio button's
+// selection state; each is written empty while its field is disabled.
+enum class Kept { List, Text, Radio };
+
+struct Row {
   F field;
+  int labelId;
   int controlId;
+  int maxLength;
+  std::string_view labKey;
+  std::string_view tipKey;
   std::string_view key;
+  Kept kept;
 };
-constexpr std::array<KeptText, 13> kKeptTexts{{
-    {F::kTicket, ids::kTicket, "TICKET_NO"},
-    {F::kLocator, ids::kLocator, "PNR_LOCATOR"},
-    {F::kSurname, ids::kSurname, "SURNAME"},
-    {F::kGroupName, ids::kGroupName, "GROUP_NAME"},
-    {F::kStatus, ids::kStatus, "STATUS"},
-    {F::kFromCity, ids::kFromCity, "FROM_CITY"},
-    {F::kPcc, ids::kPcc, "PCC"},
-    {F::kFlight, ids::kFlight, "FLIGHT_NO"},
-    {F::kGivenName, ids::kGivenName, "GIVEN_NAME"},
-    {F::kCarrier, ids::kCarrier, "CARRIER_CODE"},
-    {F::kGroupCarrier, ids::kGroupCarrier, "GROUP_NAME_CARRIER_CODE"},
-    {F::kDate, ids::kDate, "DEPT_DATE"},
-    {F::kToCity, ids::kToCity, "TO_CITY"},
+
+// The mask's fields in the order they are saved. The mode's label is always in the mandatory
+// colour; the GIT button has no label of its own.
+constexpr std::array<Row, F::kFieldCount> kRows{{
+    {F::kMode, ids::kModeLabel, ids::kMode, 0, "MENU_ID_PNR_RETRIEVE",
+     "TOOLTIP_RETPNR_PNR_RETRIEVE", "RETRIEVE_PNR", Kept::List},
+    {F::kTicket, ids::kTicketLabel, ids::kTicket, 11, "LAB_RETPNR_TKTNUMBER",
+     "TOOLTIP_RETPNR_TKTNUMBER", "TICKET_NO", Kept::Text},
+    {F::kLocator, ids::kLocatorLabel, ids::kLocator, 6, "LAB_MAN_VOID_TKT_PNR_LOCATOR",
+     "TOOLTIP_RETPNR_LOCATOR", "PNR_LOCATOR", Kept::Text},
+    {F::kSurname, ids::kSurnameLabel, ids::kSurname, 30, "LAB_RETPNR_SURNAME",
+     "TOOLTIP_RETPNR_SURNAME", "SURNAME", Kept::Text},
+    {F::kGroupName, ids::kGroupNameLabel, ids::kGroupName, 28, "LAB_RETPNR_GRPNAME",
+     "TOOLTIP_RETPNR_GRPNAME", "GROUP_NAME", Kept::Text},
+    {F::kStatus, ids::kStatusLabel, ids::kStatus, 2, "LAB_MANTIX_S_STATUS", "TOOLTIP_RETPNR_STATUS",
+     "STATUS", Kept::Text},
+    {F::kFromCity, ids::kFromCityLabel, ids::kFromCity, 3, "LAB_NETFARESDISPLAY_FROMCITY",
+     "TOOLTIP_RETPNR_FROM", "FROM_CITY", Kept::Text},
+    {F::kPcc, ids::kPccLabel, ids::kPcc, 4, "LAB_RETPNR_PCC", "TOOLTIP_RETPNR_PCC", "PCC",
+     Kept::Text},
+    {F::kFlight, ids::kFlightLabel, ids::kFlight, 6, "LAB_RETPNR_FLIGHT", "TOOLTIP_RETPNR_FLIGHT",
+     "FLIGHT_NO", Kept::Text},
+    {F::kGivenName, ids::kGivenNameLabel, ids::kGivenName, 32, "LAB_RETPNR_GIVNAME",
+     "TOOLTIP_RETPNR_GIVNAME", "GIVEN_NAME", Kept::Text},
+    {F::kCarrier, ids::kCarrierLabel, ids::kCarrier, kCarrierLength, "LAB_PNR_CARRIERCODE",
+     "TOOLTIP_RETPNR_CARRIERCODE3", "CARRIER_CODE", Kept::Text},
+    {F::kGroupCarrier, ids::kGroupCarrierLabel, ids::kGroupCarrier, kCarrierLength,
+     "LAB_RETPNR_GRPNAME_CARRIERCODE", "TOOLTIP_CARRIER_CODE", "GROUP_NAME_CARRIER_CODE",
+     Kept::Text},
+    {F::kDate, ids::kDateLabel, ids::kDate, 5, "LAB_PNR_DEPTDATE", "TOOLTIP_RETPNR_DEPDATE",
+     "DEPT_DATE", Kept::Text},
+    {F::kToCity, ids::kToCityLabel, ids::kToCity, 3, "LAB_NETFARESDISPLAY_TOCITY",
+     "TOOLTIP_RETPNR_TO", "TO_CITY", Kept::Text},
+    {F::kSecondaryCode, ids::kSecondaryCodeLabel, ids::kSecondaryCode, 0,
+     "LAB_RETPNR_SECONDARY_CODE", "TOOLTIP_RETPNR_SECONDARY_CODE", "SECONDARY_CODE", Kept::List},
+    {F::kManifest, ids::kManifestLabel, ids::kManifestFit, 0, "LAB_RETPNR_FLIGHT_MANIFEST",
+     "TOOLTIP_RETPNR_FIT", "FIT", Kept::Radio},
+    {F::kManifestGit, -1, ids::kManifestGit, 0, "", "TOOLTIP_RETPNR_GIT", "GIT", Kept::Radio},
+    {F::kClass, ids::kClassLabel, ids::kClass, 2, "_LAB_CLASS", "TOOLTIP_RETPNR_CLASS", "CLASS",
+     Kept::Text},
 }};
+static_assert(kRows.front().field == F::kMode, "the mode is saved first and loaded first");
 
 bool isAlpha(std::string_view text) {
   return CTorvanValidate().IsAlpha(text) != 0;
@@ -102,44 +140,12 @@ void fillList(Window* list, std::span<const std::string_view> keys,
 }  // namespace
 
 CPNRRetrieval::CPNRRetrieval() {
-  auto declare = [this](fields::CField& field, int labelId, int controlId, int maxLength,
-                        std::string_view labKey, std::string_view tipKey, int mandatory = 0) {
-    fields().declare(field, "", labelId, controlId, mandatory, maxLength, labKey, tipKey,
+  // The mask keeps the values itself (SaveFields): a disabled field is saved empty.
+  for (const Row& row : kRows) {
+    fields().declare(fields_[row.field], "", row.labelId, row.controlId,
+                     row.field == F::kMode ? 1 : 0, row.maxLength, row.labKey, row.tipKey,
                      kCreation);
-  };
-  // The mode's label is always in the mandatory colour.
-  declare(mode_, ids::kModeLabel, ids::kMode, 0, "MENU_ID_PNR_RETRIEVE",
-          "TOOLTIP_RETPNR_PNR_RETRIEVE", 1);
-  declare(ticket_, ids::kTicketLabel, ids::kTicket, 11, "LAB_RETPNR_TKTNUMBER",
-          "TOOLTIP_RETPNR_TKTNUMBER");
-  declare(locator_, ids::kLocatorLabel, ids::kLocator, 6, "LAB_MAN_VOID_TKT_PNR_LOCATOR",
-          "TOOLTIP_RETPNR_LOCATOR");
-  declare(surname_, ids::kSurnameLabel, ids::kSurname, 30, "LAB_RETPNR_SURNAME",
-          "TOOLTIP_RETPNR_SURNAME");
-  declare(groupName_, ids::kGroupNameLabel, ids::kGroupName, 28, "LAB_RETPNR_GRPNAME",
-          "TOOLTIP_RETPNR_GRPNAME");
-  declare(status_, ids::kStatusLabel, ids::kStatus, 2, "LAB_MANTIX_S_STATUS",
-          "TOOLTIP_RETPNR_STATUS");
-  declare(fromCity_, ids::kFromCityLabel, ids::kFromCity, 3, "LAB_NETFARESDISPLAY_FROMCITY",
-          "TOOLTIP_RETPNR_FROM");
-  declare(manifestFit_, ids::kManifestLabel, ids::kManifestFit, 0, "LAB_RETPNR_FLIGHT_MANIFEST",
-          "TOOLTIP_RETPNR_FIT");
-  declare(manifestGit_, -1, ids::kManifestGit, 0, "", "TOOLTIP_RETPNR_GIT");
-  declare(pcc_, ids::kPccLabel, ids::kPcc, 4, "LAB_RETPNR_PCC", "TOOLTIP_RETPNR_PCC");
-  declare(flight_, ids::kFlightLabel, ids::kFlight, 6, "LAB_RETPNR_FLIGHT",
-          "TOOLTIP_RETPNR_FLIGHT");
-  declare(givenName_, ids::kGivenNameLabel, ids::kGivenName, 32, "LAB_RETPNR_GIVNAME",
-          "TOOLTIP_RETPNR_GIVNAME");
-  declare(carrier_, ids::kCarrierLabel, ids::kCarrier, kCarrierLength, "LAB_PNR_CARRIERCODE",
-          "TOOLTIP_RETPNR_CARRIERCODE3");
-  declare(groupCarrier_, ids::kGroupCarrierLabel, ids::kGroupCarrier, kCarrierLength,
-          "LAB_RETPNR_GRPNAME_CARRIERCODE", "TOOLTIP_CARRIER_CODE");
-  declare(date_, ids::kDateLabel, ids::kDate, 5, "LAB_PNR_DEPTDATE", "TOOLTIP_RETPNR_DEPDATE");
-  declare(toCity_, ids::kToCityLabel, ids::kToCity, 3, "LAB_NETFARESDISPLAY_TOCITY",
-          "TOOLTIP_RETPNR_TO");
-  declare(secondaryCode_, ids::kSecondaryCodeLabel, ids::kSecondaryCode, 0,
-          "LAB_RETPNR_SECONDARY_CODE", "TOOLTIP_RETPNR_SECONDARY_CODE");
-  declare(class_, ids::kClassLabel, ids::kClass, 2, "_LAB_CLASS", "TOOLTIP_RETPNR_CLASS");
+  }
 }
 
 // The lists, the texts of the manifest types, and the five links: the cities look up city
@@ -152,11 +158,13 @@ void CPNRRetrieval::BindFields(Window& dialog) {
 
   const framework::CodeLookupTable& lookups =
       framework::TorvanMaskT<CPNRRetrieval>::codeLookupTable();
-  fromCity_.SetLabelMode(2, lookups.text(framework::CodeList::City));
-  toCity_.SetLabelMode(2, lookups.text(framework::CodeList::City));
-  carrier_.SetLabelMode(2, lookups.text(framework::CodeList::Carrier));
-  groupCarrier_.SetLabelMode(2, lookups.text(framework::CodeList::Carrier));
-  date_.SetLabelMode(1);
+  const std::string_view cities = lookups.text(framework::CodeList::City);
+  const std::string_view carriers = lookups.text(framework::CodeList::Carrier);
+  fields_[kFromCity].SetLabelMode(fields::kLookupLink, cities);
+  fields_[kToCity].SetLabelMode(fields::kLookupLink, cities);
+  fields_[kCarrier].SetLabelMode(fields::kLookupLink, carriers);
+  fields_[kGroupCarrier].SetLabelMode(fields::kLookupLink, carriers);
+  fields_[kDate].SetLabelMode(fields::kCalendarLink);
 }
 
 bool CPNRRetrieval::ProcessFieldMessages(const platform::Message& message,
@@ -171,79 +179,40 @@ bool CPNRRetrieval::ProcessFieldMessages(const platform::Message& message,
   return true;
 }
 
-fields::CField& CPNRRetrieval::FieldOf(Field field) {
-  switch (field) {
-    case kTicket:
-      return ticket_;
-    case kLocator:
-      return locator_;
-    case kSurname:
-      return surname_;
-    case kGroupName:
-      return groupName_;
-    case kStatus:
-      return status_;
-    case kFromCity:
-      return fromCity_;
-    case kPcc:
-      return pcc_;
-    case kFlight:
-      return flight_;
-    case kGivenName:
-      return givenName_;
-    case kCarrier:
-      return carrier_;
-    case kGroupCarrier:
-      return groupCarrier_;
-    case kDate:
-      return date_;
-    case kToCity:
-      return toCity_;
-    case kSecondaryCode:
-      return secondaryCode_;
-    case kManifest:
-      return manifestFit_;
-    case kClass:
-      return class_;
-    case kNone:
-    case kFieldCount:
-      break;
-  }
-  return mode_;
-}
-
 void CPNRRetrieval::SetState(Field field, State state) {
   states_[field] = state;
-  fields::CField& target = FieldOf(field);
-  target.Enable(state != kDisabled ? 1 : 0);
-  target.SetMandatory(state == kMandatory ? 1 : 0);
-  if (field == kManifest) manifestGit_.Enable(state != kDisabled ? 1 : 0);
+  fields_[field].Enable(state != kDisabled ? 1 : 0);
+  fields_[field].SetMandatory(state == kMandatory ? 1 : 0);
+  if (field == kManifest) SetState(kManifestGit, state);
 }
 
-int CPNRRetrieval::Mode() const {
+CPNRRetrieval::Mode CPNRRetrieval::SelectedMode() const {
   const Window* list = dialog()->child(ids::kMode);
   const platform::ListEntry* entry = list != nullptr ? list->entry(list->currentEntry()) : nullptr;
-  return entry != nullptr ? static_cast<int>(entry->data) : -1;
+  if (entry == nullptr || entry->data < 0 || entry->data >= kModeCount) return kNoMode;
+  return static_cast<Mode>(entry->data);
 }
 
 void CPNRRetrieval::ApplyMode() {
-  for (int field = kTicket; field < kFieldCount; ++field) {
+  for (int field = kTicket; field <= kClass; ++field) {
     SetState(static_cast<Field>(field), kDisabled);
   }
-  Window* carrier = carrier_.EditWindow();
+  Window* carrier = fields_[kCarrier].EditWindow();
   if (carrier != nullptr) carrier->setTextLimit(kCarrierLength);
-  const int mode = Mode();
-  if (mode >= 0 && mode < static_cast<int>(kModes.size())) {
-    const ModeFields& fieldsOfMode = kModes[static_cast<std::size_t>(mode)];
+  const Mode mode = SelectedMode();
+  if (mode != kNoMode) {
+    const ModeFields& fieldsOfMode = kModes[mode];
     for (Field field : fieldsOfMode.mandatory) {
-      if (field != kNone) SetState(field, kMandatory);
+      if (field != kMode) SetState(field, kMandatory);
     }
     for (Field field : fieldsOfMode.optional) {
-      if (field != kNone) SetState(field, kOptional);
+      if (field != kMode) SetState(field, kOptional);
     }
-    if (mode == 1 && carrier != nullptr) carrier->setTextLimit(kAirlineLocatorCarrierLength);
+    if (mode == kByAirlineLocator && carrier != nullptr) {
+      carrier->setTextLimit(kAirlineLocatorCarrierLength);
+    }
   }
-  carrier_.Clear();
+  fields_[kCarrier].Clear();
 }
 
 // Validation
@@ -278,7 +247,8 @@ bool CPNRRetrieval::CheckField(Field field, int controlId, std::string_view mand
 bool CPNRRetrieval::CheckFromCity() {
   if (states_[kFromCity] == kDisabled) return true;
   if (Blank(ids::kFromCity)) {
-    if (Mode() == 7) return Fault(ids::kFromCity, "ERR_RETPNR_FROMCITY_MANDATORY_FIELD");
+    if (SelectedMode() == kFlightManifest)
+      return Fault(ids::kFromCity, "ERR_RETPNR_FROMCITY_MANDATORY_FIELD");
     if (states_[kFromCity] == kMandatory || !Blank(ids::kToCity)) {
       return Fault(ids::kFromCity, "ERR_RETPNR_FROM_MANDATORY_FIELD");
     }
@@ -292,9 +262,9 @@ bool CPNRRetrieval::CheckFromCity() {
 // it must differ from the from city.
 bool CPNRRetrieval::CheckToCity() {
   if (states_[kToCity] == kDisabled) return true;
-  const int mode = Mode();
+  const Mode mode = SelectedMode();
   if (Blank(ids::kToCity)) {
-    if (!Blank(ids::kFromCity) && mode != 3 && mode != 7) {
+    if (!Blank(ids::kFromCity) && mode != kByPassengerFlight && mode != kFlightManifest) {
       return Fault(ids::kToCity, "ERR_RETPNR_TO_MANDATORY_FIELD");
     }
     return true;
@@ -310,12 +280,12 @@ bool CPNRRetrieval::CheckToCity() {
 }
 
 bool CPNRRetrieval::ValidateFields() {
-  const int mode = Mode();
-  const int locatorLength = mode == 0 ? 6 : mode == 1 ? 5 : 0;
+  const Mode mode = SelectedMode();
+  const int locatorLength = mode == kByLocator ? 6 : mode == kByAirlineLocator ? 5 : 0;
   const std::string_view locatorShort =
-      mode == 0 ? "ERR_RETPNR_LOCATOR_MINVAL_FIELD1" : "ERR_PNR_LOCATOR_SHORT2";
-  const std::string_view carrierShort =
-      mode == 1 ? "ERR_RETPNR_CARRIERCODE_MINVAL2" : "ERR_RETPNR_CARRIERCODE_MINVAL";
+      mode == kByLocator ? "ERR_RETPNR_LOCATOR_MINVAL_FIELD1" : "ERR_PNR_LOCATOR_SHORT2";
+  const std::string_view carrierShort = mode == kByAirlineLocator ? "ERR_RETPNR_CARRIERCODE_MINVAL2"
+                                                                  : "ERR_RETPNR_CARRIERCODE_MINVAL";
   return CheckField(kTicket, ids::kTicket, "ERR_RETPNR_TKTNUM_MANDATORY_FIELD", isTicketNumber,
                     "ERR_RETPNR_TKTNUM_NUM_FIELD", 10, "ERR_RETPNR_TKTNUM_MINVAL_FIELD") &&
          CheckField(kLocator, ids::kLocator, "ERR_RETPNR_LOCATOR_MANDATORY_FIELD", isAlphanumeric,
@@ -355,23 +325,23 @@ std::string CPNRRetrieval::BuildCommand() const {
   const std::string flight = text(ids::kCarrier) + text(ids::kFlight) + "/" + text(ids::kDate) +
                              text(ids::kFromCity) + text(ids::kToCity);
   const std::string passenger = "-" + text(ids::kSurname) + optional("/", ids::kGivenName);
-  switch (Mode()) {
-    case 0:
+  switch (SelectedMode()) {
+    case kByLocator:
       return "*" + text(ids::kLocator);
-    case 1:
+    case kByAirlineLocator:
       return std::string(framework::kChangeMark) + text(ids::kCarrier) + "/*" + text(ids::kLocator);
-    case 2:
+    case kByPassenger:
       return "*" + optional("-", ids::kPcc) + passenger;
-    case 3:
+    case kByPassengerFlight:
       return "*" + flight + passenger;
-    case 4:
+    case kByGroup:
       return "*" + optional("-", ids::kPcc) + "-C/" + text(ids::kCarrier) + "/" +
              text(ids::kGroupName);
-    case 5:
+    case kByGroupFlight:
       return "*" + flight + "-C/" + text(ids::kGroupCarrier) + "/" + text(ids::kGroupName);
-    case 6:
+    case kByTicket:
       return "*TKT" + text(ids::kTicket);
-    case 7: {
+    case kFlightManifest: {
       const Window* git = dialog()->child(ids::kManifestGit);
       const Window* secondary = dialog()->child(ids::kSecondaryCode);
       const platform::ListEntry* code =
@@ -381,83 +351,85 @@ std::string CPNRRetrieval::BuildCommand() const {
              text(ids::kFlight) + text(ids::kClass) + text(ids::kDate) + text(ids::kFromCity) +
              text(ids::kToCity) + optional("/", ids::kStatus) + optional("/", ids::kPcc);
     }
-    default:
-      return {};
+    case kNoMode:
+    case kModeCount:
+      break;
   }
+  return {};
 }
 
 // Clear, save and recall
 
 void CPNRRetrieval::ClearFields() {
   Window& dialog = *this->dialog();
-  if (Window* list = dialog.child(ids::kMode)) list->setCurrentEntry(0);
-  for (fields::CField* field : {&ticket_, &locator_, &surname_, &groupName_, &status_, &fromCity_})
-    field->Clear();
-  if (Window* fit = dialog.child(ids::kManifestFit)) fit->setCheckState(1);
-  if (Window* git = dialog.child(ids::kManifestGit)) git->setCheckState(0);
-  for (fields::CField* field :
-       {&pcc_, &flight_, &givenName_, &carrier_, &groupCarrier_, &date_, &toCity_})
-    field->Clear();
-  if (Window* list = dialog.child(ids::kSecondaryCode)) list->setCurrentEntry(0);
-  class_.Clear();
+  for (const Row& row : kRows) {
+    Window* control = dialog.child(row.controlId);
+    switch (row.kept) {
+      case Kept::List:
+        if (control != nullptr) control->setCurrentEntry(0);
+        break;
+      case Kept::Text:
+        fields_[row.field].Clear();
+        break;
+      case Kept::Radio:
+        // FIT is the manifest type of a clear mask.
+        if (control != nullptr) control->setCheckState(row.field == kManifest ? 1 : 0);
+        break;
+    }
+  }
   ApplyMode();
 }
 
 void CPNRRetrieval::SaveFields(CTorvanProfile& profile) {
   Window& dialog = *this->dialog();
-  const auto write = [&](std::string_view key, const std::string& value) {
-    profile.setKeyName(key);
+  for (const Row& row : kRows) {
+    const Window* control = dialog.child(row.controlId);
+    std::string value;
+    if (states_[row.field] != kDisabled) {
+      switch (row.kept) {
+        case Kept::List:
+          if (control != nullptr) value = selectedData(*control);
+          break;
+        case Kept::Text:
+          value = Text(row.controlId);
+          break;
+        case Kept::Radio:
+          if (control != nullptr) value = std::to_string(control->checkState());
+          break;
+      }
+    }
+    profile.setKeyName(row.key);
     profile.setValue(value);
-  };
-  const Window* modeList = dialog.child(ids::kMode);
-  write("RETRIEVE_PNR", modeList != nullptr ? selectedData(*modeList) : std::string());
-  for (const KeptText& kept : kKeptTexts) {
-    write(kept.key, states_[kept.field] != kDisabled ? Text(kept.controlId) : std::string());
   }
-  const Window* secondary = dialog.child(ids::kSecondaryCode);
-  write("SECONDARY_CODE", states_[kSecondaryCode] != kDisabled && secondary != nullptr
-                              ? selectedData(*secondary)
-                              : std::string());
-  const bool manifest = states_[kManifest] != kDisabled;
-  for (const auto& [key, id] : {std::pair{"FIT", ids::kManifestFit}, {"GIT", ids::kManifestGit}}) {
-    const Window* radio = dialog.child(id);
-    write(key, manifest && radio != nullptr ? std::to_string(radio->checkState()) : std::string());
-  }
-  write("CLASS", states_[kClass] != kDisabled ? Text(ids::kClass) : std::string());
 }
 
+// The mode first, since applying it empties the carrier code; then every other value, and
+// FIT when neither manifest type comes back selected.
 void CPNRRetrieval::LoadFields(CTorvanProfile& profile) {
   Window& dialog = *this->dialog();
   if (Window* list = dialog.child(ids::kMode)) {
-    mask().RestoreComboSelection(*list, "RETRIEVE_PNR", profile);
+    mask().RestoreComboSelection(*list, kRows.front().key, profile);
   }
   ApplyMode();
-  for (const auto& [field, key] : {std::pair{&ticket_, "TICKET_NO"},
-                                   {&locator_, "PNR_LOCATOR"},
-                                   {&surname_, "SURNAME"},
-                                   {&groupName_, "GROUP_NAME"},
-                                   {&status_, "STATUS"},
-                                   {&fromCity_, "FROM_CITY"}}) {
-    field->Load(profile, key);
-  }
-  for (const auto& [key, id] : {std::pair{"FIT", ids::kManifestFit}, {"GIT", ids::kManifestGit}}) {
-    profile.setKeyName(key);
-    std::string value;
-    profile.getValue(value, "", fields::kLoadBuffer);
-    if (Window* radio = dialog.child(id)) radio->setCheckState(value == "1" ? 1 : 0);
-  }
-  for (const auto& [field, key] : {std::pair{&pcc_, "PCC"},
-                                   {&flight_, "FLIGHT_NO"},
-                                   {&givenName_, "GIVEN_NAME"},
-                                   {&groupCarrier_, "GROUP_NAME_CARRIER_CODE"},
-                                   {&date_, "DEPT_DATE"},
-                                   {&toCity_, "TO_CITY"},
-                                   {&class_, "CLASS"},
-                                   {&carrier_, "CARRIER_CODE"}}) {
-    field->Load(profile, key);
-  }
-  if (Window* list = dialog.child(ids::kSecondaryCode)) {
-    mask().RestoreComboSelection(*list, "SECONDARY_CODE", profile);
+  for (const Row& row : kRows) {
+    Window* control = dialog.child(row.controlId);
+    switch (row.kept) {
+      case Kept::List:
+        if (row.field != kMode && control != nullptr) {
+          mask().RestoreComboSelection(*control, row.key, profile);
+        }
+        break;
+      case Kept::Text:
+        fields_[row.field].Load(profile, row.key);
+        break;
+      case Kept::Radio: {
+        profile.setKeyName(row.key);
+        std::string value;
+        profile.getValue(value, "", fields::kLoadBuffer);
+        if (control != nullptr) control->setCheckState(value == "1" ? 1 : 0);
+        break;
+      }
+    }
   }
   Window* fit = dialog.child(ids::kManifestFit);
   Window* git = dialog.child(ids::kManifestGit);

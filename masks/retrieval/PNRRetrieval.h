@@ -29,9 +29,23 @@ class CPNRRetrieval : public framework::StandardMask<CPNRRetrieval, IPNRRetrieva
       "PNRRetrieval",     resources::pnr_retrieval::kDialog, resources::pnr_retrieval::kButtons,
       "PNR.PNRRETRIEVAL", framework::kRetrievalCaption,      framework::SendStyle::Logged};
 
-  // The fields a mode sets, in the order a mode first disables them.
+  // The retrieval modes, in the order of the mode list; an entry's item data is its mode.
+  enum Mode {
+    kNoMode = -1,
+    kByLocator,
+    kByAirlineLocator,
+    kByPassenger,
+    kByPassengerFlight,
+    kByGroup,
+    kByGroupFlight,
+    kByTicket,
+    kFlightManifest,
+    kModeCount
+  };
+  // The mask's fields. A mode sets the states of kTicket to kClass, in the order of the enum;
+  // the mode list is always mandatory, and the GIT button follows the FIT button (kManifest).
   enum Field {
-    kNone,
+    kMode,
     kTicket,
     kLocator,
     kSurname,
@@ -48,6 +62,7 @@ class CPNRRetrieval : public framework::StandardMask<CPNRRetrieval, IPNRRetrieva
     kSecondaryCode,
     kManifest,
     kClass,
+    kManifestGit,
     kFieldCount
   };
   enum State { kDisabled = 0, kMandatory = 1, kOptional = 2 };
@@ -69,7 +84,7 @@ class CPNRRetrieval : public framework::StandardMask<CPNRRetrieval, IPNRRetrieva
  private:
   using TextCheck = bool (*)(std::string_view text);
 
-  int Mode() const;
+  Mode SelectedMode() const;
   std::string Text(int controlId) const;
   bool Blank(int controlId) const;
   bool Fault(int controlId, std::string_view errorKey);
@@ -81,25 +96,7 @@ class CPNRRetrieval : public framework::StandardMask<CPNRRetrieval, IPNRRetrieva
   bool CheckFromCity();
   bool CheckToCity();
   void SetState(Field field, State state);
-  fields::CField& FieldOf(Field field);
 
-  fields::CField mode_;
-  fields::CField ticket_;
-  fields::CField locator_;
-  fields::CField surname_;
-  fields::CField groupName_;
-  fields::CField status_;
-  fields::CField fromCity_;
-  fields::CField manifestFit_;
-  fields::CField manifestGit_;
-  fields::CField pcc_;
-  fields::CField flight_;
-  fields::CField givenName_;
-  fields::CField carrier_;
-  fields::CField groupCarrier_;
-  fields::CField date_;
-  fields::CField toCity_;
-  fields::CField secondaryCode_;
-  fields::CField class_;
-  std::array<State, kFieldCount> states_{};
+  std::array<fields::CField, kFieldCount> fields_;
+  std::array<State, kFieldCount> states_{kMandatory};
 };
