@@ -96,7 +96,7 @@ CPNRCreationGIT::CPNRCreationGIT() {
 void CPNRCreationGIT::BindFields(Window& dialog) {
   const framework::CodeLookupTable& lookups =
       framework::TorvanMaskT<CPNRCreationGIT>::codeLookupTable();
-  destination_.SetLabelMode(2, lookups.text(framework::CodeList::City));
+  destination_.SetLabelMode(fields::kLookupLink, lookups.text(framework::CodeList::City));
   if (Window* box = dialog.child(ids::kWithOrganiser)) box->setCheckState(1);
   if (Window* type = dialog.child(ids::kType)) {
     type->clearEntries();
@@ -268,54 +268,48 @@ bool CPNRCreationGIT::ValidateFields() {
   if (type == GroupType::Fixed && !CheckFixedGroup()) return false;
   if (!IsChecked(ids::kCopyFromDoss) && !agency_.Validate()) return false;
   if (!CheckContact()) return false;
-  if (!ttl_.Validate() || !receivedFrom_.Validate()) return false;
-  if (!IsBlank(ids::kReceivedFrom) &&
-      !CTorvanValidate().IsAlphanumericEx(Text(ids::kReceivedFrom), " -/")) {
-    return Fault(ids::kReceivedFrom, "ERR_VESPIN2_RECVD_ALPHANUM_FIELD");
-  }
-  return true;
+  return ttl_.Validate() && receivedFrom_.Validate() &&
+         BlankOrAlphanumeric(ids::kReceivedFrom, "ERR_VESPIN2_RECVD_ALPHANUM_FIELD", " -/");
 }
 
 // Booking office, travel agent and destination of a fixed group. The travel agent name has
 // no character rule.
 bool CPNRCreationGIT::CheckFixedGroup() {
-  const CTorvanValidate validate;
-  if (Text(ids::kBookingOffice).size() < kShortEditLimit) {
-    return Fault(ids::kBookingOffice, "ERR_PNR_BOOKING_SHORT");
-  }
-  if (!validate.IsAlpha(Text(ids::kBookingOffice))) {
-    return Fault(ids::kBookingOffice, "ERR_PNR_BOOKING_NONALPHA");
-  }
-  if (Text(ids::kTravelAgent).size() < kShortEditLimit) {
-    return Fault(ids::kTravelAgent, "ERR_TA_MIN3");
-  }
-  if (Text(ids::kDestination).size() < kShortEditLimit) {
-    return Fault(ids::kDestination, "ERR_PNR_DESTCITY_SHORT");
-  }
-  if (!validate.IsAlpha(Text(ids::kDestination))) {
-    return Fault(ids::kDestination, "ERR_PNR_TO_NONALPHA");
-  }
-  return true;
+  Window& dialogWindow = *dialog();
+  const auto longEnough = [&](int controlId, std::string_view errorKey) {
+    return mask().CheckMinLength(dialogWindow, controlId, kTraits.caption, errorKey,
+                                 kShortEditLimit) != 0;
+  };
+  const auto alphabetic = [&](int controlId, std::string_view errorKey) {
+    return CTorvanValidate().IsAlpha(Text(controlId)) != 0 || Fault(controlId, errorKey);
+  };
+  return longEnough(ids::kBookingOffice, "ERR_PNR_BOOKING_SHORT") &&
+         alphabetic(ids::kBookingOffice, "ERR_PNR_BOOKING_NONALPHA") &&
+         longEnough(ids::kTravelAgent, "ERR_TA_MIN3") &&
+         longEnough(ids::kDestination, "ERR_PNR_DESTCITY_SHORT") &&
+         alphabetic(ids::kDestination, "ERR_PNR_TO_NONALPHA");
 }
 
+bool CPNRCreationGIT::BlankOrAlphanumeric(int controlId, std::string_view errorKey,
+                                          std::string_view extraChars) {
+  Window& dialogWindow = *dialog();
+  return mask().IsFieldEmpty(dialogWindow, controlId) != 0 ||
+         mask().CheckAlphanumericEx(dialogWindow, controlId, kTraits.caption, errorKey,
+                                    extraChars) != 0;
+}
+
+// The home phone refuses a few characters by name first, with the first of them selected.
 bool CPNRCreationGIT::CheckContact() {
-  const CTorvanValidate validate;
-  if (!IsBlank(ids::kContactPerson) && !validate.IsAlphanumericEx(Text(ids::kContactPerson), " ")) {
-    return Fault(ids::kContactPerson, "ERR_VESPIN4_CONTPERSON_ALPHANUM_FIELD");
+  if (!BlankOrAlphanumeric(ids::kContactPerson, "ERR_VESPIN4_CONTPERSON_ALPHANUM_FIELD", " ") ||
+      !BlankOrAlphanumeric(ids::kBusinessPhone, "ERR_PNR_BUS_NUM_INVALID", " -")) {
+    return false;
   }
-  if (!IsBlank(ids::kBusinessPhone) &&
-      !validate.IsAlphanumericEx(Text(ids::kBusinessPhone), " -")) {
-    return Fault(ids::kBusinessPhone, "ERR_PNR_BUS_NUM_INVALID");
-  }
-  const std::string home = Text(ids::kHomePhone);
-  if (const std::size_t wrong = home.find_first_of("I.*/"); wrong != std::string::npos) {
+  if (const std::size_t wrong = Text(ids::kHomePhone).find_first_of("I.*/");
+      wrong != std::string::npos) {
     homePhone_.ReportErrorAt("ERR_PNR_HOMENO_WRONG", wrong);
     return false;
   }
-  if (!IsBlank(ids::kHomePhone) && !validate.IsAlphanumericEx(home, " -")) {
-    return Fault(ids::kHomePhone, "ERR_PNR_HOME_NUM_INVALID");
-  }
-  return true;
+  return BlankOrAlphanumeric(ids::kHomePhone, "ERR_PNR_HOME_NUM_INVALID", " -");
 }
 
 std::string CPNRCreationGIT::BuildCommand() const {

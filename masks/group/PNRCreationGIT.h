@@ -65,6 +65,9 @@ class CPNRCreationGIT : public framework::StandardMask<CPNRCreationGIT, IPNRCrea
   bool IsChecked(int controlId) const;
   // The message box of the fault, the cursor on the control; false.
   bool Fault(int controlId, std::string_view errorKey);
+  // True when the control's text is blank or made of letters, digits and extraChars; else
+  // reports the fault.
+  bool BlankOrAlphanumeric(int controlId, std::string_view errorKey, std::string_view extraChars);
   bool CheckFixedGroup();
   bool CheckContact();
 
