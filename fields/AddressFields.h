@@ -89,6 +89,8 @@ class CFieldAutoCreate {
   int Validate() const { return 1; }
   void SetCheck(int flag);
   void Enable(int flag);
+  // Unchecks the box.
+  void Clear() { SetCheck(0); }
   // "1" when checked, "0" otherwise; loading checks the box only for "1".
   void Save(CTorvanProfile& profile, std::string_view key) const;
   void Load(CTorvanProfile& profile, std::string_view key);

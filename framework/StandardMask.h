@@ -24,12 +24,22 @@
 //   bool ProcessFieldMessages(message, result);   dialog messages for fields that own a combo
 //                                                 box or a check box
 //   void AfterInitDialog();                       the end of the dialog initialisation
+//   void ApplyRules();                            the enable rules that follow the fields'
+//                                                 values: run after the declared fields are
+//                                                 loaded and after they are cleared
+//
+// The dialog-access helpers (Text, IsChecked, SetChecked, EnableControl, IsBlank, Fault) reach
+// the mask's controls by id; a control the dialog lacks reads as empty and unchecked.
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "framework/FieldTable.h"
 #include "framework/MaskControl.h"
 #include "framework/MaskState.h"
+#include "framework/WindowText.h"
+#include "platform/text/TextRules.h"
 
 namespace framework {
 
@@ -71,9 +81,16 @@ class StandardMask : public MaskControl<T, Interface> {
   bool ProcessFieldMessages(const platform::Message&, platform::LRESULT&) { return false; }
   void BindFields(platform::Window&) {}
   void AfterInitDialog() {}
-  void ClearFields() { fields_.Clear(); }
+  void ApplyRules() {}
+  void ClearFields() {
+    fields_.Clear();
+    self().ApplyRules();
+  }
   void SaveFields(CTorvanProfile& profile) { fields_.Save(profile); }
-  void LoadFields(CTorvanProfile& profile) { fields_.Load(profile); }
+  void LoadFields(CTorvanProfile& profile) {
+    fields_.Load(profile);
+    self().ApplyRules();
+  }
 
   void OnInitDialog() {
     platform::Window& dialog = *this->dialog();
@@ -133,8 +150,51 @@ class StandardMask : public MaskControl<T, Interface> {
   FieldTable& fields() { return fields_; }
   T& self() { return *static_cast<T*>(this); }
 
+  // The control's text, at most 1023 characters.
+  std::string Text(int controlId) const {
+    const platform::Window* dialog = this->dialog();
+    return dialog != nullptr ? itemText(*dialog, controlId, kControlTextBuffer) : std::string();
+  }
+  // True when the control's text is empty after trimming blanks at both ends.
+  bool IsBlank(int controlId) const { return platform::trimWhiteSpace(Text(controlId)).empty(); }
+  bool IsChecked(int controlId) const {
+    const platform::Window* control = this->control(controlId);
+    return control != nullptr && control->checkState() == 1;
+  }
+  void SetChecked(int controlId, bool checked) {
+    if (platform::Window* control = this->control(controlId))
+      control->setCheckState(checked ? 1 : 0);
+  }
+  void EnableControl(int controlId, bool enabled) {
+    if (platform::Window* control = this->control(controlId)) control->enable(enabled);
+  }
+  // The message box of the fault in the mask's caption, then the focus on the control; false,
+  // so that a check reads "if bad: return Fault(...)".
+  bool Fault(int controlId, std::string_view errorKey) {
+    if (platform::Window* dialog = this->dialog()) {
+      this->mask().ReportFault(*dialog, controlId, T::kTraits.caption, errorKey);
+    }
+    return false;
+  }
+  // Fault, then the character at index of the control's text selected.
+  bool FaultAt(int controlId, std::string_view errorKey, std::size_t index) {
+    Fault(controlId, errorKey);
+    if (platform::Window* control = this->control(controlId)) {
+      const int start = static_cast<int>(index);
+      control->setSelection(start, start + 1);
+    }
+    return false;
+  }
+
  private:
+  static constexpr std::size_t kControlTextBuffer = 1024;
+
   FieldTable fields_;
+
+  platform::Window* control(int controlId) const {
+    platform::Window* dialog = this->dialog();
+    return dialog != nullptr ? dialog->child(controlId) : nullptr;
+  }
 
   bool runButton(int id) {
     const ButtonIds& buttons = T::kTraits.buttons;
