@@ -51,21 +51,33 @@ bool checkName(fields::CField& name, std::string_view extraChars, std::string_vi
 
 }  // namespace
 
+// Saved in this order: the kind, the number, then only the names the kind shows, the others
+// emptied. Choosing the kind empties the number, so the kind is applied before the number is
+// loaded.
 CPNRAddPhoneFax::CPNRAddPhoneFax() {
   fields().declare(type_, "", ids::kTypeLabel, ids::kType, 0, 0, "LAB_PNR_TYPE", "TIP_PNR_TYPE",
                    fields::kModification);
+  fields().declare(typeList_, "TYPE", ids::kType);
   for (int kind = 0; kind < kPhoneKindCount; ++kind) {
     fields().declare(numberLabels_[kind], "", kKinds[kind].numberLabel, kNoControl, 1, 0,
                      kKinds[kind].labelKey, kKinds[kind].numberTip, fields::kModification);
   }
-  fields().declare(number_, "", kNoControl, ids::kNumber, 0, kNumberLimit, "",
+  fields().declareRule([this] { ApplyKind(); });
+  fields().declare(number_, "PHONE_NO", kNoControl, ids::kNumber, 0, kNumberLimit, "",
                    kKinds[kAgencyPhone].numberTip, fields::kModification);
-  fields().declare(agencyName_, "", ids::kAgencyNameLabel, ids::kAgencyName, 0, 50,
-                   "LAB_PNR_AGENCYNAME", "TIP_PNR_AGENCYNAME", fields::kModification);
-  fields().declare(agentName_, "", ids::kAgentNameLabel, ids::kAgentName, 0, 15,
-                   "LAB_PNR_AGENTNAME", "TIP_PNR_AGENTNAME", fields::kModification);
-  fields().declare(contactPerson_, "", ids::kContactPersonLabel, ids::kContactPerson, 0, 20,
-                   "LAB_PNR_PERSON", "TIP_PNR_PERSON", fields::kModification);
+  const auto agencyShown = [this] { return SelectedKind() == kAgencyPhone; };
+  fields()
+      .declare(agencyName_, "AGENCY_NAME", ids::kAgencyNameLabel, ids::kAgencyName, 0, 50,
+               "LAB_PNR_AGENCYNAME", "TIP_PNR_AGENCYNAME", fields::kModification)
+      .savedEmptyUnless(agencyShown);
+  fields()
+      .declare(agentName_, "AGENT_NAME", ids::kAgentNameLabel, ids::kAgentName, 0, 15,
+               "LAB_PNR_AGENTNAME", "TIP_PNR_AGENTNAME", fields::kModification)
+      .savedEmptyUnless(agencyShown);
+  fields()
+      .declare(contactPerson_, "CONTACT_PERSON", ids::kContactPersonLabel, ids::kContactPerson, 0,
+               20, "LAB_PNR_PERSON", "TIP_PNR_PERSON", fields::kModification)
+      .savedEmptyUnless([this] { return hasContactPerson(SelectedKind()); });
 }
 
 void CPNRAddPhoneFax::BindFields(Window& dialog) {
@@ -130,40 +142,4 @@ std::string CPNRAddPhoneFax::BuildCommand() const {
     command += contactPerson_.GetText();
   }
   return command + std::string(kKinds[kind].suffix);
-}
-
-// The kind and the number; then only the names the kind shows, the others emptied.
-void CPNRAddPhoneFax::SaveFields(CTorvanProfile& profile) {
-  const PhoneKind kind = SelectedKind();
-  profile.setKeyName("TYPE");
-  profile.setValue(std::to_string(kind));
-  number_.Save(profile, "PHONE_NO");
-  for (std::string_view key : {"AGENCY_NAME", "AGENT_NAME", "CONTACT_PERSON"}) {
-    mask().ClearItemKey(key, profile);
-  }
-  if (kind == kAgencyPhone) {
-    agencyName_.Save(profile, "AGENCY_NAME");
-    agentName_.Save(profile, "AGENT_NAME");
-  } else if (hasContactPerson(kind)) {
-    contactPerson_.Save(profile, "CONTACT_PERSON");
-  }
-}
-
-// Choosing the kind empties the number, so the number is loaded last.
-void CPNRAddPhoneFax::LoadFields(CTorvanProfile& profile) {
-  mask().RestoreComboSelection(*dialog()->child(ids::kType), "TYPE", profile);
-  agencyName_.Load(profile, "AGENCY_NAME");
-  agentName_.Load(profile, "AGENT_NAME");
-  contactPerson_.Load(profile, "CONTACT_PERSON");
-  ApplyKind();
-  number_.Load(profile, "PHONE_NO");
-}
-
-void CPNRAddPhoneFax::ClearFields() {
-  dialog()->child(ids::kType)->setCurrentEntry(0);
-  number_.Clear();
-  agencyName_.Clear();
-  agentName_.Clear();
-  contactPerson_.Clear();
-  ApplyKind();
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "fields/CField.h"
+#include "fields/ControlFields.h"
 #include "fields/PhoneKinds.h"
 #include "framework/StandardMask.h"
 #include "resources/dialogs/AddPhoneFaxDialog.h"
@@ -26,9 +27,6 @@ class CPNRAddPhoneFax : public framework::StandardMask<CPNRAddPhoneFax, IPNRAddP
   bool ProcessFieldMessages(const platform::Message& message, platform::LRESULT& result);
   bool ValidateFields();
   std::string BuildCommand() const;
-  void SaveFields(CTorvanProfile& profile);
-  void LoadFields(CTorvanProfile& profile);
-  void ClearFields();
 
  private:
   // The kind of the selected entry; the agency's while none is selected.
@@ -37,6 +35,7 @@ class CPNRAddPhoneFax : public framework::StandardMask<CPNRAddPhoneFax, IPNRAddP
   void ApplyKind();
 
   fields::CField type_;
+  fields::CFieldList typeList_;
   std::array<fields::CField, fields::kPhoneKindCount> numberLabels_;
   fields::CField number_;
   fields::CField agencyName_;
