@@ -22,19 +22,35 @@ constexpr std::array<std::string_view, kPhoneKindCount> kInvalidNumberKeys{
 
 }  // namespace
 
+// Saved after the marker: the line, the kind, and only the chosen kind's number and names; the
+// kind is applied again when saving, and before the chosen kind's values are loaded.
 CPNRModificationPhone::CPNRModificationPhone() {
-  // The mask saves and loads these itself: only the chosen kind's number is kept.
+  using fields::kModification;
+  fields().declare(lineNo_, "LINENO", ids::kLineLabel, ids::kLineNumber, 0, kModification);
   fields().declare(type_, "", ids::kTypeLabel, ids::kType, 1, 0, "LAB_PNR_TYPE", "TIP_PNR_TYPE",
-                   fields::kModification);
-  fields().declare(lineNo_, "", ids::kLineLabel, ids::kLineNumber, 0, fields::kModification);
-  fields().declare(agencyTel_, "", ids::kAgencyNameLabel, ids::kAgencyName, ids::kAgentNameLabel,
-                   ids::kAgentName, ids::kAgencyTelLabel, ids::kAgencyTel, 0,
-                   fields::kModification);
-  fields().declare(businessTel_, "", ids::kBusinessTelLabel, ids::kBusinessTel, ids::kPersonLabel,
-                   ids::kPerson, 0, fields::kModification);
-  fields().declare(home_, "", ids::kHomeLabel, ids::kHome, 1);
-  fields().declare(mobile_, "", ids::kMobileLabel, ids::kMobile, 1);
-  fields().declare(fax_, "", ids::kFaxLabel, ids::kFax, 1, fields::kModification);
+                   kModification);
+  fields().declare(typeList_, "TYPE", ids::kType);
+  const auto applyKind = [this] { ApplyKind(); };
+  fields().declareKept([applyKind](CTorvanProfile&) { applyKind(); },
+                       [applyKind](CTorvanProfile&) { applyKind(); }, applyKind);
+  const auto chosen = [this](PhoneKind kind) {
+    return [this, kind] { return SelectedKind() == kind; };
+  };
+  const auto keptWhenChosen = [&](framework::FieldTable::Declaration& declared, PhoneKind kind) {
+    declared.savedOnlyWhen(chosen(kind)).loadedOnlyWhen(chosen(kind));
+  };
+  keptWhenChosen(fields().declare(agencyTel_, "", ids::kAgencyNameLabel, ids::kAgencyName,
+                                  ids::kAgentNameLabel, ids::kAgentName, ids::kAgencyTelLabel,
+                                  ids::kAgencyTel, 0, kModification),
+                 kAgencyPhone);
+  keptWhenChosen(fields().declare(businessTel_, "", ids::kBusinessTelLabel, ids::kBusinessTel,
+                                  ids::kPersonLabel, ids::kPerson, 0, kModification),
+                 kBusinessPhone);
+  keptWhenChosen(fields().declare(home_, "HOMENO", ids::kHomeLabel, ids::kHome, 1), kHomePhone);
+  keptWhenChosen(fields().declare(mobile_, "HOMENO", ids::kMobileLabel, ids::kMobile, 1),
+                 kMobilePhone);
+  keptWhenChosen(fields().declare(fax_, "FAXNO", ids::kFaxLabel, ids::kFax, 1, kModification),
+                 kFaxPhone);
 }
 
 void CPNRModificationPhone::BindFields(Window& dialog) {
@@ -139,69 +155,4 @@ std::string CPNRModificationPhone::BuildCommand() const {
       break;
   }
   return {};
-}
-
-// After the marker: the line, the kind, and only the chosen kind's number and names.
-void CPNRModificationPhone::SaveFields(CTorvanProfile& profile) {
-  lineNo_.Save(profile, "LINENO");
-  const std::optional<PhoneKind> kind = SelectedKind();
-  profile.setKeyName("TYPE");
-  profile.setValue(std::to_string(kind ? *kind : -1));
-  ApplyKind();
-  switch (kind.value_or(kPhoneKindCount)) {
-    case kAgencyPhone:
-      agencyTel_.Save(profile);
-      break;
-    case kBusinessPhone:
-      businessTel_.Save(profile);
-      break;
-    case kHomePhone:
-      home_.Save(profile, "HOMENO");
-      break;
-    case kMobilePhone:
-      mobile_.Save(profile, "HOMENO");
-      break;
-    case kFaxPhone:
-      fax_.Save(profile, "FAXNO");
-      break;
-    case kPhoneKindCount:
-      break;
-  }
-}
-
-void CPNRModificationPhone::LoadFields(CTorvanProfile& profile) {
-  lineNo_.Load(profile, "LINENO");
-  mask().RestoreComboSelection(*dialog()->child(ids::kType), "TYPE", profile);
-  ApplyKind();
-  switch (SelectedKind().value_or(kPhoneKindCount)) {
-    case kAgencyPhone:
-      agencyTel_.Load(profile);
-      break;
-    case kBusinessPhone:
-      businessTel_.Load(profile);
-      break;
-    case kHomePhone:
-      home_.Load(profile, "HOMENO");
-      break;
-    case kMobilePhone:
-      mobile_.Load(profile, "HOMENO");
-      break;
-    case kFaxPhone:
-      fax_.Load(profile, "FAXNO");
-      break;
-    case kPhoneKindCount:
-      break;
-  }
-}
-
-// Every kind's number and names emptied, the first kind chosen, the line emptied.
-void CPNRModificationPhone::ClearFields() {
-  agencyTel_.Clear();
-  businessTel_.Clear();
-  home_.Clear();
-  mobile_.Clear();
-  fax_.Clear();
-  dialog()->child(ids::kType)->setCurrentEntry(0);
-  ApplyKind();
-  lineNo_.Clear();
 }

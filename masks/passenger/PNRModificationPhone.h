@@ -8,6 +8,7 @@
 #include <string>
 
 #include "fields/CField.h"
+#include "fields/ControlFields.h"
 #include "fields/NumberFields.h"
 #include "fields/PhoneFields.h"
 #include "fields/PhoneKinds.h"
@@ -28,9 +29,6 @@ class CPNRModificationPhone
   bool ProcessFieldMessages(const platform::Message& message, platform::LRESULT& result);
   bool ValidateFields();
   std::string BuildCommand() const;
-  void SaveFields(CTorvanProfile& profile);
-  void LoadFields(CTorvanProfile& profile);
-  void ClearFields();
 
  private:
   std::optional<fields::PhoneKind> SelectedKind() const;
@@ -42,6 +40,7 @@ class CPNRModificationPhone
   bool CheckOptionalCharacters(int controlId, std::string_view errorKey);
 
   fields::CField type_;
+  fields::CFieldList typeList_;
   fields::CFieldLineNo lineNo_;
   fields::CFieldAgencyTel agencyTel_;
   fields::CFieldBusTel businessTel_;
