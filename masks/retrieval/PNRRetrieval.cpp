@@ -47,7 +47,7 @@ constexpr int kCarrierLength = 2;
 constexpr int kAirlineLocatorCarrierLength = 3;
 
 // How a row's value is kept: a list's selected item data, an edit's text, or a radio button's
-// selection state; each is written empty while its field is disabled.
+// selection state.
 enum class Kept { List, Text, Radio };
 
 struct Row {
@@ -122,11 +122,6 @@ bool isBookingClass(std::string_view text) {
   return CTorvanValidate().IsAlphanumericEx(text, "/") != 0;
 }
 
-std::string selectedData(const Window& list) {
-  const platform::ListEntry* entry = list.entry(list.currentEntry());
-  return entry != nullptr ? std::to_string(entry->data) : std::string();
-}
-
 void fillList(Window* list, std::span<const std::string_view> keys,
               const framework::TorvanMaskBase& mask) {
   if (list == nullptr) return;
@@ -139,18 +134,45 @@ void fillList(Window* list, std::span<const std::string_view> keys,
 
 }  // namespace
 
+// Every row's label and control, and its value under its key, written empty while the field is
+// disabled. The mode is applied right after the mode list is loaded or cleared: applying it
+// empties the carrier code, which is loaded after it.
 CPNRRetrieval::CPNRRetrieval() {
-  // The mask keeps the values itself (SaveFields): a disabled field is saved empty.
   for (const Row& row : kRows) {
-    fields().declare(fields_[row.field], "", row.labelId, row.controlId,
-                     row.field == F::kMode ? 1 : 0, row.maxLength, row.labKey, row.tipKey,
-                     kCreation);
+    const auto enabled = [this, field = row.field] { return states_[field] != kDisabled; };
+    switch (row.kept) {
+      case Kept::Text:
+        fields()
+            .declare(fields_[row.field], row.key, row.labelId, row.controlId, 0, row.maxLength,
+                     row.labKey, row.tipKey, kCreation)
+            .savedEmptyUnless(enabled);
+        break;
+      case Kept::List:
+        fields().declare(fields_[row.field], "", row.labelId, row.controlId,
+                         row.field == F::kMode ? 1 : 0, row.maxLength, row.labKey, row.tipKey,
+                         kCreation);
+        fields().declare(lists_[row.field], row.key, row.controlId).savedEmptyUnless(enabled);
+        break;
+      case Kept::Radio:
+        // The button's field is bound with the dialog (BindFields), since clearing a field
+        // empties its control's text: here the caption. FIT is the type of a clear mask.
+        fields()
+            .declare(buttons_[row.field], row.key, row.controlId, row.field == F::kManifest)
+            .savedEmptyUnless(enabled);
+        break;
+    }
+    if (row.field == F::kMode) fields().declareRule([this] { ApplyMode(); });
   }
 }
 
 // The lists, the texts of the manifest types, and the five links: the cities look up city
 // codes, the carriers carrier codes, and the date opens the calendar.
 void CPNRRetrieval::BindFields(Window& dialog) {
+  for (const Row& row : kRows) {
+    if (row.kept != Kept::Radio) continue;
+    fields_[row.field].Create(dialog, row.labelId, row.controlId, 0, row.maxLength, row.labKey,
+                              row.tipKey, kCreation);
+  }
   fillList(dialog.child(ids::kMode), kModeEntries, mask());
   fillList(dialog.child(ids::kSecondaryCode), kSecondaryCodeEntries, mask());
   mask().SetCaption(dialog, ids::kManifestFit, "DATA_VESPIN5_TYPE_FIT");
@@ -217,24 +239,11 @@ void CPNRRetrieval::ApplyMode() {
 
 // Validation
 
-std::string CPNRRetrieval::Text(int controlId) const {
-  return framework::itemText(*dialog(), controlId, fields::kFieldBuffer);
-}
-
-bool CPNRRetrieval::Blank(int controlId) const {
-  return platform::trimWhiteSpace(Text(controlId)).empty();
-}
-
-bool CPNRRetrieval::Fault(int controlId, std::string_view errorKey) {
-  mask().ReportFault(*dialog(), controlId, kTraits.caption, errorKey);
-  return false;
-}
-
 bool CPNRRetrieval::CheckField(Field field, int controlId, std::string_view mandatoryKey,
                                TextCheck check, std::string_view checkKey, int minLength,
                                std::string_view minKey) {
   if (states_[field] == kDisabled) return true;
-  if (Blank(controlId)) {
+  if (IsBlank(controlId)) {
     return states_[field] == kMandatory ? Fault(controlId, mandatoryKey) : true;
   }
   const std::string text = Text(controlId);
@@ -246,10 +255,10 @@ bool CPNRRetrieval::CheckField(Field field, int controlId, std::string_view mand
 // The from city is also needed when a to city is given; in a flight manifest always.
 bool CPNRRetrieval::CheckFromCity() {
   if (states_[kFromCity] == kDisabled) return true;
-  if (Blank(ids::kFromCity)) {
+  if (IsBlank(ids::kFromCity)) {
     if (SelectedMode() == kFlightManifest)
       return Fault(ids::kFromCity, "ERR_RETPNR_FROMCITY_MANDATORY_FIELD");
-    if (states_[kFromCity] == kMandatory || !Blank(ids::kToCity)) {
+    if (states_[kFromCity] == kMandatory || !IsBlank(ids::kToCity)) {
       return Fault(ids::kFromCity, "ERR_RETPNR_FROM_MANDATORY_FIELD");
     }
     return true;
@@ -263,8 +272,8 @@ bool CPNRRetrieval::CheckFromCity() {
 bool CPNRRetrieval::CheckToCity() {
   if (states_[kToCity] == kDisabled) return true;
   const Mode mode = SelectedMode();
-  if (Blank(ids::kToCity)) {
-    if (!Blank(ids::kFromCity) && mode != kByPassengerFlight && mode != kFlightManifest) {
+  if (IsBlank(ids::kToCity)) {
+    if (!IsBlank(ids::kFromCity) && mode != kByPassengerFlight && mode != kFlightManifest) {
       return Fault(ids::kToCity, "ERR_RETPNR_TO_MANDATORY_FIELD");
     }
     return true;
@@ -342,11 +351,10 @@ std::string CPNRRetrieval::BuildCommand() const {
     case kByTicket:
       return "*TKT" + text(ids::kTicket);
     case kFlightManifest: {
-      const Window* git = dialog()->child(ids::kManifestGit);
       const Window* secondary = dialog()->child(ids::kSecondaryCode);
       const platform::ListEntry* code =
           secondary != nullptr ? secondary->entry(secondary->currentEntry()) : nullptr;
-      return std::string("L") + (git != nullptr && git->checkState() == 1 ? "G" : "") +
+      return std::string("L") + (buttons_[kManifestGit].IsChecked() ? "G" : "") +
              (code != nullptr ? code->text : std::string()) + text(ids::kCarrier) +
              text(ids::kFlight) + text(ids::kClass) + text(ids::kDate) + text(ids::kFromCity) +
              text(ids::kToCity) + optional("/", ids::kStatus) + optional("/", ids::kPcc);
@@ -358,82 +366,9 @@ std::string CPNRRetrieval::BuildCommand() const {
   return {};
 }
 
-// Clear, save and recall
-
-void CPNRRetrieval::ClearFields() {
-  Window& dialog = *this->dialog();
-  for (const Row& row : kRows) {
-    Window* control = dialog.child(row.controlId);
-    switch (row.kept) {
-      case Kept::List:
-        if (control != nullptr) control->setCurrentEntry(0);
-        break;
-      case Kept::Text:
-        fields_[row.field].Clear();
-        break;
-      case Kept::Radio:
-        // FIT is the manifest type of a clear mask.
-        if (control != nullptr) control->setCheckState(row.field == kManifest ? 1 : 0);
-        break;
-    }
-  }
-  ApplyMode();
-}
-
-void CPNRRetrieval::SaveFields(CTorvanProfile& profile) {
-  Window& dialog = *this->dialog();
-  for (const Row& row : kRows) {
-    const Window* control = dialog.child(row.controlId);
-    std::string value;
-    if (states_[row.field] != kDisabled) {
-      switch (row.kept) {
-        case Kept::List:
-          if (control != nullptr) value = selectedData(*control);
-          break;
-        case Kept::Text:
-          value = Text(row.controlId);
-          break;
-        case Kept::Radio:
-          if (control != nullptr) value = std::to_string(control->checkState());
-          break;
-      }
-    }
-    profile.setKeyName(row.key);
-    profile.setValue(value);
-  }
-}
-
-// The mode first, since applying it empties the carrier code; then every other value, and
-// FIT when neither manifest type comes back selected.
-void CPNRRetrieval::LoadFields(CTorvanProfile& profile) {
-  Window& dialog = *this->dialog();
-  if (Window* list = dialog.child(ids::kMode)) {
-    mask().RestoreComboSelection(*list, kRows.front().key, profile);
-  }
-  ApplyMode();
-  for (const Row& row : kRows) {
-    Window* control = dialog.child(row.controlId);
-    switch (row.kept) {
-      case Kept::List:
-        if (row.field != kMode && control != nullptr) {
-          mask().RestoreComboSelection(*control, row.key, profile);
-        }
-        break;
-      case Kept::Text:
-        fields_[row.field].Load(profile, row.key);
-        break;
-      case Kept::Radio: {
-        profile.setKeyName(row.key);
-        std::string value;
-        profile.getValue(value, "", fields::kLoadBuffer);
-        if (control != nullptr) control->setCheckState(value == "1" ? 1 : 0);
-        break;
-      }
-    }
-  }
-  Window* fit = dialog.child(ids::kManifestFit);
-  Window* git = dialog.child(ids::kManifestGit);
-  if (fit != nullptr && git != nullptr && fit->checkState() == 0 && git->checkState() == 0) {
-    fit->setCheckState(1);
+// FIT when neither manifest type came back selected.
+void CPNRRetrieval::ApplyRules() {
+  if (!buttons_[kManifest].IsChecked() && !buttons_[kManifestGit].IsChecked()) {
+    buttons_[kManifest].SetChecked(true);
   }
 }

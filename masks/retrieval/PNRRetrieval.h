@@ -19,6 +19,7 @@
 #include <string_view>
 
 #include "fields/CField.h"
+#include "fields/ControlFields.h"
 #include "framework/StandardMask.h"
 #include "resources/dialogs/RetrievalDialogs.h"
 #include "typelib/MaskInterfaces.h"
@@ -72,9 +73,7 @@ class CPNRRetrieval : public framework::StandardMask<CPNRRetrieval, IPNRRetrieva
   bool ProcessFieldMessages(const platform::Message& message, platform::LRESULT& result);
   bool ValidateFields();
   std::string BuildCommand() const;
-  void ClearFields();
-  void SaveFields(CTorvanProfile& profile);
-  void LoadFields(CTorvanProfile& profile);
+  void ApplyRules();
 
   // Enables the fields of the selected mode and marks the mandatory ones; empties the
   // carrier code.
@@ -85,9 +84,6 @@ class CPNRRetrieval : public framework::StandardMask<CPNRRetrieval, IPNRRetrieva
   using TextCheck = bool (*)(std::string_view text);
 
   Mode SelectedMode() const;
-  std::string Text(int controlId) const;
-  bool Blank(int controlId) const;
-  bool Fault(int controlId, std::string_view errorKey);
   // The rules most fields share, skipped whole for a disabled field: a mandatory field must
   // not be blank; a text that is not blank must pass its character check and have at least
   // minLength characters.
@@ -97,6 +93,9 @@ class CPNRRetrieval : public framework::StandardMask<CPNRRetrieval, IPNRRetrieva
   bool CheckToCity();
   void SetState(Field field, State state);
 
+  // Every field's label and control; the lists' and buttons' values besides, at their fields.
   std::array<fields::CField, kFieldCount> fields_;
+  std::array<fields::CFieldList, kFieldCount> lists_;
+  std::array<fields::CFieldCheck, kFieldCount> buttons_;
   std::array<State, kFieldCount> states_{kMandatory};
 };
