@@ -31,6 +31,10 @@ inline constexpr std::size_t kFieldBuffer = 1024;   // 1023 characters
 inline constexpr std::size_t kShortBuffer = 101;    // 100 characters
 inline constexpr std::size_t kNumberBuffer = 1001;  // 1000 characters
 
+// What a field's label is (SetLabelMode): plain, a link that opens the calendar, or a link
+// that opens a code lookup.
+enum LabelMode : int { kPlainLabel = 0, kCalendarLink = 1, kLookupLink = 2 };
+
 class CField {
  public:
   CField() = default;

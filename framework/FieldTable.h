@@ -62,6 +62,11 @@ class FieldTable {
       savedWhen_ = std::move(kept);
       return *this;
     }
+    // While kept() is false, loading leaves the field as it is.
+    Declaration& loadedOnlyWhen(std::function<bool()> kept) {
+      loadedWhen_ = std::move(kept);
+      return *this;
+    }
 
    private:
     friend class FieldTable;
@@ -85,8 +90,12 @@ class FieldTable {
       }
       save(profile);
     }
+    void read(CTorvanProfile& profile) {
+      if (!loadedWhen_ || loadedWhen_()) load(profile);
+    }
 
     std::function<bool()> savedWhen_;
+    std::function<bool()> loadedWhen_;
     std::function<bool()> emptyUnless_;
   };
 
@@ -125,7 +134,7 @@ class FieldTable {
     for (const auto& entry : entries_) entry->write(profile);
   }
   void Load(CTorvanProfile& profile) const {
-    for (const auto& entry : entries_) entry->load(profile);
+    for (const auto& entry : entries_) entry->read(profile);
   }
   void Clear() const {
     for (const auto& entry : entries_) entry->clear();

@@ -3,13 +3,8 @@
 #include <array>
 
 #include "framework/CodeLookupTable.h"
-#include "framework/MaskState.h"
-#include "framework/WindowText.h"
 #include "framework/services/CTorvanValidate.h"
 #include "masks/fit/CreationProfile.h"
-#include "masks/fit/DeskSettings.h"
-#include "platform/text/TextRules.h"
-#include "platform/window/Desktop.h"
 
 namespace ids = resources::pnr_creation_git;
 using namespace platform;
@@ -22,8 +17,6 @@ constexpr std::size_t kTextBuffer = 1024;
 constexpr int kShortEditLimit = 3;
 constexpr int kPhoneLimit = 40;
 constexpr int kGroupNameMinimum = 2;
-// The agent information's data source location of an agency kept in DOSS.
-constexpr int kDossLocation = 2;
 
 struct TypeEntry {
   std::string_view text;
@@ -52,53 +45,78 @@ void enableControl(Window& dialog, int id, bool enabled) {
   if (Window* control = dialog.child(id)) control->enable(enabled);
 }
 
-void writeRenderTree(std::string_view value) {
-  fit::writeUserValue("CP_RenderTree", value);
-}
-
 }  // namespace
 
+// Declared in the order the desktop's readers of the section expect the keys; loading and
+// clearing follow it, the type and the DOSS copy applied after the fields they read.
 CPNRCreationGIT::CPNRCreationGIT() {
   using fields::kCreation;
-  // Bound in this order; the whiteboard keys are the mask's own (SaveFields, LoadFields).
-  fields().declare(carrierCode_, "", ids::kCarrierCodeLabel, ids::kCarrierCode, 1, kCreation);
-  fields().declare(numberInGroup_, "", ids::kNumberInGroupLabel, ids::kNumberInGroup, 1, kCreation);
-  fields().declare(groupName_, "", ids::kGroupNameLabel, ids::kGroupName, 1, kGroupNameMinimum,
-                   kCreation);
-  fields().declare(typeLabel_, "", ids::kTypeLabel, kNoControl, 1, 0, "LAB_PNR_TYPE",
-                   "TIP_PNR_TYPE", kCreation);
-  fields().declare(bookingOffice_, "", ids::kBookingOfficeLabel, ids::kBookingOffice, 1,
-                   kShortEditLimit, "LAB_PNR_BOOKING", "TIP_PNR_BOOKING", kCreation);
-  fields().declare(travelAgent_, "", ids::kTravelAgentLabel, ids::kTravelAgent, 1, kShortEditLimit,
-                   "LAB_PNR_TRAVELAGENTNAME", "TIP_PNR_TRAVELAGENTNAME", kCreation);
-  fields().declare(destination_, "", ids::kDestinationLink, ids::kDestination, 1, kShortEditLimit,
-                   "LAB_PNR_DESTCITY", "TIP_PNR_DESTCITY", kCreation);
+  // The group dialog has no "Bill to Company" box nor its identifier: they are written as
+  // "0" and empty.
+  fields().declareKept(
+      [](CTorvanProfile& profile) {
+        fit::saveProfileValue(profile, "BILLTOCOMPANY", "0");
+        fit::saveProfileValue(profile, "OTHERS", "");
+      },
+      [](CTorvanProfile&) {}, [] {});
   fields().declare(ttl_, "", ids::kTtl.label, ids::kTtl.type, ids::kTtl.dateLabel, ids::kTtl.date,
                    ids::kTtl.queueLabel, ids::kTtl.queue, ids::kTtl.segmentLabel, ids::kTtl.segment,
                    ids::kTtlRowOrigin, ids::kTtl.ticketLabel, kCreation);
-  fields().declare(receivedFrom_, "", ids::kReceivedFromLabel, ids::kReceivedFrom, 1, kCreation);
-  fields().declare(agency_, "", ids::kAgency.nameLabel, ids::kAgency.name,
-                   ids::kAgency.telephoneLabel, ids::kAgency.telephone, ids::kAgency.agentLabel,
-                   ids::kAgency.agent, ids::kAgency.addressLabel, ids::kAgency.lines[0],
-                   ids::kAgency.lines[1], ids::kAgency.lines[2], ids::kAgency.lines[3],
-                   ids::kAgency.lines[4], ids::kAgency.lines[5], kCreation);
-  fields().declare(contactPerson_, "", ids::kContactPersonLabel, ids::kContactPerson, 0, kCreation);
-  fields().declare(businessPhone_, "", ids::kBusinessPhoneLabel, ids::kBusinessPhone, 0,
+  fields().declare(receivedFrom_, "RECEIVEDFROM", ids::kReceivedFromLabel, ids::kReceivedFrom, 1,
+                   kCreation);
+  fields()
+      .declare(agency_, "", ids::kAgency.nameLabel, ids::kAgency.name, ids::kAgency.telephoneLabel,
+               ids::kAgency.telephone, ids::kAgency.agentLabel, ids::kAgency.agent,
+               ids::kAgency.addressLabel, ids::kAgency.lines[0], ids::kAgency.lines[1],
+               ids::kAgency.lines[2], ids::kAgency.lines[3], ids::kAgency.lines[4],
+               ids::kAgency.lines[5], kCreation)
+      .savedOnlyWhen([this] { return !copyFromDoss_.IsChecked(); });
+  fields().declare(contactPerson_, "PERSON", ids::kContactPersonLabel, ids::kContactPerson, 0,
+                   kCreation);
+  fields().declare(typeLabel_, "", ids::kTypeLabel, kNoControl, 1, 0, "LAB_PNR_TYPE",
+                   "TIP_PNR_TYPE", kCreation);
+  fields().declare(type_, "TYPE04", ids::kType);
+  fields().declare(businessPhone_, "BUSTEL", ids::kBusinessPhoneLabel, ids::kBusinessPhone, 0,
                    kPhoneLimit, "LAB_PNR_BUSTEL", "TIP_PNR_BUSTEL", kCreation);
-  fields().declare(homePhone_, "", ids::kHomePhoneLabel, ids::kHomePhone, 0, kPhoneLimit,
+  fields().declare(homePhone_, "HOMENO", ids::kHomePhoneLabel, ids::kHomePhone, 0, kPhoneLimit,
                    "LAB_PNR_HOMENO", "TIP_PNR_HOMENO", kCreation);
-  fields().declare(withOrganiser_, "", ids::kWithOrganiserLabel, kNoControl, 0, 0,
+  fields().declare(carrierCode_, "CARRIERCODE04", ids::kCarrierCodeLabel, ids::kCarrierCode, 1,
+                   kCreation);
+  fields().declare(numberInGroup_, "NOINGRP04", ids::kNumberInGroupLabel, ids::kNumberInGroup, 1,
+                   kCreation);
+  fields().declare(groupName_, "GRPNAME04", ids::kGroupNameLabel, ids::kGroupName, 1,
+                   kGroupNameMinimum, kCreation);
+  fields().declare(withOrganiserLabel_, "", ids::kWithOrganiserLabel, kNoControl, 0, 0,
                    "LAB_PNR_WITHORG", "TIP_PNR_WITHORG", kCreation);
-  fields().declare(copyFromDoss_, "", ids::kCopyFromDoss, kNoControl, 0, 0, "LAB_COPY_FROM_DOSS",
-                   "TOOLTIP_COPY_FROM_DOSS", kCreation);
+  fields().declare(withOrganiser_, "WITHORG04", ids::kWithOrganiser);
+  fields().declare(bookingOffice_, "BOOKING04", ids::kBookingOfficeLabel, ids::kBookingOffice, 1,
+                   kShortEditLimit, "LAB_PNR_BOOKING", "TIP_PNR_BOOKING", kCreation);
+  fields().declare(travelAgent_, "AGENTNAME04", ids::kTravelAgentLabel, ids::kTravelAgent, 1,
+                   kShortEditLimit, "LAB_PNR_TRAVELAGENTNAME", "TIP_PNR_TRAVELAGENTNAME",
+                   kCreation);
+  fields().declare(destination_, "DESTCITY04", ids::kDestinationLink, ids::kDestination, 1,
+                   kShortEditLimit, "LAB_PNR_DESTCITY", "TIP_PNR_DESTCITY", kCreation);
+  fields().declareRule([this] { ApplyType(); });
+  // The added passengers belong to the group just cleared; the next group's command must not
+  // carry their names.
+  fields().declareKept(
+      [this](CTorvanProfile& profile) {
+        fit::saveAddPassengerList(profile, passengers_ ? &*passengers_ : nullptr);
+      },
+      [this](CTorvanProfile& profile) { passengers_ = fit::loadAddPassengerList(profile); },
+      [this] { passengers_.reset(); });
+  fields().declare(copyFromDossLabel_, "", ids::kCopyFromDoss, kNoControl, 0, 0,
+                   "LAB_COPY_FROM_DOSS", "TOOLTIP_COPY_FROM_DOSS", kCreation);
+  fields().declare(copyFromDoss_, "COPY_FROM_DOSS", ids::kCopyFromDoss);
+  fields().declareRule([this] { ApplyCopyFromDoss(); });
 }
 
 void CPNRCreationGIT::BindFields(Window& dialog) {
   const framework::CodeLookupTable& lookups =
       framework::TorvanMaskT<CPNRCreationGIT>::codeLookupTable();
-  destination_.SetLabelMode(2, lookups.text(framework::CodeList::City));
-  if (Window* box = dialog.child(ids::kWithOrganiser)) box->setCheckState(1);
-  if (Window* type = dialog.child(ids::kType)) {
+  destination_.SetLabelMode(fields::kLookupLink, lookups.text(framework::CodeList::City));
+  withOrganiser_.SetChecked(true);
+  if (Window* type = type_.window()) {
     type->clearEntries();
     for (const TypeEntry& entry : kTypes) {
       type->addEntry(std::string(entry.text), static_cast<std::intptr_t>(entry.type));
@@ -108,24 +126,6 @@ void CPNRCreationGIT::BindFields(Window& dialog) {
   ApplyType();
   mask().SetCaption(dialog, ids::kContactFrame, "LAB_PNR_CUST_INFO");
   mask().SetCaption(dialog, ids::kAddPassenger, "CAPTION_ADD_PASSENGER");
-}
-
-// The agency block from the agent's profile: at once when the desktop knows it, otherwise
-// after the host's reply.
-void CPNRCreationGIT::AfterInitDialog() {
-  if (fit::requestAgentProfile(agentInfo_, dialog())) {
-    FillAgencyFromAgentInfo();
-  } else {
-    exchange_.setAgentProfilePending();
-  }
-  if (Window* box = dialog()->child(ids::kCopyFromDoss)) {
-    box->setCheckState(agentInfo_.getDataSrcLocation() == kDossLocation ? 1 : 0);
-  }
-  ApplyCopyFromDoss();
-}
-
-void CPNRCreationGIT::FillAgencyFromAgentInfo() {
-  fit::presetAgency(agentInfo_, agency_);
 }
 
 bool CPNRCreationGIT::ProcessWindowMessage(const Message& message, LRESULT& result) {
@@ -155,52 +155,6 @@ bool CPNRCreationGIT::ProcessWindowMessage(const Message& message, LRESULT& resu
   return StandardMask::ProcessWindowMessage(message, result);
 }
 
-// The Add Passenger dialog's requests and the agent information's, answered as the individual
-// creation mask answers them; the other hosted dialogs' are not the group mask's.
-bool CPNRCreationGIT::OnExchangeMessage(UINT code) {
-  const std::optional<fit::ExchangeMessage> exchange = fit::exchangeMessageOf(code);
-  if (!exchange || (exchange->dialog && *exchange->dialog != fit::HostedDialog::AddPassenger)) {
-    return false;
-  }
-  fit::answerExchangeMessage(*exchange, exchange_, dialogs_, agentInfo_, *this);
-  return true;
-}
-
-HRESULT CPNRCreationGIT::SetResponse(BSTR response) {
-  const std::string reply = latin1FromBstr(response);
-  const fit::ReplyRoute route = exchange_.routeReply(reply);
-  fit::handReplyToDialog(route, dialogs_, reply);
-  if (!route.agentInformation) return S_OK;
-  bool complete = false;
-  const std::string text = fit::agentInformationText(reply, true);
-  if (agentInfo_.setXMLResponseFromHostEx(text, &complete) == 0) {
-    mask().log().error(kTraits.name, "SetResponse", 200, "%s",
-                       "the agent information refused the host reply");
-    return S_OK;
-  }
-  if (complete) {
-    exchange_.agentProfileComplete();
-    if (dialog() != nullptr) FillAgencyFromAgentInfo();
-  }
-  return S_OK;
-}
-
-// A back-office answer for the waiting Add Passenger dialog; none is waited for otherwise.
-HRESULT CPNRCreationGIT::receivedFrom(BSTR, BSTR, BSTR text) {
-  if (!exchange_.isWaiting(fit::HostedDialog::AddPassenger)) return S_OK;
-  exchange_.routeReceivedFrom();
-  dialogs_.AddPassenger().TakeProfileAnswer(latin1FromBstr(text));
-  writeRenderTree("");
-  return S_OK;
-}
-
-void CPNRCreationGIT::OnAddPassenger() {
-  std::optional<fit::SavedAddPassengerList> list = fit::runAddPassengerDialog(
-      *dialog(), fit::currentAddPassengerSource(), passengers_ ? &*passengers_ : nullptr,
-      dialogs_.AddPassenger(), exchange_, homePhone_, businessPhone_);
-  if (list) passengers_ = std::move(*list);
-}
-
 bool CPNRCreationGIT::ProcessFieldMessages(const Message& message, LRESULT& result) {
   if (ttl_.ProcessWindowMessage(message, result)) return true;
   if (message.code != WM_COMMAND) return false;
@@ -218,9 +172,7 @@ bool CPNRCreationGIT::ProcessFieldMessages(const Message& message, LRESULT& resu
 }
 
 GroupType CPNRCreationGIT::Type() const {
-  const Window* type = dialog() != nullptr ? dialog()->child(ids::kType) : nullptr;
-  if (type == nullptr || type->currentEntry() < 0) return GroupType::None;
-  const std::intptr_t data = type->entry(type->currentEntry())->data;
+  const std::intptr_t data = type_.Selected().value_or(0);
   return data == 1 ? GroupType::FreeText : data == 2 ? GroupType::Fixed : GroupType::None;
 }
 
@@ -237,26 +189,8 @@ void CPNRCreationGIT::ApplyType() {
 void CPNRCreationGIT::ApplyCopyFromDoss() {
   Window* dialogWindow = dialog();
   if (dialogWindow == nullptr) return;
-  const bool copy = IsChecked(ids::kCopyFromDoss);
+  const bool copy = copyFromDoss_.IsChecked();
   for (int id : kAgencyControls) enableControl(*dialogWindow, id, !copy);
-}
-
-std::string CPNRCreationGIT::Text(int controlId) const {
-  return framework::itemText(*dialog(), controlId, kTextBuffer);
-}
-
-bool CPNRCreationGIT::IsBlank(int controlId) const {
-  return trimWhiteSpace(Text(controlId)).empty();
-}
-
-bool CPNRCreationGIT::IsChecked(int controlId) const {
-  const Window* control = dialog() != nullptr ? dialog()->child(controlId) : nullptr;
-  return control != nullptr && control->checkState() == 1;
-}
-
-bool CPNRCreationGIT::Fault(int controlId, std::string_view errorKey) {
-  mask().ReportFault(*dialog(), controlId, kTraits.caption, errorKey);
-  return false;
 }
 
 bool CPNRCreationGIT::ValidateFields() {
@@ -266,56 +200,50 @@ bool CPNRCreationGIT::ValidateFields() {
     return false;
   }
   if (type == GroupType::Fixed && !CheckFixedGroup()) return false;
-  if (!IsChecked(ids::kCopyFromDoss) && !agency_.Validate()) return false;
+  if (!copyFromDoss_.IsChecked() && !agency_.Validate()) return false;
   if (!CheckContact()) return false;
-  if (!ttl_.Validate() || !receivedFrom_.Validate()) return false;
-  if (!IsBlank(ids::kReceivedFrom) &&
-      !CTorvanValidate().IsAlphanumericEx(Text(ids::kReceivedFrom), " -/")) {
-    return Fault(ids::kReceivedFrom, "ERR_VESPIN2_RECVD_ALPHANUM_FIELD");
-  }
-  return true;
+  return ttl_.Validate() && receivedFrom_.Validate() &&
+         BlankOrAlphanumeric(ids::kReceivedFrom, "ERR_VESPIN2_RECVD_ALPHANUM_FIELD", " -/");
 }
 
 // Booking office, travel agent and destination of a fixed group. The travel agent name has
 // no character rule.
 bool CPNRCreationGIT::CheckFixedGroup() {
-  const CTorvanValidate validate;
-  if (Text(ids::kBookingOffice).size() < kShortEditLimit) {
-    return Fault(ids::kBookingOffice, "ERR_PNR_BOOKING_SHORT");
-  }
-  if (!validate.IsAlpha(Text(ids::kBookingOffice))) {
-    return Fault(ids::kBookingOffice, "ERR_PNR_BOOKING_NONALPHA");
-  }
-  if (Text(ids::kTravelAgent).size() < kShortEditLimit) {
-    return Fault(ids::kTravelAgent, "ERR_TA_MIN3");
-  }
-  if (Text(ids::kDestination).size() < kShortEditLimit) {
-    return Fault(ids::kDestination, "ERR_PNR_DESTCITY_SHORT");
-  }
-  if (!validate.IsAlpha(Text(ids::kDestination))) {
-    return Fault(ids::kDestination, "ERR_PNR_TO_NONALPHA");
-  }
-  return true;
+  Window& dialogWindow = *dialog();
+  const auto longEnough = [&](int controlId, std::string_view errorKey) {
+    return mask().CheckMinLength(dialogWindow, controlId, kTraits.caption, errorKey,
+                                 kShortEditLimit) != 0;
+  };
+  const auto alphabetic = [&](int controlId, std::string_view errorKey) {
+    return CTorvanValidate().IsAlpha(Text(controlId)) != 0 || Fault(controlId, errorKey);
+  };
+  return longEnough(ids::kBookingOffice, "ERR_PNR_BOOKING_SHORT") &&
+         alphabetic(ids::kBookingOffice, "ERR_PNR_BOOKING_NONALPHA") &&
+         longEnough(ids::kTravelAgent, "ERR_TA_MIN3") &&
+         longEnough(ids::kDestination, "ERR_PNR_DESTCITY_SHORT") &&
+         alphabetic(ids::kDestination, "ERR_PNR_TO_NONALPHA");
 }
 
+bool CPNRCreationGIT::BlankOrAlphanumeric(int controlId, std::string_view errorKey,
+                                          std::string_view extraChars) {
+  Window& dialogWindow = *dialog();
+  return mask().IsFieldEmpty(dialogWindow, controlId) != 0 ||
+         mask().CheckAlphanumericEx(dialogWindow, controlId, kTraits.caption, errorKey,
+                                    extraChars) != 0;
+}
+
+// The home phone refuses a few characters by name first, with the first of them selected.
 bool CPNRCreationGIT::CheckContact() {
-  const CTorvanValidate validate;
-  if (!IsBlank(ids::kContactPerson) && !validate.IsAlphanumericEx(Text(ids::kContactPerson), " ")) {
-    return Fault(ids::kContactPerson, "ERR_VESPIN4_CONTPERSON_ALPHANUM_FIELD");
+  if (!BlankOrAlphanumeric(ids::kContactPerson, "ERR_VESPIN4_CONTPERSON_ALPHANUM_FIELD", " ") ||
+      !BlankOrAlphanumeric(ids::kBusinessPhone, "ERR_PNR_BUS_NUM_INVALID", " -")) {
+    return false;
   }
-  if (!IsBlank(ids::kBusinessPhone) &&
-      !validate.IsAlphanumericEx(Text(ids::kBusinessPhone), " -")) {
-    return Fault(ids::kBusinessPhone, "ERR_PNR_BUS_NUM_INVALID");
-  }
-  const std::string home = Text(ids::kHomePhone);
-  if (const std::size_t wrong = home.find_first_of("I.*/"); wrong != std::string::npos) {
+  if (const std::size_t wrong = Text(ids::kHomePhone).find_first_of("I.*/");
+      wrong != std::string::npos) {
     homePhone_.ReportErrorAt("ERR_PNR_HOMENO_WRONG", wrong);
     return false;
   }
-  if (!IsBlank(ids::kHomePhone) && !validate.IsAlphanumericEx(home, " -")) {
-    return Fault(ids::kHomePhone, "ERR_PNR_HOME_NUM_INVALID");
-  }
-  return true;
+  return BlankOrAlphanumeric(ids::kHomePhone, "ERR_PNR_HOME_NUM_INVALID", " -");
 }
 
 std::string CPNRCreationGIT::BuildCommand() const {
@@ -324,12 +252,12 @@ std::string CPNRCreationGIT::BuildCommand() const {
   input.carrierCode = Text(ids::kCarrierCode);
   input.numberInGroup = Text(ids::kNumberInGroup);
   input.groupName = Text(ids::kGroupName);
-  input.withOrganiser = IsChecked(ids::kWithOrganiser);
+  input.withOrganiser = withOrganiser_.IsChecked();
   input.bookingOffice = Text(ids::kBookingOffice);
   input.travelAgent = Text(ids::kTravelAgent);
   input.destination = Text(ids::kDestination);
   if (passengers_) input.passengers = passengers_->entries;
-  input.copyFromDoss = IsChecked(ids::kCopyFromDoss);
+  input.copyFromDoss = copyFromDoss_.IsChecked();
   agency_.BuildFragment(input.agencyPhoneLine, input.agencyAddressLine);
   input.ticketingTimeLimit = ttl_.BuildFragment(false);
   input.receivedFrom = receivedFrom_.BuildFragment(false);
@@ -337,81 +265,4 @@ std::string CPNRCreationGIT::BuildCommand() const {
   input.businessPhone = Text(ids::kBusinessPhone);
   input.homePhone = Text(ids::kHomePhone);
   return group::buildGroupCommand(input);
-}
-
-// After the marker, in the order the desktop's readers of this section expect. The group
-// dialog has no "Bill to Company" box nor its identifier: they are written as "0" and empty.
-void CPNRCreationGIT::SaveFields(CTorvanProfile& profile) {
-  Window& dialogWindow = *dialog();
-  fit::saveProfileValue(profile, "BILLTOCOMPANY", "0");
-  fit::saveProfileValue(profile, "OTHERS", "");
-  ttl_.Save(profile);
-  receivedFrom_.Save(profile, "RECEIVEDFROM");
-  const bool copy = IsChecked(ids::kCopyFromDoss);
-  if (!copy) agency_.Save(profile);
-  contactPerson_.Save(profile, "PERSON");
-  fields::saveSelectedEntry(dialogWindow.child(ids::kType), profile, "TYPE04");
-  businessPhone_.Save(profile, "BUSTEL");
-  homePhone_.Save(profile, "HOMENO");
-  carrierCode_.Save(profile, "CARRIERCODE04");
-  numberInGroup_.Save(profile, "NOINGRP04");
-  groupName_.Save(profile, "GRPNAME04");
-  fit::saveProfileValue(profile, "WITHORG04", IsChecked(ids::kWithOrganiser) ? "1" : "0");
-  bookingOffice_.Save(profile, "BOOKING04");
-  travelAgent_.Save(profile, "AGENTNAME04");
-  destination_.Save(profile, "DESTCITY04");
-  fit::saveAddPassengerList(profile, passengers_ ? &*passengers_ : nullptr);
-  fit::saveProfileValue(profile, "COPY_FROM_DOSS", copy ? "1" : "0");
-}
-
-void CPNRCreationGIT::LoadFields(CTorvanProfile& profile) {
-  Window& dialogWindow = *dialog();
-  ttl_.Load(profile);
-  receivedFrom_.Load(profile, "RECEIVEDFROM");
-  agency_.Load(profile);
-  contactPerson_.Load(profile, "PERSON");
-  businessPhone_.Load(profile, "BUSTEL");
-  homePhone_.Load(profile, "HOMENO");
-  if (Window* type = dialogWindow.child(ids::kType)) {
-    mask().RestoreComboSelection(*type, "TYPE04", profile);
-  }
-  carrierCode_.Load(profile, "CARRIERCODE04");
-  numberInGroup_.Load(profile, "NOINGRP04");
-  groupName_.Load(profile, "GRPNAME04");
-  if (Window* box = dialogWindow.child(ids::kWithOrganiser)) {
-    box->setCheckState(fit::loadProfileValue(profile, "WITHORG04") == "1" ? 1 : 0);
-  }
-  bookingOffice_.Load(profile, "BOOKING04");
-  travelAgent_.Load(profile, "AGENTNAME04");
-  destination_.Load(profile, "DESTCITY04");
-  ApplyType();
-  passengers_ = fit::loadAddPassengerList(profile);
-  if (Window* box = dialogWindow.child(ids::kCopyFromDoss)) {
-    box->setCheckState(fit::loadProfileValue(profile, "COPY_FROM_DOSS") == "1" ? 1 : 0);
-  }
-  ApplyCopyFromDoss();
-}
-
-void CPNRCreationGIT::ClearFields() {
-  Window& dialogWindow = *dialog();
-  ttl_.Clear();
-  receivedFrom_.Clear();
-  agency_.Clear();
-  contactPerson_.Clear();
-  businessPhone_.Clear();
-  homePhone_.Clear();
-  if (Window* type = dialogWindow.child(ids::kType)) type->setCurrentEntry(0);
-  ApplyType();
-  carrierCode_.Clear();
-  numberInGroup_.Clear();
-  groupName_.Clear();
-  if (Window* box = dialogWindow.child(ids::kWithOrganiser)) box->setCheckState(0);
-  bookingOffice_.Clear();
-  travelAgent_.Clear();
-  destination_.Clear();
-  if (Window* box = dialogWindow.child(ids::kCopyFromDoss)) box->setCheckState(0);
-  ApplyCopyFromDoss();
-  // The added passengers belong to the group just cleared; the next group's command must not
-  // carry their names.
-  passengers_.reset();
 }

@@ -14,6 +14,7 @@
 
 #include "fields/AddressFields.h"
 #include "fields/CField.h"
+#include "fields/ControlFields.h"
 #include "fields/NumberFields.h"
 #include "fields/PhoneFields.h"
 #include "fields/RemarkFields.h"
@@ -49,9 +50,6 @@ class CPNRCreationGIT : public framework::StandardMask<CPNRCreationGIT, IPNRCrea
   bool ProcessFieldMessages(const platform::Message& message, platform::LRESULT& result);
   bool ValidateFields();
   std::string BuildCommand() const;
-  void SaveFields(CTorvanProfile& profile);
-  void LoadFields(CTorvanProfile& profile);
-  void ClearFields();
 
  private:
   bool OnExchangeMessage(UINT code);
@@ -60,19 +58,19 @@ class CPNRCreationGIT : public framework::StandardMask<CPNRCreationGIT, IPNRCrea
   void ApplyCopyFromDoss();
   void FillAgencyFromAgentInfo();
   group::GroupType Type() const;
-  std::string Text(int controlId) const;
-  bool IsBlank(int controlId) const;
-  bool IsChecked(int controlId) const;
-  // The message box of the fault, the cursor on the control; false.
-  bool Fault(int controlId, std::string_view errorKey);
+  // True when the control's text is blank or made of letters, digits and extraChars; else
+  // reports the fault.
+  bool BlankOrAlphanumeric(int controlId, std::string_view errorKey, std::string_view extraChars);
   bool CheckFixedGroup();
   bool CheckContact();
 
   fields::CField typeLabel_;
+  fields::CFieldList type_;
   fields::CFieldCarrierCode carrierCode_;
   fields::CFieldNoInGrp numberInGroup_;
   fields::CFieldGrpName groupName_;
-  fields::CField withOrganiser_;
+  fields::CField withOrganiserLabel_;
+  fields::CFieldCheck withOrganiser_;
   fields::CField bookingOffice_;
   fields::CField travelAgent_;
   fields::CField destination_;
@@ -82,7 +80,8 @@ class CPNRCreationGIT : public framework::StandardMask<CPNRCreationGIT, IPNRCrea
   fields::CFieldTtl ttl_;
   fields::CFieldReceivedFrom receivedFrom_;
   fields::CFieldAgencyAddress agency_;
-  fields::CField copyFromDoss_;
+  fields::CField copyFromDossLabel_;
+  fields::CFieldCheck copyFromDoss_;
 
   std::optional<fit::SavedAddPassengerList> passengers_;
   CTorvanAgentInfo agentInfo_;

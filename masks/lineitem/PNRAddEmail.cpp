@@ -39,6 +39,8 @@ std::string numbered(std::string_view key, int line) {
 
 }  // namespace
 
+// Saved in this order: the select states, every free text emptied, then each line: a selected
+// line's values, the free text only while it is open; an unselected line's keys emptied.
 CPNRAddEmail::CPNRAddEmail() {
   const auto declareColumn = [&](fields::CField& column, int id, std::string_view labKey,
                                  std::string_view tipKey) {
@@ -50,17 +52,66 @@ CPNRAddEmail::CPNRAddEmail() {
   declareColumn(columns_[2], ids::kTypeColumn, "LAB_PNR_TYPE", "TOOLTIP_VESPIN5_TYPE");
   declareColumn(columns_[3], ids::kFreeTextColumn, "LAB_PNR_FREETEXT", "TOOLTIP_PNR_FREETEXT");
   for (int line = 0; line < kLineCount; ++line) {
-    const ids::EmailLine& lineIds = ids::kLines[line];
-    Line& row = lines_[line];
-    fields().declare(row.select, "", lineIds.select, kNoControl, 0, 0, "",
-                     "TOOLTIP_PNR_SELECT_LINE", fields::kModification);
-    fields().declare(row.nameNumber, "", kNoControl, lineIds.nameNumber, 0, 5, "",
-                     "TOOLTIP_TICKETISSUANCE_PAX", fields::kModification);
-    fields().declare(row.address, "", kNoControl, lineIds.address, 0, 40, "", "TOOLTIP_PNR_EMAIL",
-                     fields::kModification);
-    fields().declare(row.freeText, "", kNoControl, lineIds.freeText, 0, 30, "",
-                     "TOOLTIP_PNR_FREETEXT", fields::kModification);
+    fields().declare(lines_[line].selected, numbered("SELECT", line), ids::kLines[line].select);
   }
+  for (int line = 0; line < kLineCount; ++line) {
+    fields().declareKept(
+        [line](CTorvanProfile& profile) {
+          profile.setKeyName(numbered("FREE_TEXT", line));
+          profile.setValue("");
+        },
+        [](CTorvanProfile&) {}, [] {});
+  }
+  for (int line = 0; line < kLineCount; ++line) DeclareLine(line);
+  // A cleared line shows the empty passenger entry, when there is a list.
+  fields().declareKept([](CTorvanProfile&) {}, [](CTorvanProfile&) {},
+                       [this] {
+                         for (const ids::EmailLine& lineIds : ids::kLines) {
+                           Window& passengers = Control(lineIds.passengers);
+                           if (passengers.entryCount() > 0) passengers.setCurrentEntry(0);
+                         }
+                       });
+}
+
+void CPNRAddEmail::DeclareLine(int line) {
+  const ids::EmailLine& lineIds = ids::kLines[line];
+  Line& row = lines_[line];
+  const auto selected = [this, line] { return IsSelected(line); };
+  fields().declare(row.select, "", lineIds.select, kNoControl, 0, 0, "", "TOOLTIP_PNR_SELECT_LINE",
+                   fields::kModification);
+  fields()
+      .declare(row.nameNumber, numbered("NAME_NO", line), kNoControl, lineIds.nameNumber, 0, 5, "",
+               "TOOLTIP_TICKETISSUANCE_PAX", fields::kModification)
+      .savedEmptyUnless(selected);
+  fields()
+      .declare(row.address, numbered("EMAIL_ADDRESS", line), kNoControl, lineIds.address, 0, 40, "",
+               "TOOLTIP_PNR_EMAIL", fields::kModification)
+      .savedEmptyUnless(selected);
+  // A kind saved empty (a line that was not selected) reads as the first entry, as an absent
+  // one does.
+  fields().declareKept(
+      [this, line](CTorvanProfile& profile) {
+        profile.setKeyName(numbered("TYPE", line));
+        profile.setValue(IsSelected(line) ? std::to_string(SelectedType(line)) : "");
+      },
+      [this, line](CTorvanProfile& profile) {
+        const std::string key = numbered("TYPE", line);
+        profile.setKeyName(key);
+        std::string value;
+        Window& types = Control(ids::kLines[line].type);
+        if (profile.getValue(value, "", kTextBuffer) != 0 && !value.empty()) {
+          mask().RestoreComboSelection(types, key, profile);
+        } else {
+          types.setCurrentEntry(0);
+        }
+      },
+      [this, line] { Control(ids::kLines[line].type).setCurrentEntry(0); });
+  fields()
+      .declare(row.freeText, numbered("FREE_TEXT", line), kNoControl, lineIds.freeText, 0, 30, "",
+               "TOOLTIP_PNR_FREETEXT", fields::kModification)
+      .savedOnlyWhen([this, line] {
+        return IsSelected(line) && Control(ids::kLines[line].freeText).isEnabled();
+      });
 }
 
 bool CPNRAddEmail::ProcessWindowMessage(const Message& message, LRESULT& result) {
@@ -171,7 +222,7 @@ void CPNRAddEmail::ApplyType(int line) {
 }
 
 bool CPNRAddEmail::IsSelected(int line) const {
-  return Control(ids::kLines[line].select).checkState() == 1;
+  return lines_[line].selected.IsChecked();
 }
 
 bool CPNRAddEmail::ValidateLine(int line) {
@@ -263,76 +314,6 @@ std::string CPNRAddEmail::BuildCommand() const {
   return command;
 }
 
-// The select states, every free text emptied, then each line: a selected line's values, the
-// free text only while it is open; an unselected line's keys emptied.
-void CPNRAddEmail::SaveFields(CTorvanProfile& profile) {
-  const auto write = [&](const std::string& key, const std::string& value) {
-    profile.setKeyName(key);
-    profile.setValue(value);
-  };
-  for (int line = 0; line < kLineCount; ++line) {
-    write(numbered("SELECT", line), std::to_string(Control(ids::kLines[line].select).checkState()));
-  }
-  for (int line = 0; line < kLineCount; ++line) write(numbered("FREE_TEXT", line), "");
-  for (int line = 0; line < kLineCount; ++line) {
-    const Line& row = lines_[line];
-    if (!IsSelected(line)) {
-      write(numbered("NAME_NO", line), "");
-      write(numbered("EMAIL_ADDRESS", line), "");
-      write(numbered("TYPE", line), "");
-      continue;
-    }
-    row.nameNumber.Save(profile, numbered("NAME_NO", line));
-    row.address.Save(profile, numbered("EMAIL_ADDRESS", line));
-    write(numbered("TYPE", line), std::to_string(SelectedType(line)));
-    if (Control(ids::kLines[line].freeText).isEnabled()) {
-      row.freeText.Save(profile, numbered("FREE_TEXT", line));
-    }
-  }
-}
-
-// After the template's Clear. A kind saved empty (a line that was not selected) reads as the
-// first entry, as an absent one does.
-void CPNRAddEmail::LoadFields(CTorvanProfile& profile) {
-  for (int line = 0; line < kLineCount; ++line) {
-    profile.setKeyName(numbered("SELECT", line));
-    std::string value;
-    profile.getValue(value, "", kTextBuffer);
-    Control(ids::kLines[line].select).setCheckState(value == "1" ? 1 : 0);
-  }
-  for (int line = 0; line < kLineCount; ++line) {
-    lines_[line].nameNumber.Load(profile, numbered("NAME_NO", line));
-  }
-  for (int line = 0; line < kLineCount; ++line) {
-    lines_[line].address.Load(profile, numbered("EMAIL_ADDRESS", line));
-  }
-  for (int line = 0; line < kLineCount; ++line) {
-    const std::string key = numbered("TYPE", line);
-    profile.setKeyName(key);
-    std::string value;
-    Window& types = Control(ids::kLines[line].type);
-    if (profile.getValue(value, "", kTextBuffer) != 0 && !value.empty()) {
-      mask().RestoreComboSelection(types, key, profile);
-    } else {
-      types.setCurrentEntry(0);
-    }
-  }
-  for (int line = 0; line < kLineCount; ++line) {
-    lines_[line].freeText.Load(profile, numbered("FREE_TEXT", line));
-    ApplyType(line);
-  }
-}
-
-void CPNRAddEmail::ClearFields() {
-  for (int line = 0; line < kLineCount; ++line) {
-    const ids::EmailLine& lineIds = ids::kLines[line];
-    Control(lineIds.select).setCheckState(0);
-    Window& passengers = Control(lineIds.passengers);
-    if (passengers.entryCount() > 0) passengers.setCurrentEntry(0);
-    Control(lineIds.type).setCurrentEntry(0);
-    lines_[line].nameNumber.Clear();
-    lines_[line].address.Clear();
-    lines_[line].freeText.Clear();
-    ApplyType(line);
-  }
+void CPNRAddEmail::ApplyRules() {
+  for (int line = 0; line < kLineCount; ++line) ApplyType(line);
 }

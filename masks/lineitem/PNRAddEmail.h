@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "fields/CField.h"
+#include "fields/ControlFields.h"
 #include "framework/StandardMask.h"
 #include "masks/lineitem/OpenPnrContacts.h"
 #include "resources/dialogs/AddEmailDialog.h"
@@ -32,17 +33,19 @@ class CPNRAddEmail : public framework::StandardMask<CPNRAddEmail, IPNRAddEmail> 
   bool ProcessFieldMessages(const platform::Message& message, platform::LRESULT& result);
   bool ValidateFields();
   std::string BuildCommand() const;
-  void SaveFields(CTorvanProfile& profile);
-  void LoadFields(CTorvanProfile& profile);
-  void ClearFields();
+  // The free texts open or closed by their lines' kinds, after loading and clearing.
+  void ApplyRules();
 
  private:
   struct Line {
+    fields::CFieldCheck selected;
     fields::CField select;
     fields::CField nameNumber;
     fields::CField address;
     fields::CField freeText;
   };
+  // The line's fields and kind, with their keys.
+  void DeclareLine(int line);
   void FillPassengerLists();
   void PrefillLines();
   // The free text is open exactly when the line's kind is free text.

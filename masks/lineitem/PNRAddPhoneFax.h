@@ -7,6 +7,8 @@
 #include <string>
 
 #include "fields/CField.h"
+#include "fields/ControlFields.h"
+#include "fields/PhoneKinds.h"
 #include "framework/StandardMask.h"
 #include "resources/dialogs/AddPhoneFaxDialog.h"
 #include "typelib/MaskInterfaces.h"
@@ -25,20 +27,16 @@ class CPNRAddPhoneFax : public framework::StandardMask<CPNRAddPhoneFax, IPNRAddP
   bool ProcessFieldMessages(const platform::Message& message, platform::LRESULT& result);
   bool ValidateFields();
   std::string BuildCommand() const;
-  void SaveFields(CTorvanProfile& profile);
-  void LoadFields(CTorvanProfile& profile);
-  void ClearFields();
-
-  // The kinds of number, in the order of the type list; the item data of each is its index.
-  enum Kind { Agency, Business, Home, Mobile, Fax, kKindCount };
 
  private:
-  Kind SelectedKind() const;
+  // The kind of the selected entry; the agency's while none is selected.
+  fields::PhoneKind SelectedKind() const;
   // Shows the number label and the names of the chosen kind, and empties the number.
   void ApplyKind();
 
   fields::CField type_;
-  std::array<fields::CField, kKindCount> numberLabels_;
+  fields::CFieldList typeList_;
+  std::array<fields::CField, fields::kPhoneKindCount> numberLabels_;
   fields::CField number_;
   fields::CField agencyName_;
   fields::CField agentName_;

@@ -21,6 +21,8 @@ bool isBlank(const fields::CField& field) {
 
 }  // namespace
 
+// Saved in this order: the three modes, then the line numbers, only the chosen mode's with
+// their text and the others empty. A Recall without a chosen mode loads no line number.
 CPNRDeleteEmail::CPNRDeleteEmail() {
   const auto declareMode = [&](fields::CField& radio, int id, std::string_view labKey,
                                std::string_view tipKey) {
@@ -33,14 +35,33 @@ CPNRDeleteEmail::CPNRDeleteEmail() {
               "TOOLTIP_PNR_DELETE_MULTIPLE_EMAIL");
   fields().declare(rangeTo_, "", ids::kRangeToLabel, kNoControl, 0, 0, "LAB_PNR_TO", "",
                    fields::kModification);
-  const auto declareLine = [&](fields::CField& line, int id, int limit, std::string_view tipKey) {
-    fields().declare(line, "", kNoControl, id, 0, limit, "", tipKey, fields::kModification);
+  fields().declare(specificButton_, "SPECIFIC_CHECK", ids::kSpecificMode, true);
+  fields().declare(rangeButton_, "RANGE", ids::kRangeMode);
+  fields().declare(multipleButton_, "MULTIPLE", ids::kMultipleMode);
+  const auto declareLine = [&](fields::CField& line, std::string key, int id, int limit,
+                               std::string_view tipKey, Mode mode) {
+    fields()
+        .declare(line, key, kNoControl, id, 0, limit, "", tipKey, fields::kModification)
+        .savedEmptyUnless([this, mode] { return SelectedMode() == mode; })
+        .loadedOnlyWhen([this] { return SelectedMode() != Mode::None; });
   };
-  declareLine(specificLine_, ids::kSpecificLine, 2, "TOOLTIP_PNR_SPECIFIC");
-  declareLine(rangeFirst_, ids::kRangeFirst, 3, "TOOLTIP_PNR_RANGE_FIRST");
-  declareLine(rangeLast_, ids::kRangeLast, 3, "TOOLTIP_PNR_RANGE_LAST");
+  declareLine(specificLine_, "SPECIFIC", ids::kSpecificLine, 2, "TOOLTIP_PNR_SPECIFIC",
+              Mode::Specific);
+  declareLine(rangeFirst_, "RANGE_FROM", ids::kRangeFirst, 3, "TOOLTIP_PNR_RANGE_FIRST",
+              Mode::Range);
+  declareLine(rangeLast_, "RANGE_TO", ids::kRangeLast, 3, "TOOLTIP_PNR_RANGE_LAST", Mode::Range);
   for (std::size_t index = 0; index < multipleLines_.size(); ++index) {
-    declareLine(multipleLines_[index], ids::kMultipleLines[index], 2, "TOOLTIP_PNR_MULTIPLE");
+    declareLine(multipleLines_[index], "MULTIPLE" + std::to_string(index + 1),
+                ids::kMultipleLines[index], 2, "TOOLTIP_PNR_MULTIPLE", Mode::Multiple);
+  }
+}
+
+// A mask without a chosen mode comes back in Specific mode.
+void CPNRDeleteEmail::ApplyRules() {
+  if (SelectedMode() == Mode::None) {
+    SelectMode(ids::kSpecificMode);
+  } else {
+    ApplyMode();
   }
 }
 
@@ -64,10 +85,9 @@ void CPNRDeleteEmail::AfterInitDialog() {
 }
 
 CPNRDeleteEmail::Mode CPNRDeleteEmail::SelectedMode() const {
-  const Window& dialog = *this->dialog();
-  if (dialog.child(ids::kSpecificMode)->checkState() == 1) return Mode::Specific;
-  if (dialog.child(ids::kRangeMode)->checkState() == 1) return Mode::Range;
-  if (dialog.child(ids::kMultipleMode)->checkState() == 1) return Mode::Multiple;
+  if (specificButton_.IsChecked()) return Mode::Specific;
+  if (rangeButton_.IsChecked()) return Mode::Range;
+  if (multipleButton_.IsChecked()) return Mode::Multiple;
   return Mode::None;
 }
 
@@ -151,69 +171,4 @@ std::string CPNRDeleteEmail::BuildCommand() const {
       break;
   }
   return "PE" + lines + std::string(framework::kChangeMark);
-}
-
-// The three mode states, every line key emptied, then the lines of the chosen mode.
-void CPNRDeleteEmail::SaveFields(CTorvanProfile& profile) {
-  const Window& dialog = *this->dialog();
-  const auto write = [&](std::string_view key, const std::string& value) {
-    profile.setKeyName(key);
-    profile.setValue(value);
-  };
-  write("SPECIFIC_CHECK", std::to_string(dialog.child(ids::kSpecificMode)->checkState()));
-  write("RANGE", std::to_string(dialog.child(ids::kRangeMode)->checkState()));
-  write("MULTIPLE", std::to_string(dialog.child(ids::kMultipleMode)->checkState()));
-  write("SPECIFIC", "");
-  write("RANGE_FROM", "");
-  write("RANGE_TO", "");
-  for (std::size_t index = 0; index < multipleLines_.size(); ++index) {
-    write("MULTIPLE" + std::to_string(index + 1), "");
-  }
-  switch (SelectedMode()) {
-    case Mode::Specific:
-      specificLine_.Save(profile, "SPECIFIC");
-      break;
-    case Mode::Range:
-      rangeFirst_.Save(profile, "RANGE_FROM");
-      rangeLast_.Save(profile, "RANGE_TO");
-      break;
-    case Mode::Multiple:
-      for (std::size_t index = 0; index < multipleLines_.size(); ++index) {
-        multipleLines_[index].Save(profile, "MULTIPLE" + std::to_string(index + 1));
-      }
-      break;
-    case Mode::None:
-      break;
-  }
-}
-
-void CPNRDeleteEmail::LoadFields(CTorvanProfile& profile) {
-  const auto restoreRadio = [&](int id, std::string_view key) {
-    profile.setKeyName(key);
-    std::string value;
-    profile.getValue(value, "", 1024);
-    dialog()->child(id)->setCheckState(value == "1" ? 1 : 0);
-  };
-  restoreRadio(ids::kSpecificMode, "SPECIFIC_CHECK");
-  restoreRadio(ids::kRangeMode, "RANGE");
-  restoreRadio(ids::kMultipleMode, "MULTIPLE");
-  if (SelectedMode() == Mode::None) {
-    ClearFields();
-    return;
-  }
-  specificLine_.Load(profile, "SPECIFIC");
-  rangeFirst_.Load(profile, "RANGE_FROM");
-  rangeLast_.Load(profile, "RANGE_TO");
-  for (std::size_t index = 0; index < multipleLines_.size(); ++index) {
-    multipleLines_[index].Load(profile, "MULTIPLE" + std::to_string(index + 1));
-  }
-  ApplyMode();
-}
-
-void CPNRDeleteEmail::ClearFields() {
-  specificLine_.Clear();
-  rangeFirst_.Clear();
-  rangeLast_.Clear();
-  for (fields::CField& line : multipleLines_) line.Clear();
-  SelectMode(ids::kSpecificMode);
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "fields/CField.h"
+#include "fields/ControlFields.h"
 #include "framework/StandardMask.h"
 #include "resources/dialogs/DeleteEmailDialog.h"
 #include "typelib/MaskInterfaces.h"
@@ -25,9 +26,7 @@ class CPNRDeleteEmail : public framework::StandardMask<CPNRDeleteEmail, IPNRDele
   void AfterInitDialog();
   bool ValidateFields();
   std::string BuildCommand() const;
-  void SaveFields(CTorvanProfile& profile);
-  void LoadFields(CTorvanProfile& profile);
-  void ClearFields();
+  void ApplyRules();
 
  private:
   enum class Mode { None, Specific, Range, Multiple };
@@ -43,6 +42,9 @@ class CPNRDeleteEmail : public framework::StandardMask<CPNRDeleteEmail, IPNRDele
   fields::CField rangeMode_;
   fields::CField multipleMode_;
   fields::CField rangeTo_;
+  fields::CFieldCheck specificButton_;
+  fields::CFieldCheck rangeButton_;
+  fields::CFieldCheck multipleButton_;
   fields::CField specificLine_;
   fields::CField rangeFirst_;
   fields::CField rangeLast_;

@@ -24,9 +24,14 @@ std::intptr_t selectedData(const Window& list) {
 
 }  // namespace
 
+// After the marker: the two lists' item data, then the three fields; the agency line decides
+// whether the agency name or the address shows, and the kind is applied last (ApplyRules).
 CPNRModificationAddress::CPNRModificationAddress() {
   fields().declare(type_, "", ids::kTypeLabel, ids::kType, 1, 0, "LAB_PNR_TYPE", "TIP_PNR_TYPE",
                    fields::kModification);
+  fields().declare(typeList_, "TYPE", ids::kType);
+  fields().declare(agencyLineList_, "LINENOCOMBO", ids::kAgencyLine);
+  fields().declareRule([this] { agencyNameShown_ = SelectedAgencyLine() == 0 ? 1 : 0; });
   fields().declare(lineNo_, "LINENOEDIT", ids::kLineLabel, ids::kLineNumber, 0,
                    fields::kModification);
   fields().declare(agencyName_, "AGENCYNAME", ids::kAgencyNameLabel, ids::kAgencyName, 1,
@@ -138,29 +143,4 @@ std::string CPNRModificationAddress::BuildCommand() const {
     default:
       return {};
   }
-}
-
-// After the marker: the two lists' item data, then the three fields.
-void CPNRModificationAddress::SaveFields(CTorvanProfile& profile) {
-  fields::saveSelectedEntry(dialog()->child(ids::kType), profile, "TYPE");
-  fields::saveSelectedEntry(dialog()->child(ids::kAgencyLine), profile, "LINENOCOMBO");
-  StandardMask::SaveFields(profile);
-}
-
-void CPNRModificationAddress::LoadFields(CTorvanProfile& profile) {
-  mask().RestoreComboSelection(*dialog()->child(ids::kType), "TYPE", profile);
-  mask().RestoreComboSelection(*dialog()->child(ids::kAgencyLine), "LINENOCOMBO", profile);
-  agencyNameShown_ = SelectedAgencyLine() == 0 ? 1 : 0;
-  StandardMask::LoadFields(profile);
-  ApplyKind();
-}
-
-void CPNRModificationAddress::ClearFields() {
-  dialog()->child(ids::kType)->setCurrentEntry(0);
-  lineNo_.Clear();
-  dialog()->child(ids::kAgencyLine)->setCurrentEntry(0);
-  agencyName_.Clear();
-  address_.Clear();
-  agencyNameShown_ = 1;
-  ApplyKind();
 }

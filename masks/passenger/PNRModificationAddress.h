@@ -8,6 +8,7 @@
 
 #include "fields/AddressFields.h"
 #include "fields/CField.h"
+#include "fields/ControlFields.h"
 #include "fields/NumberFields.h"
 #include "fields/PhoneFields.h"
 #include "framework/StandardMask.h"
@@ -30,9 +31,7 @@ class CPNRModificationAddress
   bool ProcessFieldMessages(const platform::Message& message, platform::LRESULT& result);
   bool ValidateFields();
   std::string BuildCommand() const;
-  void SaveFields(CTorvanProfile& profile);
-  void LoadFields(CTorvanProfile& profile);
-  void ClearFields();
+  void ApplyRules() { ApplyKind(); }
 
  private:
   Kind SelectedKind() const;
@@ -44,6 +43,8 @@ class CPNRModificationAddress
   void ShowNameOrAddress();
 
   fields::CField type_;
+  fields::CFieldList typeList_;
+  fields::CFieldList agencyLineList_;
   fields::CFieldLineNo lineNo_;
   fields::CFieldAgencyName agencyName_;
   fields::CFieldAddress address_;

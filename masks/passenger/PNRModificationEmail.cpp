@@ -2,7 +2,6 @@
 
 #include "framework/CParseField.h"
 #include "framework/HostCommand.h"
-#include "framework/WindowText.h"
 #include "framework/services/TorvanArch.h"
 #include "platform/com/Bstr.h"
 #include "platform/text/TextRules.h"
@@ -25,6 +24,12 @@ CPNRModificationEmail::CPNRModificationEmail() {
   fields().declare(email_, "", ids::kEmailLabel, ids::kEmail, ids::kFreeTextLabel, ids::kFreeText,
                    ids::kPassengerLabel, ids::kPassenger, 1, fields::kModification);
   fields().declare(lineNo_, "LINENO", ids::kLineLabel, ids::kLineNumber, 0, fields::kModification);
+  // A cleared mask shows the empty entry of the passenger list it has.
+  fields().declareKept([](CTorvanProfile&) {}, [](CTorvanProfile&) {},
+                       [this] {
+                         Window& list = *dialog()->child(ids::kPassengerList);
+                         if (list.entryCount() > 0) list.setCurrentEntry(0);
+                       });
 }
 
 bool CPNRModificationEmail::ProcessWindowMessage(const Message& message, LRESULT& result) {
@@ -103,10 +108,6 @@ std::string CPNRModificationEmail::SelectedNameNumber() const {
   return entry != nullptr ? std::string(masks::labelNameNumber(entry->text)) : "";
 }
 
-std::string CPNRModificationEmail::Text(int controlId) const {
-  return framework::itemText(*dialog(), controlId, fields::kFieldBuffer);
-}
-
 bool CPNRModificationEmail::ValidateFields() {
   return lineNo_.Validate() && email_.Validate();
 }
@@ -129,10 +130,4 @@ std::string CPNRModificationEmail::BuildCommand() const {
     command += "-" + nameNumber;
   }
   return command;
-}
-
-void CPNRModificationEmail::ClearFields() {
-  StandardMask::ClearFields();
-  Window& list = *dialog()->child(ids::kPassengerList);
-  if (list.entryCount() > 0) list.setCurrentEntry(0);
 }

@@ -28,14 +28,12 @@ class CPNRModificationEmail
 
   bool ValidateFields();
   std::string BuildCommand() const;
-  void ClearFields();
 
  private:
   void ShowPassengers();
   void PresetFromQueue();
   // The name number of the chosen passenger; empty for the first (empty) entry.
   std::string SelectedNameNumber() const;
-  std::string Text(int controlId) const;
 
   fields::CFieldLineNo lineNo_;
   fields::CFieldEmail email_;

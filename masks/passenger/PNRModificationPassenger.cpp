@@ -26,7 +26,7 @@ bool isBlank(std::string_view text) {
 }  // namespace
 
 CPNRModificationPassenger::CPNRModificationPassenger() {
-  // In the order of the whiteboard keys; the two modes are saved after them.
+  // In the order of the whiteboard keys: the fields, then the two modes.
   fields().declare(nameNumber_, "PAXNAMENO", ids::kNameNumberLabel, ids::kNameNumber, 1);
   fields().declare(givenName_, "GIVENNAME", ids::kGivenNameLabel, ids::kGivenName, 1, 30,
                    "LAB_PNR_GIVENNAME", "TIP_PNR_GIVENNAME", fields::kModification);
@@ -42,6 +42,14 @@ CPNRModificationPassenger::CPNRModificationPassenger() {
                    "TIP_PNR_GIVENNAME", fields::kModification);
   fields().declare(freeTextMode_, "", ids::kFreeTextMode, kNoControl, 0, 0, "DATA_TYPE_FREETEXT",
                    "TOOLTIP_PNR_FREE_TEXT", fields::kModification);
+  fields().declare(givenNameButton_, "RADIO_GIVENNAME", ids::kGivenNameMode, true);
+  fields().declare(freeTextButton_, "RADIO_FREETEXT", ids::kFreeTextMode);
+  // A cleared mask shows the empty entry of the list it has.
+  fields().declareKept([](CTorvanProfile&) {}, [](CTorvanProfile&) {},
+                       [this] {
+                         if (!records_.empty())
+                           dialog()->child(ids::kPassengerList)->setCurrentEntry(0);
+                       });
 }
 
 bool CPNRModificationPassenger::ProcessWindowMessage(const Message& message, LRESULT& result) {
@@ -63,8 +71,8 @@ HRESULT CPNRModificationPassenger::SetResponse(BSTR response) {
 void CPNRModificationPassenger::BindFields(Window& dialog) {
   surname_.EditWindow()->enable(false);
   dialog.child(ids::kPassengerList)->show(SW_HIDE);
-  dialog.child(ids::kGivenNameMode)->setCheckState(1);
-  dialog.child(ids::kFreeTextMode)->setCheckState(0);
+  givenNameButton_.SetChecked(true);
+  freeTextButton_.SetChecked(false);
   ApplyGivenNameMode();
 }
 
@@ -140,8 +148,8 @@ void CPNRModificationPassenger::ShowRecord(const masks::PassengerRecord* record)
 // A new passenger starts in given-name mode, without a received-from text.
 void CPNRModificationPassenger::OnPassengerSelected() {
   ShowRecord(SelectedRecord());
-  dialog()->child(ids::kGivenNameMode)->setCheckState(1);
-  dialog()->child(ids::kFreeTextMode)->setCheckState(0);
+  givenNameButton_.SetChecked(true);
+  freeTextButton_.SetChecked(false);
   receivedFrom_.Clear();
   ApplyGivenNameMode();
 }
@@ -162,11 +170,23 @@ void CPNRModificationPassenger::ApplyFreeTextMode() {
 }
 
 bool CPNRModificationPassenger::IsGivenNameMode() const {
-  return dialog()->child(ids::kGivenNameMode)->checkState() == 1;
+  return givenNameButton_.IsChecked();
 }
 
 bool CPNRModificationPassenger::IsFreeTextMode() const {
-  return dialog()->child(ids::kFreeTextMode)->checkState() == 1;
+  return freeTextButton_.IsChecked();
+}
+
+// Exactly one mode: free text when its button came back checked, else the given name.
+void CPNRModificationPassenger::ApplyRules() {
+  const bool freeTextMode = IsFreeTextMode();
+  givenNameButton_.SetChecked(!freeTextMode);
+  freeTextButton_.SetChecked(freeTextMode);
+  if (freeTextMode) {
+    ApplyFreeTextMode();
+  } else {
+    ApplyGivenNameMode();
+  }
 }
 
 const masks::PassengerRecord* CPNRModificationPassenger::SelectedRecord() const {
@@ -185,23 +205,19 @@ std::string CPNRModificationPassenger::NameNumber() const {
                    : nameNumber_.GetText();
 }
 
-void CPNRModificationPassenger::report(std::string_view errorKey, std::string_view caption,
-                                       int focusId) {
-  std::string text;
-  mask().GetLangText(errorKey, text);
-  messageBox(dialog(), text, caption, MB_ICONHAND);
-  if (Window* control = dialog()->child(focusId)) desktop().setFocus(control);
+// The list's faults are reported in the creation caption.
+bool CPNRModificationPassenger::CreationFault(int controlId, std::string_view errorKey) {
+  mask().ReportFault(*dialog(), controlId, framework::kCreationCaption, errorKey);
+  return false;
 }
 
 bool CPNRModificationPassenger::CheckPassenger() {
   if (!listMode_) return nameNumber_.Validate() != 0;
   if (NameNumber().empty()) {
-    report("ERR_PNR_PAXNAMENO_NOTSEL", framework::kCreationCaption, ids::kPassengerList);
-    return false;
+    return CreationFault(ids::kPassengerList, "ERR_PNR_PAXNAMENO_NOTSEL");
   }
   if (givenName_.GetText().empty()) {
-    report("ERR_PNR_GIVENNAME_NONE", framework::kCreationCaption, ids::kGivenName);
-    return false;
+    return CreationFault(ids::kGivenName, "ERR_PNR_GIVENNAME_NONE");
   }
   return true;
 }
@@ -213,16 +229,13 @@ bool CPNRModificationPassenger::CheckGivenNameAndTitle() {
   const CTorvanValidate validate;
   if (givenName.empty()) {
     if (title.empty()) return true;
-    report("ERR_PNR_GIVENNAME_MANDATORY_TITLE_CHG", kTraits.caption, kNoControl);
-    return false;
+    return Fault(kNoControl, "ERR_PNR_GIVENNAME_MANDATORY_TITLE_CHG");
   }
   if (!validate.IsAlphaEx(givenName, "/")) {
-    report("ERR_PNR_GIVENNAME_NONALPHA", kTraits.caption, ids::kGivenName);
-    return false;
+    return Fault(ids::kGivenName, "ERR_PNR_GIVENNAME_NONALPHA");
   }
   if (!title.empty() && !validate.IsAlphaEx(title, "/")) {
-    report("ERR_PNR_TITLE_NONALPHA", kTraits.caption, ids::kTitle);
-    return false;
+    return Fault(ids::kTitle, "ERR_PNR_TITLE_NONALPHA");
   }
   return true;
 }
@@ -233,16 +246,13 @@ bool CPNRModificationPassenger::CheckSurname() {
   const std::string surname = surname_.GetText();
   if (!listMode_ && surname.empty()) return true;
   if (!isBlank(surname) && isBlank(givenName_.GetText())) {
-    report("ERR_PNR_GIVENNAME_MANDATORY", kTraits.caption, kNoControl);
-    return false;
+    return Fault(kNoControl, "ERR_PNR_GIVENNAME_MANDATORY");
   }
   if (surname.size() < 2) {
-    report("ERR_PASGR_SURNAME_MINLEN", kTraits.caption, ids::kSurname);
-    return false;
+    return Fault(ids::kSurname, "ERR_PASGR_SURNAME_MINLEN");
   }
   if (!CTorvanValidate().IsAlphanumericEx(surname, " ")) {
-    report("ERR_PASGR_SURNAME_ALPHA", kTraits.caption, ids::kSurname);
-    return false;
+    return Fault(ids::kSurname, "ERR_PASGR_SURNAME_ALPHA");
   }
   return true;
 }
@@ -253,13 +263,11 @@ bool CPNRModificationPassenger::ValidateFields() {
   const std::string freeText = freeText_.GetText();
   if (IsFreeTextMode() && !isBlank(freeText) &&
       !validate.IsAlphanumericEx(freeText, kFreeTextCharacters)) {
-    report("ERR_PNR_FREE_TEXT", kTraits.caption, ids::kFreeText);
-    return false;
+    return Fault(ids::kFreeText, "ERR_PNR_FREE_TEXT");
   }
   const std::string receivedFrom = receivedFrom_.GetText();
   if (!isBlank(receivedFrom) && !validate.IsAlphanumericEx(receivedFrom, " -/")) {
-    report("ERR_VESPIN2_RECVD_ALPHANUM_FIELD", framework::kCreationCaption, ids::kReceivedFrom);
-    return false;
+    return CreationFault(ids::kReceivedFrom, "ERR_VESPIN2_RECVD_ALPHANUM_FIELD");
   }
   return true;
 }
@@ -297,45 +305,4 @@ void CPNRModificationPassenger::OnSend() {
   fireEvent(typelib::Event::Send, {BuildCommand()});
   const std::string receivedFrom = receivedFrom_.GetText();
   if (!isBlank(receivedFrom)) fireEvent(typelib::Event::Send, {"6" + receivedFrom});
-}
-
-void CPNRModificationPassenger::SaveFields(CTorvanProfile& profile) {
-  StandardMask::SaveFields(profile);
-  profile.setKeyName("RADIO_GIVENNAME");
-  profile.setValue(std::to_string(dialog()->child(ids::kGivenNameMode)->checkState()));
-  profile.setKeyName("RADIO_FREETEXT");
-  profile.setValue(std::to_string(dialog()->child(ids::kFreeTextMode)->checkState()));
-}
-
-void CPNRModificationPassenger::LoadFields(CTorvanProfile& profile) {
-  StandardMask::LoadFields(profile);
-  const auto restoreRadio = [&](int id, std::string_view key) {
-    profile.setKeyName(key);
-    std::string value;
-    profile.getValue(value, "", kTextBuffer);
-    dialog()->child(id)->setCheckState(value == "1" ? 1 : 0);
-  };
-  restoreRadio(ids::kGivenNameMode, "RADIO_GIVENNAME");
-  restoreRadio(ids::kFreeTextMode, "RADIO_FREETEXT");
-  const bool freeTextMode = IsFreeTextMode();
-  dialog()->child(ids::kGivenNameMode)->setCheckState(freeTextMode ? 0 : 1);
-  dialog()->child(ids::kFreeTextMode)->setCheckState(freeTextMode ? 1 : 0);
-  if (freeTextMode) {
-    ApplyFreeTextMode();
-  } else {
-    ApplyGivenNameMode();
-  }
-}
-
-void CPNRModificationPassenger::ClearFields() {
-  nameNumber_.Clear();
-  givenName_.Clear();
-  title_.Clear();
-  if (!records_.empty()) dialog()->child(ids::kPassengerList)->setCurrentEntry(0);
-  surname_.Clear();
-  freeText_.Clear();
-  receivedFrom_.Clear();
-  dialog()->child(ids::kGivenNameMode)->setCheckState(1);
-  dialog()->child(ids::kFreeTextMode)->setCheckState(0);
-  ApplyGivenNameMode();
 }

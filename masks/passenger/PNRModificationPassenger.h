@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "fields/CField.h"
+#include "fields/ControlFields.h"
 #include "fields/NumberFields.h"
 #include "framework/StandardMask.h"
 #include "masks/passenger/PassengerReply.h"
@@ -35,9 +36,7 @@ class CPNRModificationPassenger
   bool ProcessFieldMessages(const platform::Message& message, platform::LRESULT& result);
   bool ValidateFields();
   std::string BuildCommand() const;
-  void SaveFields(CTorvanProfile& profile);
-  void LoadFields(CTorvanProfile& profile);
-  void ClearFields();
+  void ApplyRules();
 
  private:
   void OnShow();
@@ -52,8 +51,7 @@ class CPNRModificationPassenger
   // The record of the selected list entry; null for the empty entry or in name-number mode.
   const masks::PassengerRecord* SelectedRecord() const;
   std::string NameNumber() const;
-  // A message box with the language text of the key; then the focus on the control, if any.
-  void report(std::string_view errorKey, std::string_view caption, int focusId);
+  bool CreationFault(int controlId, std::string_view errorKey);
   bool CheckPassenger();
   bool CheckGivenNameAndTitle();
   bool CheckSurname();
@@ -66,6 +64,8 @@ class CPNRModificationPassenger
   fields::CField freeTextMode_;
   fields::CField freeText_;
   fields::CField receivedFrom_;
+  fields::CFieldCheck givenNameButton_;
+  fields::CFieldCheck freeTextButton_;
   std::vector<masks::PassengerRecord> records_;
   bool listMode_ = false;
   bool passengersRequested_ = false;

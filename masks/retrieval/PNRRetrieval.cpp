@@ -1,5 +1,7 @@
 #include "masks/retrieval/PNRRetrieval.h"
 
+#include "masks/retrieval/RetrievalRows.h"
+
 #include "framework/HostCommand.h"
 #include "framework/WindowText.h"
 #include "framework/services/CTorvanValidate.h"
@@ -8,62 +10,18 @@
 namespace ids = resources::pnr_retrieval;
 using fields::kCreation;
 using platform::Window;
+using retrieval::F;
+using retrieval::kAirlineLocatorCarrierLength;
+using retrieval::kCarrierLength;
+using retrieval::Kept;
+using retrieval::kModeEntries;
+using retrieval::kModes;
+using retrieval::kRows;
+using retrieval::kSecondaryCodeEntries;
+using retrieval::ModeFields;
+using retrieval::Row;
 
 namespace {
-
-// The fields each mode makes mandatory and optional (kNone fills the rest).
-struct ModeFields {
-  std::array<CPNRRetrieval::Field, 7> mandatory;
-  std::array<CPNRRetrieval::Field, 3> optional;
-};
-
-using F = CPNRRetrieval::Field;
-constexpr std::array<ModeFields, 8> kModes{{
-    {{F::kLocator}, {}},
-    {{F::kLocator, F::kCarrier}, {}},
-    {{F::kSurname}, {F::kPcc, F::kGivenName}},
-    {{F::kSurname, F::kCarrier, F::kDate, F::kFlight}, {F::kGivenName, F::kFromCity, F::kToCity}},
-    {{F::kGroupName, F::kCarrier}, {F::kPcc}},
-    {{F::kCarrier, F::kFlight, F::kDate, F::kGroupName, F::kGroupCarrier},
-     {F::kFromCity, F::kToCity}},
-    {{F::kTicket}, {}},
-    {{F::kDate, F::kFromCity, F::kCarrier, F::kFlight, F::kClass, F::kSecondaryCode, F::kManifest},
-     {F::kToCity, F::kStatus, F::kPcc}},
-}};
-
-constexpr std::array<std::string_view, 8> kModeEntries{
-    "LAB_RETPNR_BYPNRLCTR",   "LAB_RETPNR_BYAIRLCTR", "LAB_RETPNR_BYPAXNAME",
-    "LAB_RETPNR_BYPAXFLIGHT", "LAB_RETPNR_BYGRPNAME", "LAB_RETPNR_BYGRPFLIGHT",
-    "LAB_RETPNR_BYTKTNUMBER", "DATA_RETPNR_BYFIT"};
-constexpr std::array<std::string_view, 6> kSecondaryCodeEntries{
-    "DATA_RETPNR_SC_H", "DATA_RETPNR_SC_C", "DATA_RETPNR_SC_W",
-    "DATA_RETPNR_SC_P", "DATA_RETPNR_SC_Q", "DATA_RETPNR_SC_X"};
-
-// The carrier code takes two characters; an airline's own locator comes with up to three.
-constexpr int kCarrierLength = 2;
-constexpr int kAirlineLocatorCarrierLength = 3;
-
-// The fields whose text is kept under a key, in the order they are saved.
-struct KeptText {
-  F field;
-  int controlId;
-  std::string_view key;
-};
-constexpr std::array<KeptText, 13> kKeptTexts{{
-    {F::kTicket, ids::kTicket, "TICKET_NO"},
-    {F::kLocator, ids::kLocator, "PNR_LOCATOR"},
-    {F::kSurname, ids::kSurname, "SURNAME"},
-    {F::kGroupName, ids::kGroupName, "GROUP_NAME"},
-    {F::kStatus, ids::kStatus, "STATUS"},
-    {F::kFromCity, ids::kFromCity, "FROM_CITY"},
-    {F::kPcc, ids::kPcc, "PCC"},
-    {F::kFlight, ids::kFlight, "FLIGHT_NO"},
-    {F::kGivenName, ids::kGivenName, "GIVEN_NAME"},
-    {F::kCarrier, ids::kCarrier, "CARRIER_CODE"},
-    {F::kGroupCarrier, ids::kGroupCarrier, "GROUP_NAME_CARRIER_CODE"},
-    {F::kDate, ids::kDate, "DEPT_DATE"},
-    {F::kToCity, ids::kToCity, "TO_CITY"},
-}};
 
 bool isAlpha(std::string_view text) {
   return CTorvanValidate().IsAlpha(text) != 0;
@@ -84,11 +42,6 @@ bool isBookingClass(std::string_view text) {
   return CTorvanValidate().IsAlphanumericEx(text, "/") != 0;
 }
 
-std::string selectedData(const Window& list) {
-  const platform::ListEntry* entry = list.entry(list.currentEntry());
-  return entry != nullptr ? std::to_string(entry->data) : std::string();
-}
-
 void fillList(Window* list, std::span<const std::string_view> keys,
               const framework::TorvanMaskBase& mask) {
   if (list == nullptr) return;
@@ -101,50 +54,45 @@ void fillList(Window* list, std::span<const std::string_view> keys,
 
 }  // namespace
 
+// Every row's label and control, and its value under its key, written empty while the field is
+// disabled. The mode is applied right after the mode list is loaded or cleared: applying it
+// empties the carrier code, which is loaded after it.
 CPNRRetrieval::CPNRRetrieval() {
-  auto declare = [this](fields::CField& field, int labelId, int controlId, int maxLength,
-                        std::string_view labKey, std::string_view tipKey, int mandatory = 0) {
-    fields().declare(field, "", labelId, controlId, mandatory, maxLength, labKey, tipKey,
-                     kCreation);
-  };
-  // The mode's label is always in the mandatory colour.
-  declare(mode_, ids::kModeLabel, ids::kMode, 0, "MENU_ID_PNR_RETRIEVE",
-          "TOOLTIP_RETPNR_PNR_RETRIEVE", 1);
-  declare(ticket_, ids::kTicketLabel, ids::kTicket, 11, "LAB_RETPNR_TKTNUMBER",
-          "TOOLTIP_RETPNR_TKTNUMBER");
-  declare(locator_, ids::kLocatorLabel, ids::kLocator, 6, "LAB_MAN_VOID_TKT_PNR_LOCATOR",
-          "TOOLTIP_RETPNR_LOCATOR");
-  declare(surname_, ids::kSurnameLabel, ids::kSurname, 30, "LAB_RETPNR_SURNAME",
-          "TOOLTIP_RETPNR_SURNAME");
-  declare(groupName_, ids::kGroupNameLabel, ids::kGroupName, 28, "LAB_RETPNR_GRPNAME",
-          "TOOLTIP_RETPNR_GRPNAME");
-  declare(status_, ids::kStatusLabel, ids::kStatus, 2, "LAB_MANTIX_S_STATUS",
-          "TOOLTIP_RETPNR_STATUS");
-  declare(fromCity_, ids::kFromCityLabel, ids::kFromCity, 3, "LAB_NETFARESDISPLAY_FROMCITY",
-          "TOOLTIP_RETPNR_FROM");
-  declare(manifestFit_, ids::kManifestLabel, ids::kManifestFit, 0, "LAB_RETPNR_FLIGHT_MANIFEST",
-          "TOOLTIP_RETPNR_FIT");
-  declare(manifestGit_, -1, ids::kManifestGit, 0, "", "TOOLTIP_RETPNR_GIT");
-  declare(pcc_, ids::kPccLabel, ids::kPcc, 4, "LAB_RETPNR_PCC", "TOOLTIP_RETPNR_PCC");
-  declare(flight_, ids::kFlightLabel, ids::kFlight, 6, "LAB_RETPNR_FLIGHT",
-          "TOOLTIP_RETPNR_FLIGHT");
-  declare(givenName_, ids::kGivenNameLabel, ids::kGivenName, 32, "LAB_RETPNR_GIVNAME",
-          "TOOLTIP_RETPNR_GIVNAME");
-  declare(carrier_, ids::kCarrierLabel, ids::kCarrier, kCarrierLength, "LAB_PNR_CARRIERCODE",
-          "TOOLTIP_RETPNR_CARRIERCODE3");
-  declare(groupCarrier_, ids::kGroupCarrierLabel, ids::kGroupCarrier, kCarrierLength,
-          "LAB_RETPNR_GRPNAME_CARRIERCODE", "TOOLTIP_CARRIER_CODE");
-  declare(date_, ids::kDateLabel, ids::kDate, 5, "LAB_PNR_DEPTDATE", "TOOLTIP_RETPNR_DEPDATE");
-  declare(toCity_, ids::kToCityLabel, ids::kToCity, 3, "LAB_NETFARESDISPLAY_TOCITY",
-          "TOOLTIP_RETPNR_TO");
-  declare(secondaryCode_, ids::kSecondaryCodeLabel, ids::kSecondaryCode, 0,
-          "LAB_RETPNR_SECONDARY_CODE", "TOOLTIP_RETPNR_SECONDARY_CODE");
-  declare(class_, ids::kClassLabel, ids::kClass, 2, "_LAB_CLASS", "TOOLTIP_RETPNR_CLASS");
+  for (const Row& row : kRows) {
+    const auto enabled = [this, field = row.field] { return states_[field] != kDisabled; };
+    switch (row.kept) {
+      case Kept::Text:
+        fields()
+            .declare(fields_[row.field], row.key, row.labelId, row.controlId, 0, row.maxLength,
+                     row.labKey, row.tipKey, kCreation)
+            .savedEmptyUnless(enabled);
+        break;
+      case Kept::List:
+        fields().declare(fields_[row.field], "", row.labelId, row.controlId,
+                         row.field == F::kMode ? 1 : 0, row.maxLength, row.labKey, row.tipKey,
+                         kCreation);
+        fields().declare(lists_[row.field], row.key, row.controlId).savedEmptyUnless(enabled);
+        break;
+      case Kept::Radio:
+        // The button's field is bound with the dialog (BindFields), since clearing a field
+        // empties its control's text: here the caption. FIT is the type of a clear mask.
+        fields()
+            .declare(buttons_[row.field], row.key, row.controlId, row.field == F::kManifest)
+            .savedEmptyUnless(enabled);
+        break;
+    }
+    if (row.field == F::kMode) fields().declareRule([this] { ApplyMode(); });
+  }
 }
 
 // The lists, the texts of the manifest types, and the five links: the cities look up city
 // codes, the carriers carrier codes, and the date opens the calendar.
 void CPNRRetrieval::BindFields(Window& dialog) {
+  for (const Row& row : kRows) {
+    if (row.kept != Kept::Radio) continue;
+    fields_[row.field].Create(dialog, row.labelId, row.controlId, 0, row.maxLength, row.labKey,
+                              row.tipKey, kCreation);
+  }
   fillList(dialog.child(ids::kMode), kModeEntries, mask());
   fillList(dialog.child(ids::kSecondaryCode), kSecondaryCodeEntries, mask());
   mask().SetCaption(dialog, ids::kManifestFit, "DATA_VESPIN5_TYPE_FIT");
@@ -152,11 +100,13 @@ void CPNRRetrieval::BindFields(Window& dialog) {
 
   const framework::CodeLookupTable& lookups =
       framework::TorvanMaskT<CPNRRetrieval>::codeLookupTable();
-  fromCity_.SetLabelMode(2, lookups.text(framework::CodeList::City));
-  toCity_.SetLabelMode(2, lookups.text(framework::CodeList::City));
-  carrier_.SetLabelMode(2, lookups.text(framework::CodeList::Carrier));
-  groupCarrier_.SetLabelMode(2, lookups.text(framework::CodeList::Carrier));
-  date_.SetLabelMode(1);
+  const std::string_view cities = lookups.text(framework::CodeList::City);
+  const std::string_view carriers = lookups.text(framework::CodeList::Carrier);
+  fields_[kFromCity].SetLabelMode(fields::kLookupLink, cities);
+  fields_[kToCity].SetLabelMode(fields::kLookupLink, cities);
+  fields_[kCarrier].SetLabelMode(fields::kLookupLink, carriers);
+  fields_[kGroupCarrier].SetLabelMode(fields::kLookupLink, carriers);
+  fields_[kDate].SetLabelMode(fields::kCalendarLink);
 }
 
 bool CPNRRetrieval::ProcessFieldMessages(const platform::Message& message,
@@ -171,101 +121,49 @@ bool CPNRRetrieval::ProcessFieldMessages(const platform::Message& message,
   return true;
 }
 
-fields::CField& CPNRRetrieval::FieldOf(Field field) {
-  switch (field) {
-    case kTicket:
-      return ticket_;
-    case kLocator:
-      return locator_;
-    case kSurname:
-      return surname_;
-    case kGroupName:
-      return groupName_;
-    case kStatus:
-      return status_;
-    case kFromCity:
-      return fromCity_;
-    case kPcc:
-      return pcc_;
-    case kFlight:
-      return flight_;
-    case kGivenName:
-      return givenName_;
-    case kCarrier:
-      return carrier_;
-    case kGroupCarrier:
-      return groupCarrier_;
-    case kDate:
-      return date_;
-    case kToCity:
-      return toCity_;
-    case kSecondaryCode:
-      return secondaryCode_;
-    case kManifest:
-      return manifestFit_;
-    case kClass:
-      return class_;
-    case kNone:
-    case kFieldCount:
-      break;
-  }
-  return mode_;
-}
-
 void CPNRRetrieval::SetState(Field field, State state) {
   states_[field] = state;
-  fields::CField& target = FieldOf(field);
-  target.Enable(state != kDisabled ? 1 : 0);
-  target.SetMandatory(state == kMandatory ? 1 : 0);
-  if (field == kManifest) manifestGit_.Enable(state != kDisabled ? 1 : 0);
+  fields_[field].Enable(state != kDisabled ? 1 : 0);
+  fields_[field].SetMandatory(state == kMandatory ? 1 : 0);
+  if (field == kManifest) SetState(kManifestGit, state);
 }
 
-int CPNRRetrieval::Mode() const {
+CPNRRetrieval::Mode CPNRRetrieval::SelectedMode() const {
   const Window* list = dialog()->child(ids::kMode);
   const platform::ListEntry* entry = list != nullptr ? list->entry(list->currentEntry()) : nullptr;
-  return entry != nullptr ? static_cast<int>(entry->data) : -1;
+  if (entry == nullptr || entry->data < 0 || entry->data >= kModeCount) return kNoMode;
+  return static_cast<Mode>(entry->data);
 }
 
 void CPNRRetrieval::ApplyMode() {
-  for (int field = kTicket; field < kFieldCount; ++field) {
+  for (int field = kTicket; field <= kClass; ++field) {
     SetState(static_cast<Field>(field), kDisabled);
   }
-  Window* carrier = carrier_.EditWindow();
+  Window* carrier = fields_[kCarrier].EditWindow();
   if (carrier != nullptr) carrier->setTextLimit(kCarrierLength);
-  const int mode = Mode();
-  if (mode >= 0 && mode < static_cast<int>(kModes.size())) {
-    const ModeFields& fieldsOfMode = kModes[static_cast<std::size_t>(mode)];
+  const Mode mode = SelectedMode();
+  if (mode != kNoMode) {
+    const ModeFields& fieldsOfMode = kModes[mode];
     for (Field field : fieldsOfMode.mandatory) {
-      if (field != kNone) SetState(field, kMandatory);
+      if (field != kMode) SetState(field, kMandatory);
     }
     for (Field field : fieldsOfMode.optional) {
-      if (field != kNone) SetState(field, kOptional);
+      if (field != kMode) SetState(field, kOptional);
     }
-    if (mode == 1 && carrier != nullptr) carrier->setTextLimit(kAirlineLocatorCarrierLength);
+    if (mode == kByAirlineLocator && carrier != nullptr) {
+      carrier->setTextLimit(kAirlineLocatorCarrierLength);
+    }
   }
-  carrier_.Clear();
+  fields_[kCarrier].Clear();
 }
 
 // Validation
-
-std::string CPNRRetrieval::Text(int controlId) const {
-  return framework::itemText(*dialog(), controlId, fields::kFieldBuffer);
-}
-
-bool CPNRRetrieval::Blank(int controlId) const {
-  return platform::trimWhiteSpace(Text(controlId)).empty();
-}
-
-bool CPNRRetrieval::Fault(int controlId, std::string_view errorKey) {
-  mask().ReportFault(*dialog(), controlId, kTraits.caption, errorKey);
-  return false;
-}
 
 bool CPNRRetrieval::CheckField(Field field, int controlId, std::string_view mandatoryKey,
                                TextCheck check, std::string_view checkKey, int minLength,
                                std::string_view minKey) {
   if (states_[field] == kDisabled) return true;
-  if (Blank(controlId)) {
+  if (IsBlank(controlId)) {
     return states_[field] == kMandatory ? Fault(controlId, mandatoryKey) : true;
   }
   const std::string text = Text(controlId);
@@ -277,9 +175,10 @@ bool CPNRRetrieval::CheckField(Field field, int controlId, std::string_view mand
 // The from city is also needed when a to city is given; in a flight manifest always.
 bool CPNRRetrieval::CheckFromCity() {
   if (states_[kFromCity] == kDisabled) return true;
-  if (Blank(ids::kFromCity)) {
-    if (Mode() == 7) return Fault(ids::kFromCity, "ERR_RETPNR_FROMCITY_MANDATORY_FIELD");
-    if (states_[kFromCity] == kMandatory || !Blank(ids::kToCity)) {
+  if (IsBlank(ids::kFromCity)) {
+    if (SelectedMode() == kFlightManifest)
+      return Fault(ids::kFromCity, "ERR_RETPNR_FROMCITY_MANDATORY_FIELD");
+    if (states_[kFromCity] == kMandatory || !IsBlank(ids::kToCity)) {
       return Fault(ids::kFromCity, "ERR_RETPNR_FROM_MANDATORY_FIELD");
     }
     return true;
@@ -292,9 +191,9 @@ bool CPNRRetrieval::CheckFromCity() {
 // it must differ from the from city.
 bool CPNRRetrieval::CheckToCity() {
   if (states_[kToCity] == kDisabled) return true;
-  const int mode = Mode();
-  if (Blank(ids::kToCity)) {
-    if (!Blank(ids::kFromCity) && mode != 3 && mode != 7) {
+  const Mode mode = SelectedMode();
+  if (IsBlank(ids::kToCity)) {
+    if (!IsBlank(ids::kFromCity) && mode != kByPassengerFlight && mode != kFlightManifest) {
       return Fault(ids::kToCity, "ERR_RETPNR_TO_MANDATORY_FIELD");
     }
     return true;
@@ -310,12 +209,12 @@ bool CPNRRetrieval::CheckToCity() {
 }
 
 bool CPNRRetrieval::ValidateFields() {
-  const int mode = Mode();
-  const int locatorLength = mode == 0 ? 6 : mode == 1 ? 5 : 0;
+  const Mode mode = SelectedMode();
+  const int locatorLength = mode == kByLocator ? 6 : mode == kByAirlineLocator ? 5 : 0;
   const std::string_view locatorShort =
-      mode == 0 ? "ERR_RETPNR_LOCATOR_MINVAL_FIELD1" : "ERR_PNR_LOCATOR_SHORT2";
-  const std::string_view carrierShort =
-      mode == 1 ? "ERR_RETPNR_CARRIERCODE_MINVAL2" : "ERR_RETPNR_CARRIERCODE_MINVAL";
+      mode == kByLocator ? "ERR_RETPNR_LOCATOR_MINVAL_FIELD1" : "ERR_PNR_LOCATOR_SHORT2";
+  const std::string_view carrierShort = mode == kByAirlineLocator ? "ERR_RETPNR_CARRIERCODE_MINVAL2"
+                                                                  : "ERR_RETPNR_CARRIERCODE_MINVAL";
   return CheckField(kTicket, ids::kTicket, "ERR_RETPNR_TKTNUM_MANDATORY_FIELD", isTicketNumber,
                     "ERR_RETPNR_TKTNUM_NUM_FIELD", 10, "ERR_RETPNR_TKTNUM_MINVAL_FIELD") &&
          CheckField(kLocator, ids::kLocator, "ERR_RETPNR_LOCATOR_MANDATORY_FIELD", isAlphanumeric,
@@ -355,113 +254,41 @@ std::string CPNRRetrieval::BuildCommand() const {
   const std::string flight = text(ids::kCarrier) + text(ids::kFlight) + "/" + text(ids::kDate) +
                              text(ids::kFromCity) + text(ids::kToCity);
   const std::string passenger = "-" + text(ids::kSurname) + optional("/", ids::kGivenName);
-  switch (Mode()) {
-    case 0:
+  switch (SelectedMode()) {
+    case kByLocator:
       return "*" + text(ids::kLocator);
-    case 1:
+    case kByAirlineLocator:
       return std::string(framework::kChangeMark) + text(ids::kCarrier) + "/*" + text(ids::kLocator);
-    case 2:
+    case kByPassenger:
       return "*" + optional("-", ids::kPcc) + passenger;
-    case 3:
+    case kByPassengerFlight:
       return "*" + flight + passenger;
-    case 4:
+    case kByGroup:
       return "*" + optional("-", ids::kPcc) + "-C/" + text(ids::kCarrier) + "/" +
              text(ids::kGroupName);
-    case 5:
+    case kByGroupFlight:
       return "*" + flight + "-C/" + text(ids::kGroupCarrier) + "/" + text(ids::kGroupName);
-    case 6:
+    case kByTicket:
       return "*TKT" + text(ids::kTicket);
-    case 7: {
-      const Window* git = dialog()->child(ids::kManifestGit);
+    case kFlightManifest: {
       const Window* secondary = dialog()->child(ids::kSecondaryCode);
       const platform::ListEntry* code =
           secondary != nullptr ? secondary->entry(secondary->currentEntry()) : nullptr;
-      return std::string("L") + (git != nullptr && git->checkState() == 1 ? "G" : "") +
+      return std::string("L") + (buttons_[kManifestGit].IsChecked() ? "G" : "") +
              (code != nullptr ? code->text : std::string()) + text(ids::kCarrier) +
              text(ids::kFlight) + text(ids::kClass) + text(ids::kDate) + text(ids::kFromCity) +
              text(ids::kToCity) + optional("/", ids::kStatus) + optional("/", ids::kPcc);
     }
-    default:
-      return {};
+    case kNoMode:
+    case kModeCount:
+      break;
   }
+  return {};
 }
 
-// Clear, save and recall
-
-void CPNRRetrieval::ClearFields() {
-  Window& dialog = *this->dialog();
-  if (Window* list = dialog.child(ids::kMode)) list->setCurrentEntry(0);
-  for (fields::CField* field : {&ticket_, &locator_, &surname_, &groupName_, &status_, &fromCity_})
-    field->Clear();
-  if (Window* fit = dialog.child(ids::kManifestFit)) fit->setCheckState(1);
-  if (Window* git = dialog.child(ids::kManifestGit)) git->setCheckState(0);
-  for (fields::CField* field :
-       {&pcc_, &flight_, &givenName_, &carrier_, &groupCarrier_, &date_, &toCity_})
-    field->Clear();
-  if (Window* list = dialog.child(ids::kSecondaryCode)) list->setCurrentEntry(0);
-  class_.Clear();
-  ApplyMode();
-}
-
-void CPNRRetrieval::SaveFields(CTorvanProfile& profile) {
-  Window& dialog = *this->dialog();
-  const auto write = [&](std::string_view key, const std::string& value) {
-    profile.setKeyName(key);
-    profile.setValue(value);
-  };
-  const Window* modeList = dialog.child(ids::kMode);
-  write("RETRIEVE_PNR", modeList != nullptr ? selectedData(*modeList) : std::string());
-  for (const KeptText& kept : kKeptTexts) {
-    write(kept.key, states_[kept.field] != kDisabled ? Text(kept.controlId) : std::string());
-  }
-  const Window* secondary = dialog.child(ids::kSecondaryCode);
-  write("SECONDARY_CODE", states_[kSecondaryCode] != kDisabled && secondary != nullptr
-                              ? selectedData(*secondary)
-                              : std::string());
-  const bool manifest = states_[kManifest] != kDisabled;
-  for (const auto& [key, id] : {std::pair{"FIT", ids::kManifestFit}, {"GIT", ids::kManifestGit}}) {
-    const Window* radio = dialog.child(id);
-    write(key, manifest && radio != nullptr ? std::to_string(radio->checkState()) : std::string());
-  }
-  write("CLASS", states_[kClass] != kDisabled ? Text(ids::kClass) : std::string());
-}
-
-void CPNRRetrieval::LoadFields(CTorvanProfile& profile) {
-  Window& dialog = *this->dialog();
-  if (Window* list = dialog.child(ids::kMode)) {
-    mask().RestoreComboSelection(*list, "RETRIEVE_PNR", profile);
-  }
-  ApplyMode();
-  for (const auto& [field, key] : {std::pair{&ticket_, "TICKET_NO"},
-                                   {&locator_, "PNR_LOCATOR"},
-                                   {&surname_, "SURNAME"},
-                                   {&groupName_, "GROUP_NAME"},
-                                   {&status_, "STATUS"},
-                                   {&fromCity_, "FROM_CITY"}}) {
-    field->Load(profile, key);
-  }
-  for (const auto& [key, id] : {std::pair{"FIT", ids::kManifestFit}, {"GIT", ids::kManifestGit}}) {
-    profile.setKeyName(key);
-    std::string value;
-    profile.getValue(value, "", fields::kLoadBuffer);
-    if (Window* radio = dialog.child(id)) radio->setCheckState(value == "1" ? 1 : 0);
-  }
-  for (const auto& [field, key] : {std::pair{&pcc_, "PCC"},
-                                   {&flight_, "FLIGHT_NO"},
-                                   {&givenName_, "GIVEN_NAME"},
-                                   {&groupCarrier_, "GROUP_NAME_CARRIER_CODE"},
-                                   {&date_, "DEPT_DATE"},
-                                   {&toCity_, "TO_CITY"},
-                                   {&class_, "CLASS"},
-                                   {&carrier_, "CARRIER_CODE"}}) {
-    field->Load(profile, key);
-  }
-  if (Window* list = dialog.child(ids::kSecondaryCode)) {
-    mask().RestoreComboSelection(*list, "SECONDARY_CODE", profile);
-  }
-  Window* fit = dialog.child(ids::kManifestFit);
-  Window* git = dialog.child(ids::kManifestGit);
-  if (fit != nullptr && git != nullptr && fit->checkState() == 0 && git->checkState() == 0) {
-    fit->setCheckState(1);
+// FIT when neither manifest type came back selected.
+void CPNRRetrieval::ApplyRules() {
+  if (!buttons_[kManifest].IsChecked() && !buttons_[kManifestGit].IsChecked()) {
+    buttons_[kManifest].SetChecked(true);
   }
 }

@@ -19,6 +19,7 @@
 #include <string_view>
 
 #include "fields/CField.h"
+#include "fields/ControlFields.h"
 #include "framework/StandardMask.h"
 #include "resources/dialogs/RetrievalDialogs.h"
 #include "typelib/MaskInterfaces.h"
@@ -29,9 +30,23 @@ class CPNRRetrieval : public framework::StandardMask<CPNRRetrieval, IPNRRetrieva
       "PNRRetrieval",     resources::pnr_retrieval::kDialog, resources::pnr_retrieval::kButtons,
       "PNR.PNRRETRIEVAL", framework::kRetrievalCaption,      framework::SendStyle::Logged};
 
-  // The fields a mode sets, in the order a mode first disables them.
+  // The retrieval modes, in the order of the mode list; an entry's item data is its mode.
+  enum Mode {
+    kNoMode = -1,
+    kByLocator,
+    kByAirlineLocator,
+    kByPassenger,
+    kByPassengerFlight,
+    kByGroup,
+    kByGroupFlight,
+    kByTicket,
+    kFlightManifest,
+    kModeCount
+  };
+  // The mask's fields. A mode sets the states of kTicket to kClass, in the order of the enum;
+  // the mode list is always mandatory, and the GIT button follows the FIT button (kManifest).
   enum Field {
-    kNone,
+    kMode,
     kTicket,
     kLocator,
     kSurname,
@@ -48,6 +63,7 @@ class CPNRRetrieval : public framework::StandardMask<CPNRRetrieval, IPNRRetrieva
     kSecondaryCode,
     kManifest,
     kClass,
+    kManifestGit,
     kFieldCount
   };
   enum State { kDisabled = 0, kMandatory = 1, kOptional = 2 };
@@ -57,9 +73,7 @@ class CPNRRetrieval : public framework::StandardMask<CPNRRetrieval, IPNRRetrieva
   bool ProcessFieldMessages(const platform::Message& message, platform::LRESULT& result);
   bool ValidateFields();
   std::string BuildCommand() const;
-  void ClearFields();
-  void SaveFields(CTorvanProfile& profile);
-  void LoadFields(CTorvanProfile& profile);
+  void ApplyRules();
 
   // Enables the fields of the selected mode and marks the mandatory ones; empties the
   // carrier code.
@@ -69,10 +83,7 @@ class CPNRRetrieval : public framework::StandardMask<CPNRRetrieval, IPNRRetrieva
  private:
   using TextCheck = bool (*)(std::string_view text);
 
-  int Mode() const;
-  std::string Text(int controlId) const;
-  bool Blank(int controlId) const;
-  bool Fault(int controlId, std::string_view errorKey);
+  Mode SelectedMode() const;
   // The rules most fields share, skipped whole for a disabled field: a mandatory field must
   // not be blank; a text that is not blank must pass its character check and have at least
   // minLength characters.
@@ -81,25 +92,10 @@ class CPNRRetrieval : public framework::StandardMask<CPNRRetrieval, IPNRRetrieva
   bool CheckFromCity();
   bool CheckToCity();
   void SetState(Field field, State state);
-  fields::CField& FieldOf(Field field);
 
-  fields::CField mode_;
-  fields::CField ticket_;
-  fields::CField locator_;
-  fields::CField surname_;
-  fields::CField groupName_;
-  fields::CField status_;
-  fields::CField fromCity_;
-  fields::CField manifestFit_;
-  fields::CField manifestGit_;
-  fields::CField pcc_;
-  fields::CField flight_;
-  fields::CField givenName_;
-  fields::CField carrier_;
-  fields::CField groupCarrier_;
-  fields::CField date_;
-  fields::CField toCity_;
-  fields::CField secondaryCode_;
-  fields::CField class_;
-  std::array<State, kFieldCount> states_{};
+  // Every field's label and control; the lists' and buttons' values besides, at their fields.
+  std::array<fields::CField, kFieldCount> fields_;
+  std::array<fields::CFieldList, kFieldCount> lists_;
+  std::array<fields::CFieldCheck, kFieldCount> buttons_;
+  std::array<State, kFieldCount> states_{kMandatory};
 };

@@ -231,6 +231,21 @@ TEST_F(FieldTableTest, SaveOptionsWriteEmptyOrNothing) {
   EXPECT_FALSE(box.IsChecked());
 }
 
+TEST_F(FieldTableTest, AFieldLoadedOnlyWhenItsConditionHoldsKeepsItsTextOtherwise) {
+  CFieldText text;
+  bool chosen = false;
+  FieldTable table;
+  table.declare(text, "TEXT", kEdit).loadedOnlyWhen([&] { return chosen; });
+  table.Bind(*dialog_);
+  store("TEXT", "STORED");
+  text.SetText("TYPED");
+  table.Load(profile_);
+  EXPECT_EQ(text.GetText(), "TYPED");
+  chosen = true;
+  table.Load(profile_);
+  EXPECT_EQ(text.GetText(), "STORED");
+}
+
 TEST_F(FieldTableTest, SaveOptionsTheDeclarationCannotHonourAreRefused) {
   struct Blind {
     void Create(platform::Window&) {}
