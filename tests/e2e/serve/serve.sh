@@ -37,10 +37,10 @@ token=${BASH_REMATCH[3]}
 signed=(-H "Authorization: Bearer $token")
 
 [ "$(curl -sS -o /dev/null -w '%{http_code}' "$address")" = 401 ] || fail "the desk answers without sign-in"
-curl -fsS "${signed[@]}" "$address" | grep -q '<title>Quillet desk</title>' || fail "the desk page"
+curl -fsS "${signed[@]}" "$address" | grep -F '<title>Quillet desk</title>' >/dev/null || fail "the desk page"
 # A visit to the printed address signs in with a cookie and leads on without the token.
 curl -sS -c "$work/cookies" -o /dev/null "${address}?token=$token"
-curl -fsS -b "$work/cookies" "$address" | grep -q '<title>Quillet desk</title>' || fail "the cookie signs in"
+curl -fsS -b "$work/cookies" "$address" | grep -F '<title>Quillet desk</title>' >/dev/null || fail "the cookie signs in"
 act() {
   curl -sS -o /dev/null -w '%{http_code}' -X POST -H 'Content-Type: application/json' \
     "${signed[@]}" -d "$2" "${address}api/mask/$1/act"
