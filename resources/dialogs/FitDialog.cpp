@@ -66,35 +66,10 @@ constexpr auto kBilling = std::to_array<ControlTemplate>({
     compactCheckBoxAt(kAutoCreate, "Auto Create Sales Folder", 462, 124, 130),
 });
 
-constexpr auto kTicketingAndAgency = std::to_array<ControlTemplate>({
-    // The ticketing row spans the dialog's width: the field places its controls from 10
-    // pixels to the right of the ticket number form's last edit.
-    labelAt(kTtl.label, "Ticketing:", 10, 168),
-    comboAt(kTtl.type, kTypeComboStyle, 72, 168, 80),
-    labelAt(kTtl.dateLabel, "Date:", 40, 184, 50),
-    editAt(kTtl.date, 92, 184, 40),
-    labelAt(kTtl.queueLabel, "Queue:", 152, 184, 58),
-    editAt(kTtl.queue, 218, 184, 30),
-    labelAt(kTtl.segmentLabel, "Segment:", 298, 184, 32),
-    editAt(kTtl.segment, 330, 184, 52),
-    labelAt(kTtl.ticketLabel, "", 40, 184, 50),
-    labelAt(kReceivedFromLabel, "Received From:", 10, 202),
-    editAt(kReceivedFrom, 72, 202, 150),
-    compactCheckBoxAt(kCopyFromDoss, "Copy from DOSS", 10, 220, 90),
-    labelAt(kAgency.nameLabel, "Agency Name:", 10, 234),
-    editAt(kAgency.name, 72, 234, 220),
-    labelAt(kAgency.telephoneLabel, "Agency Tel:", 10, 250),
-    editAt(kAgency.telephone, 72, 250, 120),
-    labelAt(kAgency.agentLabel, "Agent Name:", 10, 266),
-    editAt(kAgency.agent, 72, 266, 120),
-    labelAt(kAgency.addressLabel, "Address:", 10, 282),
-    editAt(kAgency.lines[0], 72, 282, 220),
-    editAt(kAgency.lines[1], 72, 296, 220),
-    editAt(kAgency.lines[2], 72, 310, 220),
-    editAt(kAgency.lines[3], 72, 324, 220),
-    editAt(kAgency.lines[4], 72, 338, 220),
-    editAt(kAgency.lines[5], 72, 352, 220),
-});
+// The ticketing row spans the dialog's width: the field places its controls from 10 pixels
+// to the right of the ticket number form's last edit.
+constexpr auto kTicketing = creation::ticketingRow({10, 168, kTypeComboStyle, 80});
+constexpr auto kAgencyBlock = creation::receivedFromAndAgency(10, 202);
 
 constexpr auto kContact = std::to_array<ControlTemplate>({
     frameAt(kContactFrame, "Customer Info", 304, 198, 299, 142),
@@ -181,8 +156,8 @@ constexpr auto kPassportControls = std::to_array<ControlTemplate>({
 });
 
 constexpr auto kControls =
-    joinControls(kCustomer, kRowControls, kBilling, kTicketingAndAgency, kContact, kAddressLines,
-                 kRemarksAndPersonnel, kPassportControls, markerStyleFooter(558));
+    joinControls(kCustomer, kRowControls, kBilling, kTicketing, kAgencyBlock, kContact,
+                 kAddressLines, kRemarksAndPersonnel, kPassportControls, markerStyleFooter(558));
 
 }  // namespace
 
