@@ -30,13 +30,15 @@ inline constexpr AgencyIds kAgency{262, 413, 265, 415,
                                    259, 411, 268, {417, 419, 421, 553, 555, 840}};
 
 // Where a dialog puts the ticketing row: the labels' left edge, the type's line (the other
-// controls go on the line below it), and the type list's style and width.
+// controls go on the line below it), and the type list's style and width. The type's label
+// holds "Ticketing Time Limit:" on one line; the list follows it.
 struct TicketingRowPlace {
   int labelX;
   int y;
   DWORD typeStyle;
   int typeWidth;
 };
+inline constexpr int kTtlLabelWidth = 86;
 
 // The controls of a row to be arranged sit on the second line; their left edges and widths
 // are the field's. The ticket label comes right before the first edit, so that it names the
@@ -44,8 +46,9 @@ struct TicketingRowPlace {
 constexpr std::array<ControlTemplate, 9> ticketingRow(const TicketingRowPlace& place) {
   const int fieldsY = place.y + 16;
   return {{
-      labelAt(kTtl.label, "Ticketing:", place.labelX, place.y),
-      comboAt(kTtl.type, place.typeStyle, 72, place.y, place.typeWidth),
+      labelAt(kTtl.label, "Ticketing:", place.labelX, place.y, kTtlLabelWidth),
+      comboAt(kTtl.type, place.typeStyle, place.labelX + kTtlLabelWidth + 2, place.y,
+              place.typeWidth),
       labelAt(kTtl.dateLabel, "Date:", 40, fieldsY, 50),
       labelAt(kTtl.ticketLabel, "Ticket #", 40, fieldsY, 50),
       editAt(kTtl.date, 172, fieldsY, 40),
