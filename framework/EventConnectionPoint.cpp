@@ -7,17 +7,6 @@ EventConnectionPoint::EventConnectionPoint(IConnectionPointContainer& owner, con
 
 EventConnectionPoint::~EventConnectionPoint() = default;
 
-HRESULT EventConnectionPoint::QueryInterface(REFIID iid, void** object) {
-  if (object == nullptr) return E_POINTER;
-  if (iid == IID_IUnknown || iid == IID_IConnectionPoint) {
-    *object = static_cast<IConnectionPoint*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *object = nullptr;
-  return E_NOINTERFACE;
-}
-
 ULONG EventConnectionPoint::AddRef() {
   return owner_.AddRef();
 }
@@ -44,11 +33,6 @@ HRESULT EventConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
 
 HRESULT EventConnectionPoint::Unadvise(DWORD cookie) {
   return sinks_.unadvise(cookie);
-}
-
-HRESULT EventConnectionPoint::EnumConnections(IEnumConnections** connections) {
-  if (connections != nullptr) *connections = nullptr;
-  return E_NOTIMPL;
 }
 
 void EventConnectionPoint::fire(DISPID event, const std::vector<std::string>& arguments) {

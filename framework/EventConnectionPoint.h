@@ -6,25 +6,24 @@
 #include <string>
 #include <vector>
 
+#include "platform/com/ComObject.h"
 #include "platform/com/EventSinks.h"
-#include "platform/com/Interfaces.h"
 
 namespace framework {
 
-class EventConnectionPoint final : public IConnectionPoint {
+class EventConnectionPoint final : public platform::ComObject<IConnectionPoint> {
  public:
-  // The owner answers AddRef, Release and the container query; the point lives inside it.
+  // The point lives inside its owner: the owner answers AddRef, Release and the container
+  // query, and deletes the point when it goes itself.
   EventConnectionPoint(IConnectionPointContainer& owner, const IID& eventIid);
-  ~EventConnectionPoint();
+  ~EventConnectionPoint() override;
 
-  HRESULT QueryInterface(REFIID iid, void** object) override;
   ULONG AddRef() override;
   ULONG Release() override;
   HRESULT GetConnectionInterface(IID* iid) override;
   HRESULT GetConnectionPointContainer(IConnectionPointContainer** container) override;
   HRESULT Advise(IUnknown* sink, DWORD* cookie) override;
   HRESULT Unadvise(DWORD cookie) override;
-  HRESULT EnumConnections(IEnumConnections** connections) override;
 
   const IID& eventIid() const { return eventIid_; }
   // Invokes the event on every sink with string arguments in declared order; a failing sink

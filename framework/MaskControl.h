@@ -1,8 +1,8 @@
 #pragma once
 // The composite control every mask class derives from: its identity as a component object
-// (reference count, interfaces), its automation interface answered from the type library, the
-// connection point of its events, and its in-place activation, which builds the mask's dialog
-// from its template and routes the dialog's messages to the mask.
+// (the shared reference count and interface query), its automation interface answered from the type
+// library, the connection point of its events, and its in-place activation, which builds the mask's
+// dialog from its template and routes the dialog's messages to the mask.
 //
 // T is the mask class; Interface its automation interface. T provides:
 //   static constexpr MaskTraits kTraits;
@@ -16,6 +16,7 @@
 #include "framework/EventConnectionPoint.h"
 #include "framework/ModuleLock.h"
 #include "framework/TorvanMaskT.h"
+#include "platform/com/ComObject.h"
 #include "platform/com/Interfaces.h"
 #include "platform/window/Window.h"
 #include "typelib/TypeLibrary.h"
@@ -61,48 +62,15 @@ class MaskControlBase {
 };
 
 template <class T, class Interface>
-class MaskControl : public Interface,
-                    public IConnectionPointContainer,
-                    public IInPlaceActivation,
-                    public MaskControlBase {
+class MaskControl
+    : public platform::ComObject<Interface, IConnectionPointContainer, IInPlaceActivation>,
+      public MaskControlBase {
  public:
   MaskControl() : MaskControlBase(*typelib::findClass(T::kTraits.name)), mask_(T::kTraits.name) {
     createConnectionPoint(*this);
   }
 
-  // IUnknown
-  HRESULT QueryInterface(REFIID iid, void** object) override {
-    if (object == nullptr) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == description().iid) {
-      *object = static_cast<Interface*>(this);
-    } else if (iid == IID_IConnectionPointContainer) {
-      *object = static_cast<IConnectionPointContainer*>(this);
-    } else if (iid == IID_IInPlaceActivation) {
-      *object = static_cast<IInPlaceActivation*>(this);
-    } else {
-      *object = nullptr;
-      return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-  }
-  ULONG AddRef() override { return ++references_; }
-  ULONG Release() override {
-    const ULONG remaining = --references_;
-    if (remaining == 0) delete static_cast<T*>(this);
-    return remaining;
-  }
-
   // IDispatch
-  HRESULT GetTypeInfoCount(UINT* count) override {
-    if (count == nullptr) return E_POINTER;
-    *count = 0;
-    return S_OK;
-  }
-  HRESULT GetTypeInfo(UINT, LCID, ITypeInfo** typeInfo) override {
-    if (typeInfo != nullptr) *typeInfo = nullptr;
-    return E_NOTIMPL;
-  }
   HRESULT GetIDsOfNames(REFIID, LPOLESTR* names, UINT nameCount, LCID, DISPID* ids) override {
     return namesToIds(names, nameCount, ids);
   }
@@ -112,10 +80,6 @@ class MaskControl : public Interface,
   }
 
   // IConnectionPointContainer
-  HRESULT EnumConnectionPoints(IEnumConnectionPoints** points) override {
-    if (points != nullptr) *points = nullptr;
-    return E_NOTIMPL;
-  }
   HRESULT FindConnectionPoint(REFIID iid, IConnectionPoint** point) override {
     if (point == nullptr) return E_POINTER;
     *point = nullptr;
@@ -192,7 +156,11 @@ class MaskControl : public Interface,
            reflectNotification(message, result);
   }
 
-  ULONG references_ = 0;
+  // The class's own automation interface, known from its row of the type library.
+  void* otherInterface(REFIID iid) override {
+    return iid == description().iid ? static_cast<Interface*>(this) : nullptr;
+  }
+
   TorvanMaskT<T> mask_;
 };
 

@@ -8,27 +8,6 @@
 
 namespace module {
 
-HRESULT ClassFactory::QueryInterface(REFIID iid, void** object) {
-  if (object == nullptr) return E_POINTER;
-  if (iid == IID_IUnknown || iid == IID_IClassFactory) {
-    *object = static_cast<IClassFactory*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *object = nullptr;
-  return E_NOINTERFACE;
-}
-
-ULONG ClassFactory::AddRef() {
-  return ++references_;
-}
-
-// The cache keeps the factory alive: the count never drops below its own reference.
-ULONG ClassFactory::Release() {
-  const ULONG remaining = --references_;
-  return remaining;
-}
-
 HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object) {
   if (object == nullptr) return E_POINTER;
   *object = nullptr;

@@ -159,6 +159,20 @@ constexpr platform::DialogTemplate maskDialog(int id, int width, int height,
   return {id, "", width, height, kMaskDialogStyle, kMaskFont, kMaskFontSize, controls};
 }
 
+// One outside control of the class filling a dialog of width by height units.
+constexpr std::array<ControlTemplate, 1> hostedControl(int id, std::string_view className,
+                                                       int width, int height) {
+  return {{{id, WindowClass::Hosted, "", platform::WS_TABSTOP | platform::WS_VISIBLE, 0, 0, width,
+            height, className}}};
+}
+
+// A small modal dialog of the mask font that its one hosted control fills.
+constexpr platform::DialogTemplate hostedDialog(int id, std::string_view caption,
+                                                const std::array<ControlTemplate, 1>& control) {
+  return {id,        caption,       control[0].width, control[0].height, platform::DS_SETFONT,
+          kMaskFont, kMaskFontSize, control};
+}
+
 template <std::size_t... Sizes>
 constexpr auto joinControls(const std::array<ControlTemplate, Sizes>&... parts) {
   std::array<ControlTemplate, (Sizes + ...)> joined{};

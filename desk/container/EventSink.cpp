@@ -9,40 +9,8 @@ namespace desk {
 EventSink::EventSink(const typelib::ClassDescription& description, EventHandler handler)
     : description_(description), handler_(std::move(handler)) {}
 
-HRESULT EventSink::QueryInterface(REFIID iid, void** object) {
-  if (object == nullptr) return E_POINTER;
-  if (iid == IID_IUnknown || iid == IID_IDispatch || iid == description_.eventIid) {
-    *object = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *object = nullptr;
-  return E_NOINTERFACE;
-}
-
-ULONG EventSink::AddRef() {
-  return ++references_;
-}
-
-ULONG EventSink::Release() {
-  const ULONG remaining = --references_;
-  if (remaining == 0) delete this;
-  return remaining;
-}
-
-HRESULT EventSink::GetTypeInfoCount(UINT* count) {
-  if (count == nullptr) return E_POINTER;
-  *count = 0;
-  return S_OK;
-}
-
-HRESULT EventSink::GetTypeInfo(UINT, LCID, ITypeInfo** typeInfo) {
-  if (typeInfo != nullptr) *typeInfo = nullptr;
-  return E_NOTIMPL;
-}
-
-HRESULT EventSink::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
-  return E_NOTIMPL;
+void* EventSink::otherInterface(REFIID iid) {
+  return iid == description_.eventIid ? static_cast<IDispatch*>(this) : nullptr;
 }
 
 HRESULT EventSink::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*,

@@ -6,13 +6,15 @@
 namespace desk {
 namespace {
 
-constexpr DISPID kInitialMode = 1;
-constexpr DISPID kText = 2;
-constexpr DISPID kCustomerSource = 3;
-constexpr DISPID kReply = 4;
-constexpr DISPID kCompletionState = 5;
-constexpr DISPID kPassengerList = 6;
-constexpr DISPID kProfileMarker = 7;
+using platform::add_passenger::dispatchId;
+using Member = platform::add_passenger::Member;
+constexpr DISPID kInitialMode = dispatchId(Member::InitialMode);
+constexpr DISPID kText = dispatchId(Member::Text);
+constexpr DISPID kCustomerSource = dispatchId(Member::CustomerSource);
+constexpr DISPID kReply = dispatchId(Member::Reply);
+constexpr DISPID kCompletionState = dispatchId(Member::CompletionState);
+constexpr DISPID kPassengerList = dispatchId(Member::PassengerList);
+constexpr DISPID kProfileMarker = dispatchId(Member::ProfileMarker);
 
 // The only argument of a call, when there is exactly one of the type.
 const VARIANT* onlyArgument(const DISPPARAMS* params, VARTYPE type) {

@@ -3,14 +3,8 @@
 // nine travellers, hosted by the add-passenger mask in its own dialog. What it reports (its
 // completion state, its passenger list text and the nine profile markers) is what the desk
 // state holds (desk/state/AddPassengerControl.h); what it is given is kept so that a container
-// can show it.
-//
-// Members: 1 initial mode (put, number), 2 a text (put), 3 the customer source (put, number),
-// 4 a reply text (method), 5 the completion state (get, number), 6 the passenger list text
-// (get), 7 the profile marker of entry i (get with the index, 0 or 1; 0 outside 0 to 8).
-// Events: 1 the agent has finished, 2 (text) a command to send, 3 (text) a command whose reply
-// it wants, 4 (source, destination, text) a message to a desktop component, 5 (action,
-// parameter) a desktop event.
+// can show it. Its members and events are those of platform/com/AddPassengerContract.h; the
+// profile marker of an index outside 0 to 8 is 0.
 
 #include <optional>
 #include <string>
@@ -18,10 +12,11 @@
 #include <vector>
 
 #include "desk/controls/PickerControls.h"
+#include "platform/com/AddPassengerContract.h"
 
 namespace desk {
 
-inline constexpr std::string_view kAddPaxControlClass = "AddPax";
+inline constexpr std::string_view kAddPaxControlClass = platform::add_passenger::kClassName;
 
 // Registers the class with the platform, so that a dialog that hosts it finds it.
 void registerAddPaxControl();
@@ -31,9 +26,10 @@ class AddPaxControl final : public OutsideControl {
   static const IID kIid;
   // The event that says the agent has finished, and the completion state the control then
   // reports: 0 with the list taken, kCancelled when the agent cancelled.
-  static constexpr DISPID kFinishedEvent = 1;
-  static constexpr int kFinished = 0;
-  static constexpr int kCancelled = 1;
+  static constexpr DISPID kFinishedEvent =
+      platform::add_passenger::dispatchId(platform::add_passenger::Event::Completed);
+  static constexpr int kFinished = platform::add_passenger::kFinished;
+  static constexpr int kCancelled = platform::add_passenger::kCancelled;
 
   static ComPtr<IDispatch> create();
   // The add-passenger control behind a hosted control's interface, or null.

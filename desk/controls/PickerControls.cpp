@@ -73,50 +73,8 @@ const std::vector<OutsideControl*>& OutsideControl::live() {
   return liveControls();
 }
 
-HRESULT OutsideControl::QueryInterface(REFIID iid, void** object) {
-  if (object == nullptr) return E_POINTER;
-  if (iid == IID_IUnknown || iid == IID_IDispatch || iid == ownIid()) {
-    *object = static_cast<IDispatch*>(this);
-  } else if (iid == IID_IConnectionPointContainer) {
-    *object = static_cast<IConnectionPointContainer*>(this);
-  } else if (iid == IID_IConnectionPoint) {
-    *object = static_cast<IConnectionPoint*>(this);
-  } else {
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  AddRef();
-  return S_OK;
-}
-
-ULONG OutsideControl::AddRef() {
-  return ++references_;
-}
-
-ULONG OutsideControl::Release() {
-  const ULONG left = --references_;
-  if (left == 0) delete this;
-  return left;
-}
-
-HRESULT OutsideControl::GetTypeInfoCount(UINT* count) {
-  if (count == nullptr) return E_POINTER;
-  *count = 0;
-  return S_OK;
-}
-
-HRESULT OutsideControl::GetTypeInfo(UINT, LCID, ITypeInfo** typeInfo) {
-  if (typeInfo != nullptr) *typeInfo = nullptr;
-  return E_NOTIMPL;
-}
-
-HRESULT OutsideControl::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
-  return E_NOTIMPL;
-}
-
-HRESULT OutsideControl::EnumConnectionPoints(IEnumConnectionPoints** points) {
-  if (points != nullptr) *points = nullptr;
-  return E_NOTIMPL;
+void* OutsideControl::otherInterface(REFIID iid) {
+  return iid == ownIid() ? static_cast<IDispatch*>(this) : nullptr;
 }
 
 HRESULT OutsideControl::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
@@ -147,11 +105,6 @@ HRESULT OutsideControl::Advise(IUnknown* sink, DWORD* cookie) {
 
 HRESULT OutsideControl::Unadvise(DWORD cookie) {
   return sinks_.unadvise(cookie);
-}
-
-HRESULT OutsideControl::EnumConnections(IEnumConnections** connections) {
-  if (connections != nullptr) *connections = nullptr;
-  return E_NOTIMPL;
 }
 
 void OutsideControl::fire(DISPID event, const std::vector<std::string>& arguments) {

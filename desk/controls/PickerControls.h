@@ -17,6 +17,7 @@
 
 #include "desk/controls/CodeList.h"
 #include "desk/controls/MonthCalendar.h"
+#include "platform/com/ComObject.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/EventSinks.h"
 #include "platform/com/Interfaces.h"
@@ -35,39 +36,30 @@ void registerPickerControls();
 void answerPicker(IDispatch& control, const std::optional<std::vector<std::string>>& words);
 
 // A control with an event connection point; it fires its events to every connected sink.
-class OutsideControl : public IDispatch, public IConnectionPointContainer, public IConnectionPoint {
+class OutsideControl
+    : public platform::ComObject<IDispatch, IConnectionPointContainer, IConnectionPoint> {
  public:
   // The controls alive now, oldest first: a container reaches through them the controls of
   // dialogs that a mask keeps out of sight between their showings.
   static const std::vector<OutsideControl*>& live();
 
-  HRESULT QueryInterface(REFIID iid, void** object) override;
-  ULONG AddRef() override;
-  ULONG Release() override;
-
-  HRESULT GetTypeInfoCount(UINT* count) override;
-  HRESULT GetTypeInfo(UINT index, LCID locale, ITypeInfo** typeInfo) override;
-  HRESULT GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT nameCount, LCID locale,
-                        DISPID* dispatchIds) override;
-
-  HRESULT EnumConnectionPoints(IEnumConnectionPoints** points) override;
   HRESULT FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
 
   HRESULT GetConnectionInterface(IID* iid) override;
   HRESULT GetConnectionPointContainer(IConnectionPointContainer** container) override;
   HRESULT Advise(IUnknown* sink, DWORD* cookie) override;
   HRESULT Unadvise(DWORD cookie) override;
-  HRESULT EnumConnections(IEnumConnections** connections) override;
 
  protected:
   OutsideControl();
-  virtual ~OutsideControl();
+  ~OutsideControl() override;
   // The control's own interface, answered by QueryInterface for the containers.
   virtual const IID& ownIid() const = 0;
   void fire(DISPID event, const std::vector<std::string>& arguments = {});
 
  private:
-  ULONG references_ = 0;
+  void* otherInterface(REFIID iid) override;
+
   platform::EventSinks sinks_;
 };
 

@@ -6,10 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "platform/com/AddPassengerContract.h"
+
 namespace desk {
 
 // The add-passenger control holds at most this many travellers, one profile marker each.
-inline constexpr std::size_t kAddedPassengers = 9;
+inline constexpr std::size_t kAddedPassengers = platform::add_passenger::kPassengers;
 
 // Whether text is a set of profile markers: one digit '0' or '1' for each traveller.
 inline bool isProfileMarkers(std::string_view text) {

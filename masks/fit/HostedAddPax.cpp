@@ -6,13 +6,7 @@
 namespace fit {
 namespace {
 
-constexpr DISPID kInitialMode = 1;
-constexpr DISPID kText = 2;
-constexpr DISPID kCustomerSource = 3;
-constexpr DISPID kReply = 4;
-constexpr DISPID kCompletionState = 5;
-constexpr DISPID kPassengerList = 6;
-constexpr DISPID kProfileMarker = 7;
+using platform::add_passenger::dispatchId;
 
 VARIANT numberVariant(int number) {
   VARIANT value;
@@ -60,52 +54,52 @@ void HostedAddPax::Detach() {
   sink_.reset();
 }
 
-void HostedAddPax::Put(DISPID member, VARIANT& value) {
+void HostedAddPax::Put(Member member, VARIANT& value) {
   if (control_) {
     DISPID named = DISPID_PROPERTYPUT;
     DISPPARAMS params{&value, &named, 1, 1};
-    control_->Invoke(member, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr,
-                     nullptr, nullptr);
+    control_->Invoke(dispatchId(member), IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT,
+                     &params, nullptr, nullptr, nullptr);
   }
   VariantClear(&value);
 }
 
-bool HostedAddPax::Get(DISPID member, VARIANT* argument, VARIANT& result) const {
+bool HostedAddPax::Get(Member member, VARIANT* argument, VARIANT& result) const {
   VariantInit(&result);
   if (!control_) return false;
   DISPPARAMS params{argument, nullptr, argument != nullptr ? 1u : 0u, 0};
-  return SUCCEEDED(control_->Invoke(member, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET,
-                                    &params, &result, nullptr, nullptr));
+  return SUCCEEDED(control_->Invoke(dispatchId(member), IID_NULL, LOCALE_USER_DEFAULT,
+                                    DISPATCH_PROPERTYGET, &params, &result, nullptr, nullptr));
 }
 
 void HostedAddPax::SetInitialMode(int mode) {
   VARIANT value = numberVariant(mode);
-  Put(kInitialMode, value);
+  Put(Member::InitialMode, value);
 }
 
 void HostedAddPax::SetText(std::string_view text) {
   VARIANT value = textVariant(text);
-  Put(kText, value);
+  Put(Member::Text, value);
 }
 
 void HostedAddPax::SetCustomerSource(int source) {
   VARIANT value = numberVariant(source);
-  Put(kCustomerSource, value);
+  Put(Member::CustomerSource, value);
 }
 
 void HostedAddPax::SetReply(std::string_view text) {
   VARIANT value = textVariant(text);
   if (control_) {
     DISPPARAMS params{&value, nullptr, 1, 0};
-    control_->Invoke(kReply, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr,
-                     nullptr, nullptr);
+    control_->Invoke(dispatchId(Member::Reply), IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
+                     &params, nullptr, nullptr, nullptr);
   }
   VariantClear(&value);
 }
 
 int HostedAddPax::CompletionState() const {
   VARIANT result;
-  const bool answered = Get(kCompletionState, nullptr, result) && result.vt == VT_I4;
+  const bool answered = Get(Member::CompletionState, nullptr, result) && result.vt == VT_I4;
   const int state = answered ? result.lVal : -1;
   VariantClear(&result);
   return state;
@@ -114,7 +108,7 @@ int HostedAddPax::CompletionState() const {
 std::string HostedAddPax::PassengerList() const {
   VARIANT result;
   std::string list;
-  if (Get(kPassengerList, nullptr, result) && result.vt == VT_BSTR) {
+  if (Get(Member::PassengerList, nullptr, result) && result.vt == VT_BSTR) {
     list = latin1FromBstr(result.bstrVal);
   }
   VariantClear(&result);
@@ -125,7 +119,7 @@ bool HostedAddPax::ProfileMarker(int index) const {
   VARIANT argument = numberVariant(index);
   VARIANT result;
   const bool marked =
-      Get(kProfileMarker, &argument, result) && result.vt == VT_I4 && result.lVal != 0;
+      Get(Member::ProfileMarker, &argument, result) && result.vt == VT_I4 && result.lVal != 0;
   VariantClear(&result);
   return marked;
 }

@@ -1,12 +1,8 @@
 #pragma once
 // The desktop's add-passenger control as a mask hosts it in a dialog of its own: made from the
 // class its host window names, kept in that window, and listened to. The operations are those
-// the masks rely on; everything else about the control is its own.
-//
-// Members of the control: 1 initial mode, 2 a text, 3 the customer source, 4 a reply text,
-// 5 the completion state, 6 the passenger list text, 7 the profile marker of an entry.
-// Events: 1 finished, 2 (text), 3 (text), 4 (source, destination, text), 5 (action,
-// parameter).
+// the masks rely on (platform/com/AddPassengerContract.h); everything else about the control
+// is its own.
 
 #include <functional>
 #include <memory>
@@ -14,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/com/AddPassengerContract.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/Interfaces.h"
 #include "platform/com/StringEventSink.h"
@@ -21,13 +18,7 @@
 
 namespace fit {
 
-enum class AddPaxEvent : DISPID {
-  Completed = 1,
-  Send = 2,
-  SendCommand = 3,
-  SendTo = 4,
-  OnEvent = 5,
-};
+using AddPaxEvent = platform::add_passenger::Event;
 
 class HostedAddPax {
  public:
@@ -56,8 +47,10 @@ class HostedAddPax {
   bool ProfileMarker(int index) const;
 
  private:
-  void Put(DISPID member, VARIANT& value);
-  bool Get(DISPID member, VARIANT* argument, VARIANT& result) const;
+  using Member = platform::add_passenger::Member;
+
+  void Put(Member member, VARIANT& value);
+  bool Get(Member member, VARIANT* argument, VARIANT& result) const;
 
   ComPtr<IDispatch> control_;
   ComPtr<IConnectionPoint> point_;

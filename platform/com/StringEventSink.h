@@ -7,28 +7,23 @@
 #include <string>
 #include <vector>
 
-#include "platform/com/Interfaces.h"
+#include "platform/com/ComObject.h"
 
 namespace platform {
 
-class StringEventSink final : public IDispatch {
+class StringEventSink final : public ComObject<IDispatch> {
  public:
   using Handler = std::function<void(DISPID event, const std::vector<std::string>& arguments)>;
 
   explicit StringEventSink(Handler handler) : handler_(std::move(handler)) {}
 
-  HRESULT QueryInterface(REFIID iid, void** object) override;
-  ULONG AddRef() override { return ++references_; }
-  ULONG Release() override { return --references_; }
-  HRESULT GetTypeInfoCount(UINT* count) override;
-  HRESULT GetTypeInfo(UINT, LCID, ITypeInfo** typeInfo) override;
-  HRESULT GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
   HRESULT Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
                  UINT*) override;
 
  private:
+  void lastReleased() override {}
+
   Handler handler_;
-  ULONG references_ = 0;
 };
 
 }  // namespace platform

@@ -66,35 +66,10 @@ constexpr auto kBilling = std::to_array<ControlTemplate>({
     compactCheckBoxAt(kAutoCreate, "Auto Create Sales Folder", 462, 124, 130),
 });
 
-constexpr auto kTicketingAndAgency = std::to_array<ControlTemplate>({
-    // The ticketing row spans the dialog's width: the field places its controls from 10
-    // pixels to the right of the ticket number form's last edit.
-    labelAt(kTtl.label, "Ticketing:", 10, 168),
-    comboAt(kTtl.type, kTypeComboStyle, 72, 168, 80),
-    labelAt(kTtl.dateLabel, "Date:", 40, 184, 50),
-    editAt(kTtl.date, 92, 184, 40),
-    labelAt(kTtl.queueLabel, "Queue:", 152, 184, 58),
-    editAt(kTtl.queue, 218, 184, 30),
-    labelAt(kTtl.segmentLabel, "Segment:", 298, 184, 32),
-    editAt(kTtl.segment, 330, 184, 52),
-    labelAt(kTtl.ticketLabel, "", 40, 184, 50),
-    labelAt(kReceivedFromLabel, "Received From:", 10, 202),
-    editAt(kReceivedFrom, 72, 202, 150),
-    compactCheckBoxAt(kCopyFromDoss, "Copy from DOSS", 10, 220, 90),
-    labelAt(kAgency.nameLabel, "Agency Name:", 10, 234),
-    editAt(kAgency.name, 72, 234, 220),
-    labelAt(kAgency.telephoneLabel, "Agency Tel:", 10, 250),
-    editAt(kAgency.telephone, 72, 250, 120),
-    labelAt(kAgency.agentLabel, "Agent Name:", 10, 266),
-    editAt(kAgency.agent, 72, 266, 120),
-    labelAt(kAgency.addressLabel, "Address:", 10, 282),
-    editAt(kAgency.lines[0], 72, 282, 220),
-    editAt(kAgency.lines[1], 72, 296, 220),
-    editAt(kAgency.lines[2], 72, 310, 220),
-    editAt(kAgency.lines[3], 72, 324, 220),
-    editAt(kAgency.lines[4], 72, 338, 220),
-    editAt(kAgency.lines[5], 72, 352, 220),
-});
+// The ticketing row spans the dialog's width: the field places its controls from 10 pixels
+// to the right of the ticket number form's last edit.
+constexpr auto kTicketing = creation::ticketingRow({10, 168, kTypeComboStyle, 80});
+constexpr auto kAgencyBlock = creation::receivedFromAndAgency(10, 202);
 
 constexpr auto kContact = std::to_array<ControlTemplate>({
     frameAt(kContactFrame, "Customer Info", 304, 198, 299, 142),
@@ -138,22 +113,22 @@ constexpr auto kRemarksAndPersonnel = std::to_array<ControlTemplate>({
     editAt(kRemarks.text, 50, 426, 248),
     frameAt(kPersonnelFrame, "Personnel", 4, 450, 300, 100),
     compactCheckBoxAt(kDepartmentBox, "Department No.", 10, 462, 80),
-    editAt(kDepartment, 92, 462, 100),
+    editAt(kDepartment, 92, 462, 74),
     compactCheckBoxAt(kIcNumberBox, "IC No.", 10, 476, 80),
-    editAt(kIcNumber, 92, 476, 100),
+    editAt(kIcNumber, 92, 476, 74),
     compactCheckBoxAt(kEmployeeNumberBox, "Employee No.", 10, 490, 80),
-    editAt(kEmployeeNumber, 92, 490, 100),
+    editAt(kEmployeeNumber, 92, 490, 74),
     compactCheckBoxAt(kExitPermitBox, "Exit Permit No.", 10, 504, 80),
-    editAt(kExitPermit, 92, 504, 100),
+    editAt(kExitPermit, 92, 504, 74),
     compactCheckBoxAt(kDependentIcBox, "Dependent IC #", 10, 518, 80),
-    editAt(kDependentIc, 92, 518, 100),
-    labelAt(kIdDoc.typeLabel, "Type:", 198, 462, 24),
+    editAt(kDependentIc, 92, 518, 74),
+    labelAt(kIdDoc.typeLabel, "Type:", 170, 462, 52),
     comboAt(kIdDoc.type, kTypeComboStyle, 224, 462, 76),
-    labelAt(kIdDoc.numberLabel, "Number:", 198, 478, 24),
+    labelAt(kIdDoc.numberLabel, "Number:", 170, 478, 52),
     editAt(kIdDoc.number, 224, 478, 76),
-    labelAt(kIdDoc.surnameLabel, "Surname:", 198, 494, 24),
+    labelAt(kIdDoc.surnameLabel, "Surname:", 170, 494, 52),
     editAt(kIdDoc.surname, 224, 494, 76),
-    labelAt(kIdDoc.givenLabel, "Given:", 198, 510, 24),
+    labelAt(kIdDoc.givenLabel, "Given:", 170, 510, 52),
     editAt(kIdDoc.given, 224, 510, 76),
 });
 
@@ -161,19 +136,19 @@ constexpr auto kPassportControls = std::to_array<ControlTemplate>({
     frameAt(kPassportFrame, "SSR", 308, 428, 295, 122),
     labelAt(kPassport.typeLabel, "Type:", 314, 440, 44),
     comboAt(kPassport.type, kTypeComboStyle, 360, 440, 80),
-    labelAt(kPassport.passportLabel, "Passport:", 446, 440, 42),
-    editAt(kPassport.passport, 490, 440, 100),
+    labelAt(kPassport.passportLabel, "Passport:", 446, 440, 54),
+    editAt(kPassport.passport, 502, 440, 94),
     labelAt(kPassport.nationalityLabel, "Nationality:", 314, 456, 44),
     editAt(kPassport.nationality, 360, 456, 30),
     labelAt(kPassport.segmentLabel, "Segment:", 446, 456, 42),
-    editAt(kPassport.segment, 490, 456, 40),
+    editAt(kPassport.segment, 502, 456, 40),
     labelAt(kPassport.surnameLabel, "Surname:", 314, 472, 44),
-    editAt(kPassport.surname, 360, 472, 100),
-    labelAt(kPassport.givenLabel, "Given:", 466, 472, 32),
-    editAt(kPassport.given, 500, 472, 96),
+    editAt(kPassport.surname, 360, 472, 84),
+    labelAt(kPassport.givenLabel, "Given:", 448, 472, 52),
+    editAt(kPassport.given, 502, 472, 94),
     compactCheckBoxAt(kPassport.primaryHolder, "Primary Passport Holder", 314, 490, 110),
-    labelAt(kPassport.nameSelectLabel, "Name Select:", 430, 488, 58),
-    editAt(kPassport.nameSelect, 490, 488, 40),
+    labelAt(kPassport.nameSelectLabel, "Name Select:", 430, 488, 70),
+    editAt(kPassport.nameSelect, 502, 488, 40),
     labelAt(kPassport.birthLabel, "Date of Birth:", 314, 506, 54),
     editAt(kPassport.birth, 370, 506, 50),
     labelAt(kPassport.genderLabel, "Gender:", 430, 506, 38),
@@ -181,8 +156,8 @@ constexpr auto kPassportControls = std::to_array<ControlTemplate>({
 });
 
 constexpr auto kControls =
-    joinControls(kCustomer, kRowControls, kBilling, kTicketingAndAgency, kContact, kAddressLines,
-                 kRemarksAndPersonnel, kPassportControls, markerStyleFooter(558));
+    joinControls(kCustomer, kRowControls, kBilling, kTicketing, kAgencyBlock, kContact,
+                 kAddressLines, kRemarksAndPersonnel, kPassportControls, markerStyleFooter(558));
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "resources/DialogParts.h"
+#include "resources/dialogs/CreationDialogParts.h"
 
 namespace resources::pnr_creation_fit {
 
@@ -50,7 +51,7 @@ inline constexpr int kCtp = 408;
 inline constexpr int kCtpButton = 410;
 
 // Ticketing and agency.
-inline constexpr int kCopyFromDoss = 841;
+using creation::kCopyFromDoss;
 inline constexpr std::array<int, 9> kAgencyControls = {413, 417, 419, 421, 553, 555, 840, 415, 411};
 
 // Contact info.
@@ -64,7 +65,7 @@ inline constexpr int kHomePhoneLabel = 456;
 inline constexpr int kHomePhone = 302;
 inline constexpr int kFaxLabel = 457;
 inline constexpr int kFax = 304;
-inline constexpr int kReceivedFrom = 409;
+using creation::kReceivedFrom;
 
 // Addresses.
 inline constexpr int kBillingAddress = 280;
@@ -87,19 +88,12 @@ inline constexpr int kDependentIc = 423;
 inline constexpr int kAutoCreate = 436;
 
 // The controls of the reusable fields.
-struct TtlIds {
-  int label, type, dateLabel, date, queueLabel, queue, segmentLabel, segment, ticketLabel;
-};
-inline constexpr TtlIds kTtl{250, 211, 252, 215, 254, 219, 270, 236, 614};
-// The ticketing row's left end, in the dialog's client pixels.
-inline constexpr int kTtlRowOrigin = 10;
-inline constexpr int kReceivedFromLabel = 256;
-struct AgencyIds {
-  int nameLabel, name, telephoneLabel, telephone, agentLabel, agent, addressLabel;
-  std::array<int, 6> lines;
-};
-inline constexpr AgencyIds kAgency{262, 413, 265, 415,
-                                   259, 411, 268, {417, 419, 421, 553, 555, 840}};
+using creation::AgencyIds;
+using creation::kAgency;
+using creation::kReceivedFromLabel;
+using creation::kTtl;
+using creation::kTtlRowOrigin;
+using creation::TtlIds;
 struct RemarksIds {
   int typeLabel, type, segmentLabel, segment, textLabel, text;
 };

@@ -39,38 +39,12 @@ constexpr auto kContact = std::to_array<ControlTemplate>({
 
 // The type on its line, the row the field arranges on the next, so that the ticket number form
 // lies clear of the type list.
-constexpr int kTtlRow = 92;
-constexpr int kTtlFieldsRow = kTtlRow + 16;
-constexpr auto kTicketingAndAgency = std::to_array<ControlTemplate>({
-    labelAt(kTtl.label, "Ticketing:", 7, kTtlRow),
-    comboAt(kTtl.type, kListComboStyle, 72, kTtlRow, 60),
-    labelAt(kTtl.dateLabel, "Date:", 40, kTtlFieldsRow, 50),
-    labelAt(kTtl.ticketLabel, "Ticket #", 40, kTtlFieldsRow, 50),
-    editAt(kTtl.date, 172, kTtlFieldsRow, 40),
-    labelAt(kTtl.queueLabel, "Queue #:", 220, kTtlFieldsRow, 34),
-    editAt(kTtl.queue, 256, kTtlFieldsRow, 30),
-    labelAt(kTtl.segmentLabel, "Seg #:", 294, kTtlFieldsRow, 26),
-    editAt(kTtl.segment, 322, kTtlFieldsRow, 50),
-    labelAt(kReceivedFromLabel, "Received From:", 7, 126),
-    editAt(kReceivedFrom, 72, 126, 150),
-    compactCheckBoxAt(kCopyFromDoss, "Copy from DOSS", 7, 144, 90),
-    labelAt(kAgency.nameLabel, "Agency Name:", 7, 158),
-    editAt(kAgency.name, 72, 158, 220),
-    labelAt(kAgency.telephoneLabel, "Agency Tel:", 7, 174),
-    editAt(kAgency.telephone, 72, 174, 120),
-    labelAt(kAgency.agentLabel, "Agent Name:", 7, 190),
-    editAt(kAgency.agent, 72, 190, 120),
-    labelAt(kAgency.addressLabel, "Address:", 7, 206),
-    editAt(kAgency.lines[0], 72, 206, 220),
-    editAt(kAgency.lines[1], 72, 220, 220),
-    editAt(kAgency.lines[2], 72, 234, 220),
-    editAt(kAgency.lines[3], 72, 248, 220),
-    editAt(kAgency.lines[4], 72, 262, 220),
-    {kAgency.lines[5], WindowClass::Edit, "", kEditStyle & ~WS_VISIBLE, 72, 276, 220, 12},
-});
+constexpr auto kTicketing = creation::ticketingRow({7, 92, kListComboStyle, 60});
+// The group's address has five lines.
+constexpr auto kAgencyBlock = creation::receivedFromAndAgency(7, 126, 5);
 
 constexpr auto kControls =
-    joinControls(kHeader, kContact, kTicketingAndAgency, markerStyleFooter(294));
+    joinControls(kHeader, kContact, kTicketing, kAgencyBlock, markerStyleFooter(294));
 
 }  // namespace
 

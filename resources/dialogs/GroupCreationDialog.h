@@ -4,6 +4,7 @@
 #include <array>
 
 #include "resources/DialogParts.h"
+#include "resources/dialogs/CreationDialogParts.h"
 
 namespace resources::pnr_creation_git {
 
@@ -38,21 +39,14 @@ inline constexpr int kHomePhone = 302;
 inline constexpr int kAddPassenger = 225;
 
 // Ticketing, received-from and agency.
-struct TtlIds {
-  int label, type, dateLabel, date, queueLabel, queue, segmentLabel, segment, ticketLabel;
-};
-inline constexpr TtlIds kTtl{250, 211, 252, 215, 254, 219, 270, 236, 614};
-// The ticketing row's left end, in the dialog's client pixels.
-inline constexpr int kTtlRowOrigin = 10;
-inline constexpr int kReceivedFromLabel = 256;
-inline constexpr int kReceivedFrom = 409;
-struct AgencyIds {
-  int nameLabel, name, telephoneLabel, telephone, agentLabel, agent, addressLabel;
-  std::array<int, 6> lines;
-};
-inline constexpr AgencyIds kAgency{262, 413, 265, 415,
-                                   259, 411, 268, {417, 419, 421, 553, 555, 840}};
-inline constexpr int kCopyFromDoss = 841;
+using creation::AgencyIds;
+using creation::kAgency;
+using creation::kCopyFromDoss;
+using creation::kReceivedFrom;
+using creation::kReceivedFromLabel;
+using creation::kTtl;
+using creation::kTtlRowOrigin;
+using creation::TtlIds;
 
 extern const platform::DialogTemplate kDialog;
 

@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "platform/com/AddPassengerContract.h"
 #include "platform/window/DialogTemplate.h"
 
 namespace resources {
@@ -12,7 +13,7 @@ namespace resources {
 namespace add_passenger_dialog {
 inline constexpr int kDialogId = 615;
 inline constexpr int kControl = 853;
-inline constexpr std::string_view kControlClass = "AddPax";
+inline constexpr std::string_view kControlClass = platform::add_passenger::kClassName;
 extern const platform::DialogTemplate kDialog;
 }  // namespace add_passenger_dialog
 
