@@ -10,14 +10,6 @@ using nlohmann::json;
 
 namespace {
 
-json objectBody(std::string_view body) {
-  json parsed = json::parse(body, nullptr, false);
-  if (parsed.is_discarded() || !parsed.is_object()) {
-    throw WebRequestError(400, "the request body is not a JSON object");
-  }
-  return parsed;
-}
-
 // A request field of the wanted JSON type (numbers in range); WebRequestError 400 otherwise.
 template <typename T>
 T field(const json& body, const char* name) {
@@ -143,6 +135,14 @@ AnswerRequest parseAnswerRequest(const json& parsed) {
     }
   }
   return request;
+}
+
+json objectBody(std::string_view body) {
+  json parsed = json::parse(body, nullptr, false);
+  if (parsed.is_discarded() || !parsed.is_object()) {
+    throw WebRequestError(400, "the request body is not a JSON object");
+  }
+  return parsed;
 }
 
 }  // namespace desk

@@ -62,6 +62,9 @@ struct AnswerRequest {
   std::optional<long long> serial;
 };
 
+// A request body as a JSON object, or a WebRequestError 400.
+nlohmann::json objectBody(std::string_view body);
+
 DeskRequest parseDeskRequest(std::string_view body);
 ActionRequest parseActionRequest(std::string_view body);
 AnswerRequest parseAnswerRequest(std::string_view body);

@@ -11,14 +11,6 @@ using nlohmann::json;
 
 namespace {
 
-json objectBody(std::string_view body) {
-  json parsed = json::parse(body, nullptr, false);
-  if (parsed.is_discarded() || !parsed.is_object()) {
-    throw WebRequestError(400, "the request body is not a JSON object");
-  }
-  return parsed;
-}
-
 std::string textField(const json& body, const char* name) {
   const auto found = body.find(name);
   if (found == body.end()) throw WebRequestError(400, std::string("\"") + name + "\" is missing");
