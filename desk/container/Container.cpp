@@ -99,27 +99,32 @@ int Container::messageBox(Window*, std::string_view text, std::string_view capti
   return button;
 }
 
-std::optional<std::vector<std::string>> Container::modalDialog(std::string_view kind, Window*) {
-  listener_.modalDialogOpened(kind);
-  const std::optional<ModalAnswer> answer = answerer_.answerModalDialog(kind);
-  listener_.modalDialogClosed(kind, answer);
+// The mask names the dialog by its kind's name; a name the desk does not know is no dialog it
+// can show, so it is cancelled, and the log says so.
+std::optional<std::vector<std::string>> Container::answerDialog(std::string_view kindName) {
+  const std::optional<DialogKind> kind = dialogKindNamed(kindName);
+  if (!kind) {
+    listener_.logged({"Quillet desk", "dialog",
+                      "no dialog of kind \"" + utf8FromLatin1(kindName) + "\": cancelled"});
+    return std::nullopt;
+  }
+  listener_.modalDialogOpened(*kind);
+  const std::optional<ModalAnswer> answer = answerer_.answerModalDialog(*kind);
+  listener_.modalDialogClosed(*kind, answer);
   if (!answer || answer->cancelled) return std::nullopt;
   std::vector<std::string> words;
   for (const std::string& word : answer->words) words.push_back(latin1FromUtf8(word));
   return words;
 }
 
+std::optional<std::vector<std::string>> Container::modalDialog(std::string_view kind, Window*) {
+  return answerDialog(kind);
+}
+
 void Container::runPicker(std::string_view kind, Window&, IDispatch& control) {
   openPicker_ = &control;
-  listener_.modalDialogOpened(kind);
-  const std::optional<ModalAnswer> answer = answerer_.answerModalDialog(kind);
+  const std::optional<std::vector<std::string>> words = answerDialog(kind);
   openPicker_ = nullptr;
-  listener_.modalDialogClosed(kind, answer);
-  std::optional<std::vector<std::string>> words;
-  if (answer && !answer->cancelled) {
-    words.emplace();
-    for (const std::string& word : answer->words) words->push_back(latin1FromUtf8(word));
-  }
   answerPicker(control, words);
 }
 

@@ -84,6 +84,9 @@ class Container final : public platform::ContainerServices, public DeskObserver 
 
  private:
   void report(std::string_view member, HRESULT result, std::optional<std::string> value = {});
+  // The answerer's words for the dialog (Latin-1, as the mask reads them); nothing when it is
+  // cancelled.
+  std::optional<std::vector<std::string>> answerDialog(std::string_view kindName);
 
   const ModuleLoader& module_;
   const typelib::ClassDescription& description_;

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "desk/container/DialogKind.h"
 #include "desk/container/DialogRequests.h"
 #include "platform/com/ComTypes.h"
 
@@ -38,9 +39,8 @@ class ContainerListener {
   virtual void messageBoxClosed(const MessageBoxRequest& box, int button) = 0;
   // A modal dialog opens (before it is answered), then closes with its answer; no answer
   // when the answerer had none (the dialog is then cancelled).
-  virtual void modalDialogOpened(std::string_view kind) = 0;
-  virtual void modalDialogClosed(std::string_view kind,
-                                 const std::optional<ModalAnswer>& answer) = 0;
+  virtual void modalDialogOpened(DialogKind kind) = 0;
+  virtual void modalDialogClosed(DialogKind kind, const std::optional<ModalAnswer>& answer) = 0;
   // The mask asks the shell to open a document or an address.
   virtual void shellOpened(std::string_view target) = 0;
   // The framework libraries wrote a log line; the mask asked the desktop for something.

@@ -4,8 +4,8 @@
 // box or dialog is answered; the mask waits meanwhile.
 
 #include <optional>
-#include <string_view>
 
+#include "desk/container/DialogKind.h"
 #include "desk/container/DialogRequests.h"
 
 namespace desk {
@@ -15,9 +15,9 @@ class DialogAnswerer {
   virtual ~DialogAnswerer() = default;
   // The button that closed the box (IDOK, ...).
   virtual int answerMessageBox(const MessageBoxRequest& box) = 0;
-  // The answer of a modal dialog of this kind ("calendar", "coder", ...); nothing when there
-  // is none to give (the dialog is cancelled).
-  virtual std::optional<ModalAnswer> answerModalDialog(std::string_view kind) = 0;
+  // The answer of a modal dialog of this kind; nothing when there is none to give (the dialog
+  // is cancelled).
+  virtual std::optional<ModalAnswer> answerModalDialog(DialogKind kind) = 0;
 };
 
 }  // namespace desk

@@ -16,7 +16,7 @@ struct MessageBoxRequest {
   UINT style = 0;
 };
 
-// The answer of a modal dialog ("calendar", "coder", ...).
+// The answer of a modal dialog; the words each kind answers with are in DialogAnswers.h.
 struct ModalAnswer {
   bool cancelled = false;
   std::vector<std::string> words;  // the answer's words when not cancelled

@@ -136,17 +136,6 @@ class DesktopSwap {
   WindowRef focus_;
 };
 
-bool holdsEditText(const Window& control) {
-  return control.windowClass() == WindowClass::Edit ||
-         (control.windowClass() == WindowClass::ComboBox &&
-          control.styleType() != CBS_DROPDOWNLIST);
-}
-
-bool isList(const Window& control) {
-  return control.windowClass() == WindowClass::ComboBox ||
-         control.windowClass() == WindowClass::ListBox;
-}
-
 // The shown dialog's control states onto the hidden one's. First the choices the agent made
 // (list selections, check states), each heard by the hidden mask as the agent's own choice was,
 // so that what a mask keeps of them (a retrieval mode, a switched-on field) is set as in the shown
@@ -156,7 +145,7 @@ void copyControlStates(const Window& shown, Window& hidden) {
   for (const auto& source : shown.children()) {
     Window* target = hidden.child(source->id());
     if (target == nullptr || target->windowClass() != source->windowClass()) continue;
-    if (isList(*source) && target->currentEntry() != source->currentEntry() &&
+    if (source->hasList() && target->currentEntry() != source->currentEntry() &&
         source->currentEntry() < target->entryCount()) {
       target->setCurrentEntry(source->currentEntry());
       target->notifyParent(source->windowClass() == WindowClass::ComboBox ? CBN_SELCHANGE
@@ -176,7 +165,7 @@ void copyControlStates(const Window& shown, Window& hidden) {
   for (const auto& source : shown.children()) {
     Window* target = hidden.child(source->id());
     if (target == nullptr || target->windowClass() != source->windowClass()) continue;
-    if ((holdsEditText(*source) || source->windowClass() == WindowClass::Static) &&
+    if ((source->hasEditPart() || source->windowClass() == WindowClass::Static) &&
         target->text() != source->text()) {
       target->setText(source->text());
     }

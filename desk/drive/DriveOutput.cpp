@@ -19,13 +19,12 @@ void DriveOutput::messageBoxShown(const MessageBoxRequest& box) {
 
 void DriveOutput::messageBoxClosed(const MessageBoxRequest&, int) {}
 
-void DriveOutput::modalDialogOpened(std::string_view kind) {
-  write({{"dialog", kind}});
+void DriveOutput::modalDialogOpened(DialogKind kind) {
+  write({{"dialog", dialogKindName(kind)}});
 }
 
-void DriveOutput::modalDialogClosed(std::string_view kind,
-                                    const std::optional<ModalAnswer>& answer) {
-  if (!answer) write({{"unanswered", kind}});
+void DriveOutput::modalDialogClosed(DialogKind kind, const std::optional<ModalAnswer>& answer) {
+  if (!answer) write({{"unanswered", dialogKindName(kind)}});
 }
 
 void DriveOutput::shellOpened(std::string_view target) {

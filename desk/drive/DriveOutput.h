@@ -20,8 +20,8 @@ class DriveOutput final : public ContainerListener {
   void eventFired(std::string_view name, const std::vector<std::string>& arguments) override;
   void messageBoxShown(const MessageBoxRequest& box) override;
   void messageBoxClosed(const MessageBoxRequest& box, int button) override;
-  void modalDialogOpened(std::string_view kind) override;
-  void modalDialogClosed(std::string_view kind, const std::optional<ModalAnswer>& answer) override;
+  void modalDialogOpened(DialogKind kind) override;
+  void modalDialogClosed(DialogKind kind, const std::optional<ModalAnswer>& answer) override;
   void shellOpened(std::string_view target) override;
   void logged(const LogLine& line) override;
   void requested(std::string_view name) override;

@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "desk/container/ControlKind.h"
+#include "desk/container/AgentControls.h"
 #include "desk/container/DeskPresets.h"
 #include "desk/container/TextEncoding.h"
 #include "desk/controls/AddPaxControl.h"
@@ -18,7 +18,6 @@
 #include "framework/services/TorvanArch.h"
 #include "platform/files/PathResolver.h"
 #include "platform/window/AgentInput.h"
-#include "platform/window/Painting.h"
 
 namespace desk {
 
@@ -68,28 +67,30 @@ AddPaxControl* hostedAddPaxControl(const Window& dialog) {
   return nullptr;
 }
 
-// The newest live control of the kind ("addpax", "policy", "doss"): the control of the dialog
-// of that kind that the mask has made and keeps. Null when there is none.
-OutsideControl* dialogControl(std::string_view kind) {
+// The newest live control of the kind (add passenger, travel policy, traveller profile): the
+// control of the dialog of that kind that the mask has made and keeps. Null when there is none.
+OutsideControl* hostedDialogControl(DialogKind kind) {
   const std::vector<OutsideControl*>& live = OutsideControl::live();
   for (auto each = live.rbegin(); each != live.rend(); ++each) {
-    if (kind == "addpax" && AddPaxControl::of(**each) != nullptr) return *each;
+    if (kind == DialogKind::AddPassenger && AddPaxControl::of(**each) != nullptr) return *each;
     const DialogRequestControl* request = DialogRequestControl::of(**each);
     if (request == nullptr) continue;
-    if ((kind == "policy" && request->className() == kPolicyControlClass) ||
-        (kind == "doss" && request->className() == kDossControlClass)) {
+    if ((kind == DialogKind::TravelPolicy && request->className() == kPolicyControlClass) ||
+        (kind == DialogKind::TravellerProfile && request->className() == kDossControlClass)) {
       return *each;
     }
   }
   return nullptr;
 }
 
-OutsideControl& openedDialogControl(const std::string& kind) {
-  if (kind != "addpax" && kind != "policy" && kind != "doss") {
-    throw ScriptError("unknown hosted dialog \"" + kind + "\" (addpax, policy or doss)");
+OutsideControl& openedDialogControl(const std::string& kindName) {
+  const std::optional<DialogKind> kind = dialogKindNamed(kindName);
+  if (kind != DialogKind::AddPassenger && kind != DialogKind::TravelPolicy &&
+      kind != DialogKind::TravellerProfile) {
+    throw ScriptError("unknown hosted dialog \"" + kindName + "\" (addpax, policy or doss)");
   }
-  OutsideControl* control = dialogControl(kind);
-  if (control == nullptr) throw ScriptError("the mask has not opened its " + kind + " dialog");
+  OutsideControl* control = hostedDialogControl(*kind);
+  if (control == nullptr) throw ScriptError("the mask has not opened its " + kindName + " dialog");
   return *control;
 }
 
@@ -182,6 +183,9 @@ int DriveSession::run(std::istream& script) {
     } catch (const ScriptError& error) {
       output_.write({{"error", "line " + std::to_string(number) + ": " + error.what()}});
       return 2;
+    } catch (const ActionError& error) {
+      output_.write({{"error", "line " + std::to_string(number) + ": " + error.what()}});
+      return 2;
     } catch (const std::exception& error) {
       output_.write({{"error", "line " + std::to_string(number) + ": " + error.what()}});
       return 1;
@@ -198,12 +202,7 @@ void DriveSession::runCommand(const std::string& name, ScriptLine& line) {
 
 Window& DriveSession::control(ScriptLine& line) {
   const int id = line.number<int>("control id");
-  Window& dialog = container_.openMask();
-  Window* found = dialog.child(id);
-  if (found == nullptr) {
-    throw ScriptError("the dialog holds no control " + std::to_string(id));
-  }
-  return *found;
+  return dialogControl(container_.openMask(), id);
 }
 
 std::filesystem::path DriveSession::scriptPath(const std::string& path) const {
@@ -333,16 +332,7 @@ void DriveSession::set(ScriptLine& line) {
 
 void DriveSession::select(ScriptLine& line) {
   Window& target = control(line);
-  const int index = line.number<int>("entry index");
-  if (target.windowClass() != WindowClass::ComboBox &&
-      target.windowClass() != WindowClass::ListBox) {
-    throw ScriptError("control " + std::to_string(target.id()) + " is not a list");
-  }
-  if (index < -1 || index >= target.entryCount()) {
-    throw ScriptError("control " + std::to_string(target.id()) + " has no entry " +
-                      std::to_string(index));
-  }
-  chooseEntry(target, index);
+  chooseListEntry(target, line.number<int>("entry index"));
 }
 
 void DriveSession::click(ScriptLine& line) {
@@ -382,8 +372,10 @@ void DriveSession::addPassengerFire(ScriptLine& line) {
   const int event = line.number<int>("event");
   const std::string text = line.text();
   AddPaxControl* control = hostedAddPaxControl(container_.openMask());
-  if (control == nullptr && dialogControl("addpax") != nullptr) {
-    control = AddPaxControl::of(*dialogControl("addpax"));
+  if (control == nullptr) {
+    if (OutsideControl* dialog = hostedDialogControl(DialogKind::AddPassenger)) {
+      control = AddPaxControl::of(*dialog);
+    }
   }
   if (control == nullptr) throw ScriptError("the mask hosts no add-passenger control");
   control->fireEvent(event, eventArguments(text));
@@ -448,28 +440,9 @@ void DriveSession::call(ScriptLine& line) {
 
 // What the script looks at.
 
-void DriveSession::printControl(const Window& control) {
-  JsonLine state{{"control", control.id()},
-                 {"kind", controlKind(control)},
-                 {"text", outputText(control.text())},
-                 {"enabled", control.isEnabled()},
-                 {"visible", control.isVisible()}};
-  if (isCheckable(control)) state["checked"] = control.checkState();
-  const bool isList = control.windowClass() == WindowClass::ComboBox ||
-                      control.windowClass() == WindowClass::ListBox;
-  if (isList) {
-    JsonLine items = JsonLine::array();
-    for (const ListEntry& entry : control.entries()) items.push_back(outputText(entry.text));
-    state["items"] = items;
-    state["selected"] = control.currentEntry();
-  }
-  if (control.windowClass() == WindowClass::Edit ||
-      control.windowClass() == WindowClass::ComboBox) {
-    state["limit"] = control.textLimit();
-  }
-  if (paintsAsStatic(control)) {
-    state["color"] = colourToHex(staticColours(const_cast<Window&>(control)).text);
-  }
+void DriveSession::printControl(Window& control) {
+  JsonLine state{{"control", control.id()}};
+  writeControlState(state, controlStateOf(control));
   // What the hosted add-passenger control was given by the mask.
   if (control.hostedControl() != nullptr) {
     if (const AddPaxControl* addPax = AddPaxControl::of(*control.hostedControl())) {
@@ -495,10 +468,9 @@ void DriveSession::where(ScriptLine&) {
     return;
   }
   JsonLine position{{"focus", focused->id()}};
-  const bool hasEdit =
-      focused->windowClass() == WindowClass::Edit ||
-      (focused->windowClass() == WindowClass::ComboBox && focused->styleType() != CBS_DROPDOWNLIST);
-  if (hasEdit) position["sel"] = {focused->selection().start, focused->selection().end};
+  if (const auto selection = agentSelection(*focused)) {
+    position["sel"] = {selection->start, selection->end};
+  }
   output_.write(position);
 }
 

@@ -32,7 +32,7 @@ class DriveSession final {
   platform::Window& control(ScriptLine& line);
   std::filesystem::path scriptPath(const std::string& path) const;
   std::filesystem::path homePath(const std::string& relativePath) const;
-  void printControl(const platform::Window& control);
+  void printControl(platform::Window& control);
 
   void whiteboardValue(ScriptLine& line);
   void queueMessage(ScriptLine& line);

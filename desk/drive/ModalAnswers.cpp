@@ -1,13 +1,10 @@
 #include "desk/drive/ModalAnswers.h"
 
-#include <algorithm>
-#include <array>
 #include <sstream>
-#include <string_view>
+#include <vector>
 
-#include "desk/controls/MonthCalendar.h"
+#include "desk/container/DialogAnswers.h"
 #include "desk/drive/ScriptLine.h"
-#include "desk/state/AddPassengerControl.h"
 #include "platform/window/Messages.h"
 
 namespace desk {
@@ -20,67 +17,56 @@ std::vector<std::string> splitWords(const std::string& text) {
   return words;
 }
 
-// The words of an answer that is not a cancel, checked against its kind.
-std::vector<std::string> checkedAnswer(const std::string& kind, const std::string& arguments) {
-  std::vector<std::string> words = splitWords(arguments);
-  if (kind == "calendar") {
-    if (words.size() != 3) throw ScriptError("calendar answers DAY MONTH YEAR or cancel");
-    const int day = parseNumber<int>(words[0], "calendar number");
-    const int month = parseNumber<int>(words[1], "calendar number");
-    const int year = parseNumber<int>(words[2], "calendar number");
-    // The calendar shows only days that exist.
-    if (!isCalendarDate(day, month, year)) {
-      throw ScriptError("the calendar has no day " + words[0] + " " + words[1] + " " + words[2]);
+// The text after the first blank, or nothing when there is none.
+std::string afterBlank(const std::string& text) {
+  const auto blank = text.find(' ');
+  return blank == std::string::npos ? std::string() : text.substr(blank + 1);
+}
+
+// The words of an answer line that is not a cancel, as the script writes them: the dialogs a
+// person confirms (addpax, policy, doss) begin with "ok"; a code's description and an
+// add-passenger list text keep their blanks.
+std::vector<std::string> answerWords(DialogKind kind, const std::string& arguments) {
+  const bool confirmed = kind == DialogKind::AddPassenger || kind == DialogKind::TravelPolicy ||
+                         kind == DialogKind::TravellerProfile;
+  if (confirmed && (arguments != "ok" && !arguments.starts_with("ok "))) {
+    throw ScriptError(std::string(dialogKindName(kind)) + " answers ok " +
+                      std::string(answerForm(kind)) + " or cancel");
+  }
+  switch (kind) {
+    case DialogKind::Coder: {
+      const auto blank = arguments.find(' ');
+      return {arguments.substr(0, blank), afterBlank(arguments)};
     }
-    return words;
-  }
-  if (kind == "coder") {
-    // CODE, then the description with its blanks.
-    const auto blank = arguments.find(' ');
-    if (arguments.empty()) throw ScriptError("coder answers CODE DESCRIPTION or cancel");
-    return {arguments.substr(0, blank),
-            blank == std::string::npos ? std::string() : arguments.substr(blank + 1)};
-  }
-  if (kind == "addpax") {
-    // ok MARKERS LISTTEXT: the list text keeps its blanks.
-    const auto first = arguments.find(' ');
-    const auto second = first == std::string::npos ? first : arguments.find(' ', first + 1);
-    const std::string markers = first == std::string::npos
-                                    ? std::string()
-                                    : arguments.substr(first + 1, second - first - 1);
-    if (words.empty() || words[0] != "ok" || !isProfileMarkers(markers)) {
-      throw ScriptError("addpax answers ok MARKERS LISTTEXT or cancel");
+    case DialogKind::AddPassenger: {
+      const std::string rest = afterBlank(arguments);
+      return {rest.substr(0, rest.find(' ')), afterBlank(rest)};
     }
-    return {markers, second == std::string::npos ? std::string() : arguments.substr(second + 1)};
+    case DialogKind::TravelPolicy:
+    case DialogKind::TravellerProfile:
+      return splitWords(afterBlank(arguments));
+    case DialogKind::Calendar:
+    case DialogKind::FrequentFlyer:
+      break;
   }
-  if (kind == "policy" || kind == "doss") {
-    if (words.size() != 3 || words[0] != "ok") {
-      throw ScriptError(kind + (kind == "policy" ? " answers ok VALUE1 VALUE2 or cancel"
-                                                 : " answers ok SURNAME GIVENNAME or cancel"));
-    }
-    return {words[1], words[2]};
-  }
-  if (words.size() != 1) throw ScriptError("ffp answers INDEX or cancel");
-  parseNumber<int>(words[0], "ffp index");
-  return words;  // ffp
+  return splitWords(arguments);
 }
 
 }  // namespace
 
-void ModalAnswers::queue(const std::string& kind, const std::string& arguments) {
-  constexpr std::array<std::string_view, 6> kKinds{"calendar", "coder", "addpax",
-                                                   "policy",   "doss",  "ffp"};
-  if (std::ranges::find(kKinds, kind) == kKinds.end()) {
-    throw ScriptError("unknown dialog kind \"" + kind + "\"");
-  }
+void ModalAnswers::queue(const std::string& kindName, const std::string& arguments) {
+  const std::optional<DialogKind> kind = dialogKindNamed(kindName);
+  if (!kind) throw ScriptError("unknown dialog kind \"" + kindName + "\"");
   if (arguments == "cancel") {
-    answers_[kind].push_back({true, {}});
-  } else {
-    answers_[kind].push_back({false, checkedAnswer(kind, arguments)});
+    answers_[*kind].push_back({true, {}});
+    return;
   }
+  std::vector<std::string> words = answerWords(*kind, arguments);
+  if (auto fault = answerFault(*kind, words)) throw ScriptError(*fault);
+  answers_[*kind].push_back({false, std::move(words)});
 }
 
-std::optional<ModalAnswer> ModalAnswers::take(const std::string& kind) {
+std::optional<ModalAnswer> ModalAnswers::take(DialogKind kind) {
   auto found = answers_.find(kind);
   if (found == answers_.end() || found->second.empty()) return std::nullopt;
   ModalAnswer answer = std::move(found->second.front());
@@ -92,8 +78,8 @@ int ModalAnswers::answerMessageBox(const MessageBoxRequest&) {
   return platform::IDOK;
 }
 
-std::optional<ModalAnswer> ModalAnswers::answerModalDialog(std::string_view kind) {
-  return take(std::string(kind));
+std::optional<ModalAnswer> ModalAnswers::answerModalDialog(DialogKind kind) {
+  return take(kind);
 }
 
 }  // namespace desk

@@ -7,7 +7,6 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "desk/container/DialogAnswerer.h"
 
@@ -17,15 +16,15 @@ namespace desk {
 class ModalAnswers final : public DialogAnswerer {
  public:
   // KIND ARGS of an "answer" line; throws ScriptError when they do not fit the kind.
-  void queue(const std::string& kind, const std::string& arguments);
+  void queue(const std::string& kindName, const std::string& arguments);
   // The next answer for the kind; nothing when none is queued.
-  std::optional<ModalAnswer> take(const std::string& kind);
+  std::optional<ModalAnswer> take(DialogKind kind);
 
   int answerMessageBox(const MessageBoxRequest& box) override;
-  std::optional<ModalAnswer> answerModalDialog(std::string_view kind) override;
+  std::optional<ModalAnswer> answerModalDialog(DialogKind kind) override;
 
  private:
-  std::map<std::string, std::deque<ModalAnswer>> answers_;
+  std::map<DialogKind, std::deque<ModalAnswer>> answers_;
 };
 
 }  // namespace desk

@@ -1,10 +1,10 @@
 #include "desk/web/PageActions.h"
 
 #include <algorithm>
-#include <climits>
 #include <optional>
 #include <string>
 
+#include "desk/container/AgentControls.h"
 #include "desk/container/DeskPresets.h"
 #include "desk/container/Preview.h"
 #include "desk/container/TextEncoding.h"
@@ -21,13 +21,7 @@ using namespace platform;
 namespace {
 
 Window& control(WebMask& mask, const ActionRequest& request) {
-  const long long id = request.control.value_or(-1);
-  Window* found =
-      id >= INT32_MIN && id <= INT32_MAX ? mask.dialog().child(static_cast<int>(id)) : nullptr;
-  if (found == nullptr) {
-    throw WebRequestError(404, "the dialog holds no control " + std::to_string(id));
-  }
-  return *found;
+  return dialogControl(mask.dialog(), request.control.value_or(-1));
 }
 
 // Why the agent cannot reach the control, or nothing when it can: a disabled or hidden
@@ -65,9 +59,8 @@ void finishAddPassengers(Window& target, const ActionRequest& request) {
   addPax->fireEvent(AddPaxControl::kFinishedEvent, {});
 }
 
-}  // namespace
-
-void runAction(WebMask& mask, const ActionRequest& request) {
+// ActionError when the action does not fit the control it names.
+void act(WebMask& mask, const ActionRequest& request) {
   using Kind = ActionRequest::Kind;
   switch (request.kind) {
     case Kind::Edit: {
@@ -91,14 +84,9 @@ void runAction(WebMask& mask, const ActionRequest& request) {
     case Kind::Select:
       inputControl(mask, request).setSelection(request.start, request.end);
       break;
-    case Kind::Choose: {
-      Window& target = inputControl(mask, request);
-      if (request.index < -1 || request.index >= target.entryCount()) {
-        throw WebRequestError(400, "no entry " + std::to_string(request.index));
-      }
-      chooseEntry(target, request.index);
+    case Kind::Choose:
+      chooseListEntry(inputControl(mask, request), request.index);
       break;
-    }
     case Kind::Click: {
       Window& target = inputControl(mask, request);
       if (&target == sendButtonOf(mask.dialog())) mask.sendStarts();
@@ -142,6 +130,17 @@ void runAction(WebMask& mask, const ActionRequest& request) {
     case Kind::Finish:
       finishAddPassengers(inputControl(mask, request), request);
       break;
+  }
+}
+
+}  // namespace
+
+void runAction(WebMask& mask, const ActionRequest& request) {
+  try {
+    act(mask, request);
+  } catch (const ActionError& error) {
+    const bool missing = error.reason() == ActionError::Reason::NoSuchControl;
+    throw WebRequestError(missing ? 404 : 400, error.what());
   }
 }
 

@@ -4,10 +4,9 @@
 #include <cctype>
 #include <filesystem>
 
+#include "desk/container/DialogAnswers.h"
 #include "desk/container/TextEncoding.h"
-#include "desk/controls/MonthCalendar.h"
 #include "desk/services/Whiteboard.h"
-#include "desk/state/AddPassengerControl.h"
 #include "desk/web/WebDesk.h"
 #include "desk/web/WindowState.h"
 #include "platform/window/Desktop.h"
@@ -60,50 +59,6 @@ json utf8Pairs(const std::vector<std::pair<std::string, std::string>>& pairs) {
     entries.push_back({utf8FromLatin1(key), utf8FromLatin1(value)});
   }
   return entries;
-}
-
-bool isNumber(const std::string& word, std::size_t longest) {
-  return !word.empty() && word.size() <= longest &&
-         std::ranges::all_of(word, [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// What is wrong with the words a page answers a dialog of this kind with, as the drive takes
-// them (calendar DAY MONTH YEAR, coder CODE DESCRIPTION, addpax MARKERS LISTTEXT, policy
-// VALUE1 VALUE2, doss SURNAME GIVENNAME, ffp INDEX); nothing when they fit.
-std::optional<std::string> answerFault(std::string_view kind,
-                                       const std::vector<std::string>& words) {
-  const auto count = [&](std::size_t wanted) -> std::optional<std::string> {
-    if (words.size() == wanted) return std::nullopt;
-    return std::string(kind) + " answers " + std::to_string(wanted) + " words";
-  };
-  if (kind == "calendar") {
-    if (auto fault = count(3)) return fault;
-    if (!isNumber(words[0], 2) || !isNumber(words[1], 2) || !isNumber(words[2], 4) ||
-        !isCalendarDate(std::stoi(words[0]), std::stoi(words[1]), std::stoi(words[2]))) {
-      return "the calendar has no such day";
-    }
-    return std::nullopt;
-  }
-  if (kind == "coder") {
-    if (auto fault = count(2)) return fault;
-    if (words[0].empty()) return std::string("the code is missing");
-    return std::nullopt;
-  }
-  if (kind == "addpax") {
-    if (auto fault = count(2)) return fault;
-    if (!isProfileMarkers(words[0])) {
-      return std::string("the profile markers are nine digits 0 or 1");
-    }
-    if (exceedsAddedPassengers(words[1])) return std::string("at most nine passengers");
-    return std::nullopt;
-  }
-  if (kind == "policy" || kind == "doss") return count(2);
-  if (kind == "ffp") {
-    if (auto fault = count(1)) return fault;
-    if (!isNumber(words[0], 3)) return std::string("the card is given by its index");
-    return std::nullopt;
-  }
-  return std::nullopt;
 }
 
 }  // namespace
@@ -388,12 +343,12 @@ void WebMask::messageBoxShown(const MessageBoxRequest& box) {
 
 void WebMask::messageBoxClosed(const MessageBoxRequest&, int) {}
 
-void WebMask::modalDialogOpened(std::string_view kind) {
-  addLog({{"type", "dialog"}, {"kind", kind}});
+void WebMask::modalDialogOpened(DialogKind kind) {
+  addLog({{"type", "dialog"}, {"kind", dialogKindName(kind)}});
 }
 
-void WebMask::modalDialogClosed(std::string_view kind, const std::optional<ModalAnswer>& answer) {
-  json entry{{"type", "answer"}, {"kind", kind}};
+void WebMask::modalDialogClosed(DialogKind kind, const std::optional<ModalAnswer>& answer) {
+  json entry{{"type", "answer"}, {"kind", dialogKindName(kind)}};
   if (!answer || answer->cancelled) {
     entry["cancelled"] = true;
   } else {
@@ -462,8 +417,8 @@ int WebMask::answerMessageBox(const MessageBoxRequest& box) {
   return cancelButton(box.style);
 }
 
-std::optional<ModalAnswer> WebMask::answerModalDialog(std::string_view kind) {
-  json modal{{"kind", kind}};
+std::optional<ModalAnswer> WebMask::answerModalDialog(DialogKind kind) {
+  json modal{{"kind", dialogKindName(kind)}};
   Window* owner = std::exchange(dialogOwner_, nullptr);
   if (owner != nullptr && owner != container_->mask().window() && !owner->children().empty()) {
     json lines = json::array();
@@ -480,10 +435,10 @@ std::optional<ModalAnswer> WebMask::answerModalDialog(std::string_view kind) {
     }
     modal["caption"] = utf8FromLatin1(owner->text());
     modal["lines"] = std::move(lines);
-    if (kind == "ffp") modal["cards"] = std::move(entries);
+    if (kind == DialogKind::FrequentFlyer) modal["cards"] = std::move(entries);
   }
   // The code lookup shows the table its field opened it with.
-  if (const CodeList* table = container_->openCodeTable(); table != nullptr && kind == "coder") {
+  if (const CodeList* table = container_->openCodeTable(); table != nullptr && kind == DialogKind::Coder) {
     modal["table"] = utf8FromLatin1(tableName(table->path()));
     modal["entries"] = table->entries().size();
     // The lookup's status names the table, not where the desk keeps it.
@@ -523,9 +478,9 @@ bool WebMask::answer(const AnswerRequest& answer) {
     return true;
   }
   if (!answer.words) return false;
-  if (auto fault = answerFault((*modal_)["kind"].get<std::string>(), *answer.words)) {
-    throw WebRequestError(400, *fault);
-  }
+  const std::optional<DialogKind> kind = dialogKindNamed((*modal_)["kind"].get<std::string>());
+  if (!kind) return false;
+  if (auto fault = answerFault(*kind, *answer.words)) throw WebRequestError(400, *fault);
   modalAnswer_ = json{{"words", *answer.words}};
   return true;
 }

@@ -116,8 +116,8 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
   void eventFired(std::string_view name, const std::vector<std::string>& arguments) override;
   void messageBoxShown(const MessageBoxRequest& box) override;
   void messageBoxClosed(const MessageBoxRequest& box, int button) override;
-  void modalDialogOpened(std::string_view kind) override;
-  void modalDialogClosed(std::string_view kind, const std::optional<ModalAnswer>& answer) override;
+  void modalDialogOpened(DialogKind kind) override;
+  void modalDialogClosed(DialogKind kind, const std::optional<ModalAnswer>& answer) override;
   void shellOpened(std::string_view target) override;
   void logged(const LogLine& line) override;
   void requested(std::string_view name) override;
@@ -126,7 +126,7 @@ class WebMask final : public ContainerListener, public DialogAnswerer {
   // DialogAnswerer: the page answers; meanwhile the instance's context is suspended and the
   // UI thread serves other requests.
   int answerMessageBox(const MessageBoxRequest& box) override;
-  std::optional<ModalAnswer> answerModalDialog(std::string_view kind) override;
+  std::optional<ModalAnswer> answerModalDialog(DialogKind kind) override;
 
  private:
   void addLog(nlohmann::json entry);

@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "desk/container/ControlKind.h"
+#include "desk/container/AgentControls.h"
 #include "desk/container/TextEncoding.h"
 #include "platform/window/AgentInput.h"
 #include "platform/window/DialogTemplate.h"
@@ -18,12 +18,6 @@ using nlohmann::json;
 namespace {
 
 constexpr int kClosedComboUnits = 12;
-
-bool hasEditPart(const Window& control) {
-  return control.windowClass() == WindowClass::Edit ||
-         (control.windowClass() == WindowClass::ComboBox &&
-          control.styleType() != CBS_DROPDOWNLIST);
-}
 
 // Statics say how their text is aligned; every other control aligns it to the left.
 std::string_view alignment(const Window& control) {
@@ -46,15 +40,12 @@ json fontState(HFONT font) {
 
 json controlState(Window& control, bool underPointer) {
   const Rect& rect = control.rect();
+  const ControlState shown = controlStateOf(control);
   json state{{"id", control.id()},
-             {"kind", controlKind(control)},
              {"x", rect.left},
              {"y", rect.top},
              {"width", rect.width()},
              {"height", rect.height()},
-             {"text", utf8FromLatin1(control.text())},
-             {"enabled", control.isEnabled()},
-             {"visible", control.isVisible()},
              {"tabstop", (control.style() & WS_TABSTOP) != 0},
              {"groupStart", (control.style() & WS_GROUP) != 0},
              {"align", alignment(control)}};
@@ -69,7 +60,7 @@ json controlState(Window& control, bool underPointer) {
       break;
     case WindowClass::ComboBox:
       state["upper"] = (style & CBS_UPPERCASE) != 0;
-      state["dropDownList"] = control.styleType() == CBS_DROPDOWNLIST;
+      state["dropDownList"] = control.isDropDownList();
       // The template's height includes the dropped-down list; closed, a combo box is as tall
       // as an edit.
       state["closedHeight"] = std::min(rect.height(), dialogUnitsToPixelsY(kClosedComboUnits));
@@ -83,19 +74,9 @@ json controlState(Window& control, bool underPointer) {
     default:
       break;
   }
-  if (hasEditPart(control)) state["limit"] = control.textLimit();
-  if (isCheckable(control)) state["checked"] = control.checkState();
-  if (control.windowClass() == WindowClass::ComboBox ||
-      control.windowClass() == WindowClass::ListBox) {
-    json items = json::array();
-    for (const ListEntry& entry : control.entries()) items.push_back(utf8FromLatin1(entry.text));
-    state["items"] = std::move(items);
-    state["selected"] = control.currentEntry();
-  }
-  if (paintsAsStatic(control)) {
-    const PaintColours colours = staticColours(control);
-    state["color"] = colourToHex(colours.text);
-    state["background"] = colourToHex(colours.transparent ? colours.brush : colours.background);
+  writeControlState(state, shown);
+  if (const auto& colours = shown.colours) {
+    state["background"] = colourToHex(colours->transparent ? colours->brush : colours->background);
   }
   state["font"] = fontState(control.font());
   if (!control.toolTip().empty()) state["tooltip"] = utf8FromLatin1(control.toolTip());
@@ -117,8 +98,8 @@ json dialogState(Window& dialog, const Window* focus, const Window* pointer) {
              {"controls", std::move(controls)},          {"focus", nullptr}};
   if (focus != nullptr && focus->parent() == &dialog) {
     state["focus"] = focus->id();
-    if (hasEditPart(*focus)) {
-      state["selection"] = {focus->selection().start, focus->selection().end};
+    if (const auto selection = agentSelection(*focus)) {
+      state["selection"] = {selection->start, selection->end};
     }
   }
   return state;

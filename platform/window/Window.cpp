@@ -179,7 +179,11 @@ bool Window::isReadOnly() const {
 }
 
 bool Window::hasEditPart() const {
-  return windowClass_ == WindowClass::Edit || (isComboBox() && styleType() != CBS_DROPDOWNLIST);
+  return windowClass_ == WindowClass::Edit || (isComboBox() && !isDropDownList());
+}
+
+bool Window::isDropDownList() const {
+  return isComboBox() && styleType() == CBS_DROPDOWNLIST;
 }
 
 int Window::addEntry(std::string text, std::intptr_t data) {

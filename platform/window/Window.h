@@ -103,6 +103,13 @@ class Window {
   bool isShown() const;
   void show(int command);
 
+  // An edit, or a combo box the agent types into: one that is not a drop-down list.
+  bool hasEditPart() const;
+  // A list box or combo box: a list of entries the agent chooses from.
+  bool hasList() const { return windowClass_ == WindowClass::ListBox || isComboBox(); }
+  // A combo box whose entries are all it shows: the agent chooses, and types nothing.
+  bool isDropDownList() const;
+
   // Edits and the edit part of combo boxes.
   int textLimit() const { return textLimit_; }
   void setTextLimit(int limit);
@@ -158,7 +165,6 @@ class Window {
   void clickButton();
   void storeText(const char* text);
   bool isComboBox() const { return windowClass_ == WindowClass::ComboBox; }
-  bool hasEditPart() const;
 
   WindowClass windowClass_;
   int id_;

@@ -20,14 +20,14 @@ class Silent final : public desk::ContainerListener, public desk::DialogAnswerer
   void eventFired(std::string_view, const std::vector<std::string>&) override {}
   void messageBoxShown(const desk::MessageBoxRequest&) override {}
   void messageBoxClosed(const desk::MessageBoxRequest&, int) override {}
-  void modalDialogOpened(std::string_view) override {}
-  void modalDialogClosed(std::string_view, const std::optional<desk::ModalAnswer>&) override {}
+  void modalDialogOpened(desk::DialogKind) override {}
+  void modalDialogClosed(desk::DialogKind, const std::optional<desk::ModalAnswer>&) override {}
   void shellOpened(std::string_view) override {}
   void logged(const desk::LogLine&) override {}
   void requested(std::string_view) override {}
   void callReturned(const desk::CallResult&) override {}
   int answerMessageBox(const desk::MessageBoxRequest&) override { return platform::IDOK; }
-  std::optional<desk::ModalAnswer> answerModalDialog(std::string_view) override { return {}; }
+  std::optional<desk::ModalAnswer> answerModalDialog(desk::DialogKind) override { return {}; }
 };
 
 struct PreviewInput {

@@ -32,9 +32,11 @@ class RecordingListener final : public ContainerListener {
   void messageBoxClosed(const MessageBoxRequest& box, int button) override {
     add("box closed " + box.text + " " + std::to_string(button));
   }
-  void modalDialogOpened(std::string_view kind) override { add("dialog " + std::string(kind)); }
-  void modalDialogClosed(std::string_view kind, const std::optional<ModalAnswer>& answer) override {
-    add("dialog closed " + std::string(kind) +
+  void modalDialogOpened(DialogKind kind) override {
+    add("dialog " + std::string(dialogKindName(kind)));
+  }
+  void modalDialogClosed(DialogKind kind, const std::optional<ModalAnswer>& answer) override {
+    add("dialog closed " + std::string(dialogKindName(kind)) +
         (!answer             ? " unanswered"
          : answer->cancelled ? " cancelled"
                              : " answered"));
@@ -61,7 +63,7 @@ class QueuedAnswerer final : public DialogAnswerer {
     boxes.push_back(box.text);
     return platform::IDCANCEL;
   }
-  std::optional<ModalAnswer> answerModalDialog(std::string_view) override {
+  std::optional<ModalAnswer> answerModalDialog(DialogKind) override {
     if (answers.empty()) return std::nullopt;
     ModalAnswer next = answers.front();
     answers.pop_front();
@@ -123,7 +125,7 @@ TEST_F(ContainerTest, ReportsWhatTheMaskAsksAndAnswersFromTheAnswerer) {
 class PickerAnswerer final : public DialogAnswerer {
  public:
   int answerMessageBox(const MessageBoxRequest&) override { return platform::IDOK; }
-  std::optional<ModalAnswer> answerModalDialog(std::string_view) override {
+  std::optional<ModalAnswer> answerModalDialog(DialogKind) override {
     const CodeList* table = container->openCodeTable();
     tablesShown.push_back(table != nullptr ? table->path() : "none");
     ModalAnswer next = answers.front();

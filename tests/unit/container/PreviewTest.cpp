@@ -25,8 +25,8 @@ class CountingFrontEnd final : public ContainerListener, public DialogAnswerer {
   void eventFired(std::string_view, const std::vector<std::string>&) override { ++reports; }
   void messageBoxShown(const MessageBoxRequest&) override { ++reports; }
   void messageBoxClosed(const MessageBoxRequest&, int) override { ++reports; }
-  void modalDialogOpened(std::string_view) override { ++reports; }
-  void modalDialogClosed(std::string_view, const std::optional<ModalAnswer>&) override {
+  void modalDialogOpened(DialogKind) override { ++reports; }
+  void modalDialogClosed(DialogKind, const std::optional<ModalAnswer>&) override {
     ++reports;
   }
   void shellOpened(std::string_view) override { ++reports; }
@@ -37,7 +37,7 @@ class CountingFrontEnd final : public ContainerListener, public DialogAnswerer {
     ++reports;
     return platform::IDOK;
   }
-  std::optional<ModalAnswer> answerModalDialog(std::string_view) override {
+  std::optional<ModalAnswer> answerModalDialog(DialogKind) override {
     ++reports;
     return std::nullopt;
   }

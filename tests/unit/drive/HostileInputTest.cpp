@@ -83,14 +83,14 @@ MaskControls maskControls(const ModuleLoader& module,
     void eventFired(std::string_view, const std::vector<std::string>&) override {}
     void messageBoxShown(const MessageBoxRequest&) override {}
     void messageBoxClosed(const MessageBoxRequest&, int) override {}
-    void modalDialogOpened(std::string_view) override {}
-    void modalDialogClosed(std::string_view, const std::optional<ModalAnswer>&) override {}
+    void modalDialogOpened(DialogKind) override {}
+    void modalDialogClosed(DialogKind, const std::optional<ModalAnswer>&) override {}
     void shellOpened(std::string_view) override {}
     void logged(const LogLine&) override {}
     void requested(std::string_view) override {}
     void callReturned(const CallResult&) override {}
     int answerMessageBox(const MessageBoxRequest&) override { return 1; }
-    std::optional<ModalAnswer> answerModalDialog(std::string_view) override { return std::nullopt; }
+    std::optional<ModalAnswer> answerModalDialog(DialogKind) override { return std::nullopt; }
   } quiet;
   Container container(module, description, quiet, quiet);
   MaskControls controls;
@@ -134,7 +134,7 @@ std::string hostileScript(const MaskControls& controls, const std::string& text,
            << "answer addpax ok 101010101 " << text << "\n"
            << "answer policy ok " << word << " " << word << "\n"
            << "answer doss ok " << word << " " << word << "\n"
-           << "answer ffp " << (round == 0 ? "7" : "-1") << "\n"
+           << "answer ffp " << (round == 0 ? "7" : "999") << "\n"
            << "answer calendar 29 2 2000\n";
   }
   for (const char* queue : {"ID_MODIFYPNR_EMAIL", "ID_MODIFYPNR_PASSANGER",
