@@ -87,10 +87,11 @@ const quilletMasks = (() => {
       return outcome;
     }
 
-    // Actions go to the desk one after the other, in the order the agent made them. While some are
-    // on their way, the text control being typed in shows the agent's edits at once and takes the
-    // desk's state again when the desk has caught up: when every action is answered and the newest
-    // state streamed holds the last of them. Until then the body carries data-busy.
+    // Actions and the answers to boxes go to the desk one after the other, in the order the agent
+    // made them. While some are on their way, a text control the agent edited shows the agent's
+    // edits at once and takes the desk's state again when the desk has caught up: when every
+    // action is answered and the newest state streamed holds the last of them. Until then the
+    // body carries data-busy.
     let pending = 0;
     let chain = Promise.resolve();
     let latest = null;          // the newest state streamed
@@ -105,14 +106,12 @@ const quilletMasks = (() => {
       root.toggleAttribute('data-busy', !caughtUp());
     }
 
-    function act(action) {
-      // The desk acts with the selection the agent sees.
-      if (action.do !== 'select') reportSelection();
+    function inOrder(type, body) {
       pending += 1;
       showBusy();
       chain = chain.then(async () => {
         try {
-          const outcome = await send('act', { action });
+          const outcome = await send(type, body);
           if (outcome.version) awaitedVersion = Math.max(awaitedVersion, outcome.version);
         } catch (error) {
           connection.textContent = 'The desk does not answer.';
@@ -123,6 +122,12 @@ const quilletMasks = (() => {
         }
       });
       return chain;
+    }
+
+    function act(action) {
+      // The desk acts with the selection the agent sees.
+      if (action.do !== 'select') reportSelection();
+      return inOrder('act', { action });
     }
 
     // The selection in the focused text control that the desk knows: the one last applied from its
@@ -157,11 +162,16 @@ const quilletMasks = (() => {
       return true;
     }
 
-    // Shows the desk's text in a text control. While the agent's actions are still on their way
-    // to the desk, the focused control keeps what the agent typed. Setting the value moves the
-    // caret; the agent's selection stays where it was, and one the desk knows stays known.
-    function showText(input, text) {
-      if (pending > 0 && document.activeElement === input) return;
+    // Shows the desk's text in a text control. Until the desk has caught up, the focused control
+    // and every control with edits on their way keep what the agent typed: a state older than
+    // those edits would put back the text before them, with the caret at its end, and the
+    // agent's next keys would land there once the focus comes back (from another panel, the
+    // next field, a box). Setting the value moves the caret; the agent's selection stays where
+    // it was, and one the desk knows stays known.
+    function showText(control, text) {
+      const input = control.input;
+      if (caughtUp()) control.edited = false;
+      else if (control.edited || document.activeElement === input) return;
       if (input.value === text) return;
       const known = isAgreed(input);
       const [start, end] = textRange(input);
@@ -187,6 +197,7 @@ const quilletMasks = (() => {
     // The edit carries its range, and the desk leaves the caret where the page does.
     function edit(control, id, start, end, text) {
       editLocally(control, start, end, text);
+      control.edited = true;
       agree(control.input);
       act({ do: 'edit', control: id, start, end, text });
     }
@@ -384,7 +395,7 @@ const quilletMasks = (() => {
         case 'edit':
           control.upper = Boolean(state.upper);
           control.limit = state.limit;
-          showText(input, state.text);
+          showText(control, state.text);
           input.disabled = !state.enabled;
           input.readOnly = Boolean(state.readOnly);
           input.classList.toggle('upper', Boolean(state.upper));
@@ -401,7 +412,7 @@ const quilletMasks = (() => {
           if (input !== list) {
             control.upper = Boolean(state.upper);
             control.limit = state.limit;
-            showText(input, state.text);
+            showText(control, state.text);
             input.disabled = !state.enabled;
             input.classList.toggle('upper', Boolean(state.upper));
           }
@@ -723,7 +734,9 @@ const quilletMasks = (() => {
 
     function answer(body) {
       if (answerSink) return Promise.resolve(answerSink(body));
-      return send('answer', { answer: { ...body, serial: shownModal } });
+      // After the keys typed before it: those the box took are refused by the desk, not typed
+      // into the field once the box is answered.
+      return inOrder('answer', { answer: { ...body, serial: shownModal } });
     }
 
     function buttonsFor(style) {
