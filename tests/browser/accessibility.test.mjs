@@ -20,7 +20,7 @@ after(async () => { assert.equal(await desk.stop(), 0); });
 async function open(page, path) {
   await page.goto(new URL(path, desk.address).href);
   if (path === '/') await page.waitForSelector('a[data-mask]');
-  else await page.waitForSelector('body[data-font-ready] #dialog [data-control]');
+  else await page.waitForSelector('body[data-font-ready] #dialog [data-control]', { timeout: 90000 });
 }
 
 async function setHighContrast(page, on) {
