@@ -4,7 +4,7 @@
 // descriptions shown on focus, buttons of dots by what they open, the preview's live line.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { startDesk } from './desk.mjs';
+import { openMaskPage, startDesk } from './desk.mjs';
 import { axeFaults, markDialogNodes } from './axe.mjs';
 
 const binary = process.env.QUILLET || new URL('../../build/bin/quillet', import.meta.url).pathname;
@@ -18,9 +18,9 @@ before(async () => {
 after(async () => { assert.equal(await desk.stop(), 0); });
 
 async function open(page, path) {
+  if (path !== '/') return openMaskPage(page, desk, path.slice('/mask/'.length), { timeout: 90000 });
   await page.goto(new URL(path, desk.address).href);
-  if (path === '/') await page.waitForSelector('a[data-mask]');
-  else await page.waitForSelector('body[data-font-ready] #dialog [data-control]', { timeout: 90000 });
+  await page.waitForSelector('a[data-mask]');
 }
 
 async function setHighContrast(page, on) {

@@ -57,6 +57,12 @@ export async function startDesk(binary, environment = {}, { home: given, enforce
   return { address, token: printed.token, signIn: printed.signIn, context: browser, stop, server, api };
 }
 
+// Goes to a mask's own page and waits until its dialog is drawn in the page's font.
+export async function openMaskPage(page, desk, className, { timeout = 30000 } = {}) {
+  await page.goto(new URL(`/mask/${className}`, desk.address).href);
+  await page.waitForSelector('body[data-font-ready] #dialog [data-control]', { timeout });
+}
+
 // Polls fn(arg) in the page until it holds (within the page's own policy).
 export async function waitUntil(page, fn, arg, timeout = 30000) {
   const deadline = Date.now() + timeout;

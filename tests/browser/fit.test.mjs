@@ -3,7 +3,7 @@
 // inside its panel with its buttons and the preview in reach.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { startDesk } from './desk.mjs';
+import { openMaskPage, startDesk } from './desk.mjs';
 import { cutTexts, zoom } from './fit.mjs';
 
 const binary = process.env.QUILLET || new URL('../../build/bin/quillet', import.meta.url).pathname;
@@ -12,10 +12,7 @@ let desk;
 before(async () => { desk = await startDesk(binary, { QUILLET_WEB_GRACE_MS: '1000' }); });
 after(async () => { assert.equal(await desk.stop(), 0); });
 
-async function openMask(page, className) {
-  await page.goto(new URL(`/mask/${className}`, desk.address).href);
-  await page.waitForSelector('body[data-font-ready] #dialog [data-control]');
-}
+const openMask = (page, className) => openMaskPage(page, desk, className);
 
 test('every text shows whole in its box on every mask, at 100% and 125% zoom', async () => {
   const masks = (await (await desk.api('/api/desk')).json()).masks;

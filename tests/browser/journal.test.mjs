@@ -6,14 +6,13 @@ import assert from 'node:assert/strict';
 import { mkdtempSync, rmSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { startDesk } from './desk.mjs';
+import { openMaskPage, startDesk } from './desk.mjs';
 
 const binary = process.env.QUILLET || new URL('../../build/bin/quillet', import.meta.url).pathname;
 
 async function send(desk, className, control, text) {
   const page = await desk.context.newPage();
-  await page.goto(new URL(`/mask/${className}`, desk.address).href);
-  await page.waitForSelector('body[data-font-ready] #dialog [data-control]');
+  await openMaskPage(page, desk, className);
   await page.locator(`[data-control="${control}"]`).focus();
   await page.keyboard.type(text);
   await page.keyboard.press('Enter');

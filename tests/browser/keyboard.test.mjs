@@ -4,7 +4,7 @@
 // and typing at full speed.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { startDesk } from './desk.mjs';
+import { openMaskPage, startDesk } from './desk.mjs';
 
 const binary = process.env.QUILLET || new URL('../../build/bin/quillet', import.meta.url).pathname;
 let desk;
@@ -12,10 +12,7 @@ let desk;
 before(async () => { desk = await startDesk(binary, { QUILLET_WEB_GRACE_MS: '1000' }); });
 after(async () => { assert.equal(await desk.stop(), 0); });
 
-async function openMask(page, className) {
-  await page.goto(new URL(`/mask/${className}`, desk.address).href);
-  await page.waitForSelector('body[data-font-ready] #dialog [data-control]');
-}
+const openMask = (page, className) => openMaskPage(page, desk, className);
 
 const focused = (page) => page.evaluate(() => document.activeElement?.closest('[data-control]')?.dataset.control ?? null);
 
